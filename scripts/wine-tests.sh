@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs the Windows tests of a cross build under Wine on a virtual display, in a private Wine
+# prefix that is removed afterwards.   usage: scripts/wine-tests.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+
+export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
+. "$here/wine-env.sh"
+kadrion_prepare_prefix
+
+# Wine's background services inherit the output of the first Wine process; started here,
+# quietly, they do not hold ctest's pipes open.
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+  ctest --test-dir "$0" --output-on-failure --timeout 120
+  status=$?
+  wineserver -k
+  exit $status' "$build"

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: the catalogue list, the right-hand panel of edits and buttons, the link
+// strip and the status bar; loads the catalogue and the settings when created, writes both
+// back when closed.
+#include <string>
+
+#include "app/paths.h"
+#include "catalogue/film_list.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/ini_file.h"
+#include "toolkit/panel.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/timer.h"
+
+namespace kadrion {
+
+class TMainWindow : public toolkit::Form {
+ public:
+  explicit TMainWindow(AppPaths paths);
+
+  // Creates the window and its controls and runs FormCreate; the window stays hidden until
+  // Show (which runs FormShow first).
+  void Create();
+
+  const AppPaths& Paths() const { return paths_; }
+
+  // Event handlers.
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+
+  // The catalogue file.
+  void LoadCatalogue();
+  void WriteCatalogue();
+  // The settings file.
+  void LoadSettings();
+  void SaveSettings();
+  // The status line: "Rekordów: " and the row count; the long form adds the selected position.
+  void SetStatusLine(bool longForm);
+
+  // Controls, named as in the window's design.
+  toolkit::Panel Panel1;
+  toolkit::Label r1, r2, r3, r4, r5, r6, r7;
+  toolkit::StatusBar StatusBar;
+  toolkit::Panel Panel3;
+  toolkit::Label Label1, Label2, Label3, Label4, Label5;
+  toolkit::Edit p;
+  toolkit::Button Button7;
+  toolkit::Button Button2;
+  toolkit::Edit O;
+  toolkit::Button Button3;
+  toolkit::ComboBox g;
+  toolkit::SpinEdit i;
+  toolkit::ComboBox n;
+  toolkit::CheckBox Al, NP;
+  toolkit::Button AddBtn, DelBtn, AllClearBtn, SaveBtn;
+  toolkit::Button ExportBtn, Button4;
+  toolkit::Edit ss;
+  toolkit::Button Button1, Button5, Button6, Button8;
+  toolkit::Edit C;
+  toolkit::Button Sz, Sz2, Sz3;
+  toolkit::Memo HTML;
+  TFilmList Lista;
+
+  toolkit::PopupMenu PopupMenu1;
+  int z = -1, z2 = -1;  // the two "Zawsze na wierzchu" items of PopupMenu1
+  toolkit::PopupMenu PopupMenu2;
+  toolkit::Timer ClearTimer{3000};
+
+ private:
+  void CreateControls();
+  void CreateLinkStrip();
+  void CreateEditPanel();
+  void CreateMenus();
+
+  AppPaths paths_;
+  toolkit::IniFile settings_;
+};
+
+}  // namespace kadrion

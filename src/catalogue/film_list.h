@@ -1,0 +1,28 @@
+#pragma once
+// The catalogue list `Lista`: the films in display order. Its vector of rows is the only
+// catalogue in memory; the list view shows it without copying a row.
+#include <vector>
+
+#include "core/film_entry.h"
+#include "toolkit/report_list.h"
+
+namespace kadrion {
+
+class TFilmList : public toolkit::ReportList {
+ public:
+  void Create(toolkit::Container& parent, int id);
+
+  const std::vector<FilmEntry>& Rows() const { return rows_; }
+  int Count() const { return static_cast<int>(rows_.size()); }
+  const FilmEntry& Row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+
+  void Append(FilmEntry entry);
+  void Delete(int index);
+  // Replaces every row at once (loading the catalogue).
+  void Assign(std::vector<FilmEntry> rows);
+
+ private:
+  std::vector<FilmEntry> rows_;
+};
+
+}  // namespace kadrion

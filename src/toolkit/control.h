@@ -1,0 +1,83 @@
+#pragma once
+// Base of every window wrapper: a control knows its handle, its fixed id and its parent, and
+// receives the notifications its parent reflects back to it.
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/font.h"
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+class Container;
+class PopupMenu;
+
+// Where a control sits in its parent when the parent is resized (in this order of precedence).
+enum class Align { None, Top, Bottom, Right, Left, Client };
+
+class Control {
+ public:
+  Control() = default;
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  int Id() const;
+  // The wrapper of a window made by this toolkit, or null.
+  static Control* FromHandle(HWND hwnd);
+
+  // Position in the parent's client area (screen position for top-level windows).
+  void SetBounds(int left, int top, int width, int height);
+  RECT Bounds() const;
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void Focus();
+
+  std::wstring WText() const;
+  void SetWText(const std::wstring& text);
+  // Texts as Windows-1250 bytes, the form the catalogue and the settings keep them in.
+  std::string Text() const;
+  void SetText(std::string_view bytes);
+
+  // The font is shared; its colour is the control's text colour.
+  void SetFont(std::shared_ptr<const Font> font);
+  void SetFont(const FontSpec& spec) { SetFont(std::make_shared<const Font>(spec)); }
+  const FontSpec& GetFont() const;
+  // Background colour; unset means the system's colour for the kind of control.
+  void SetColor(COLORREF color);
+  COLORREF Color() const;
+
+  Align align = Align::None;
+  PopupMenu* popupMenu = nullptr;
+
+  // Notifications reflected by the parent. Return true when handled.
+  virtual bool HandleCommand(WORD /*code*/) { return false; }
+  virtual bool HandleNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual bool HandleDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+  // WM_CTLCOLOR*: colours for drawing; null leaves the system's choice.
+  virtual HBRUSH HandleCtlColor(HDC dc);
+
+ protected:
+  void CreateHandle(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
+                    Container* parent, int id, RECT bounds, void* param = nullptr);
+  // Marks `hwnd` as belonging to this wrapper (also for helper windows such as an up-down).
+  void Attach(HWND hwnd);
+  // Pushes the font and colours to the window; kinds of control with their own way override.
+  virtual void ApplyFont();
+  virtual void ApplyColor() {}
+
+  HWND hwnd_ = nullptr;
+  Container* parent_ = nullptr;
+  std::shared_ptr<const Font> font_;
+  std::optional<COLORREF> color_;
+  BrushHandle brush_;
+
+  friend class Container;
+};
+
+}  // namespace toolkit

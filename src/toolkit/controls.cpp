@@ -1,0 +1,211 @@
+#include "toolkit/controls.h"
+
+#include <algorithm>
+
+#include "core/ini_value.h"
+#include "toolkit/container.h"
+#include "toolkit/text.h"
+
+namespace toolkit {
+
+namespace {
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+}  // namespace
+
+// --- Label ---
+
+void Label::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+                   bool autoSize) {
+  autoSize_ = autoSize;
+  CreateHandle(L"STATIC", caption.c_str(), kChild | SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0, &parent,
+               id, bounds);
+  if (autoSize_) FitToCaption();
+}
+
+void Label::SetCaption(const std::wstring& caption) {
+  SetWText(caption);
+  if (autoSize_) FitToCaption();
+}
+
+void Label::ApplyFont() {
+  Control::ApplyFont();
+  if (autoSize_) FitToCaption();
+}
+
+void Label::FitToCaption() {
+  const std::wstring caption = WText();
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, font_ ? font_->Handle() : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  const RECT bounds = Bounds();
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, size.cx, metrics.tmHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Label::HandleCommand(WORD code) {
+  if (code != STN_CLICKED || !onClick) return false;
+  onClick();
+  return true;
+}
+
+HBRUSH Label::HandleCtlColor(HDC dc) {
+  if (font_) SetTextColor(dc, font_->Spec().color);
+  SetBkMode(dc, TRANSPARENT);
+  if (color_) return brush_.Get();
+  return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// --- Edit, Memo ---
+
+void Edit::Create(Container& parent, int id, RECT bounds, const std::wstring& text) {
+  CreateHandle(L"EDIT", text.c_str(), kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+               &parent, id, bounds);
+}
+
+bool Edit::HandleCommand(WORD code) {
+  if (code != EN_CHANGE || !onChange) return false;
+  onChange();
+  return true;
+}
+
+void Memo::Create(Container& parent, int id, RECT bounds, const std::wstring& text) {
+  CreateHandle(L"EDIT", text.c_str(),
+               kChild | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+               WS_EX_CLIENTEDGE, &parent, id, bounds);
+}
+
+// --- ComboBox ---
+
+void ComboBox::Create(Container& parent, int id, RECT bounds,
+                      const std::vector<std::wstring>& items) {
+  // The height of a combo box window includes its dropped-down list.
+  bounds.bottom = bounds.top + 240;
+  CreateHandle(L"COMBOBOX", L"", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+               0, &parent, id, bounds);
+  for (const std::wstring& item : items)
+    SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ComboBox::ItemCount() const {
+  return static_cast<int>(SendMessageW(hwnd_, CB_GETCOUNT, 0, 0));
+}
+
+std::wstring ComboBox::Item(int index) const {
+  const auto length = SendMessageW(hwnd_, CB_GETLBTEXTLEN, index, 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+HBRUSH ComboBox::HandleCtlColor(HDC dc) { return color_ ? Control::HandleCtlColor(dc) : nullptr; }
+
+// --- SpinEdit ---
+
+void SpinEdit::Create(Container& parent, int id, RECT bounds, int value) {
+  CreateHandle(L"EDIT", std::to_wstring(value).c_str(), kChild | WS_TABSTOP | ES_AUTOHSCROLL,
+               WS_EX_CLIENTEDGE, &parent, id, bounds);
+  upDown_ = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
+                            kChild | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0, 0,
+                            parent.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd_), 0);
+  SendMessageW(upDown_, UDM_SETRANGE32, INT_MIN, INT_MAX);
+  Attach(upDown_);
+}
+
+bool SpinEdit::HandleNotify(NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != upDown_ || header.code != UDN_DELTAPOS) return false;
+  // The arrows work on the text, whatever it holds: a text that is not a number counts as 0.
+  const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+  const long long value = kadrion::IniIntegerOr(Text(), 0);
+  const long long next = std::clamp<long long>(value + change.iDelta, INT_MIN, INT_MAX);
+  SetWText(std::to_wstring(next));
+  result = 1;  // the up-down itself changes nothing
+  return true;
+}
+
+// --- Button ---
+
+void Button::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+                    bool ownColour) {
+  const DWORD kind = ownColour ? BS_OWNERDRAW : BS_PUSHBUTTON;
+  CreateHandle(L"BUTTON", caption.c_str(), kChild | WS_TABSTOP | kind, 0, &parent, id, bounds);
+}
+
+void Button::Click() {
+  if (Enabled() && onClick) onClick();
+}
+
+bool Button::HandleCommand(WORD code) {
+  if (code != BN_CLICKED) return false;
+  Click();
+  return true;
+}
+
+bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  RECT rect = item.rcItem;
+  const bool pushed = item.itemState & ODS_SELECTED;
+  DrawFrameControl(item.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  const std::wstring caption = WText();
+  HGDIOBJ old = SelectObject(item.hDC, font_->Handle());
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
+                                                          : font_->Spec().color);
+  if (pushed) OffsetRect(&rect, 1, 1);
+  DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(item.hDC, old);
+  if (item.itemState & ODS_FOCUS) {
+    RECT focus = item.rcItem;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(item.hDC, &focus);
+  }
+  return true;
+}
+
+// --- CheckBox ---
+
+void CheckBox::Create(Container& parent, int id, const std::wstring& caption, RECT bounds) {
+  CreateHandle(L"BUTTON", caption.c_str(), kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0, &parent, id,
+               bounds);
+}
+
+bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) {
+  SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// --- StatusBar ---
+
+void StatusBar::Create(Container& parent, int id, const std::vector<int>& widths) {
+  align = Align::Bottom;
+  CreateHandle(STATUSCLASSNAMEW, L"", kChild, 0, &parent, id, RECT{0, 0, 0, 0});
+  std::vector<int> edges;
+  int right = 0;
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    right += widths[i];
+    edges.push_back(i + 1 == widths.size() ? -1 : right);
+  }
+  SendMessageW(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  SendMessageW(hwnd_, WM_SIZE, 0, 0);
+}
+
+void StatusBar::SetPanelText(int panel, const std::wstring& text) {
+  SendMessageW(hwnd_, SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::wstring StatusBar::PanelText(int panel) const {
+  const auto length = LOWORD(SendMessageW(hwnd_, SB_GETTEXTLENGTHW, panel, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(hwnd_, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return text;
+}
+
+}  // namespace toolkit

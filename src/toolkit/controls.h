@@ -1,0 +1,94 @@
+#pragma once
+// The standard controls the program's windows are made of.
+#include <climits>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/control.h"
+
+namespace toolkit {
+
+class Container;
+
+// Static text. With `autoSize` it takes the width and height of its caption.
+class Label : public Control {
+ public:
+  void Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+              bool autoSize = false);
+  void SetCaption(const std::wstring& caption);
+  std::function<void()> onClick;
+  bool HandleCommand(WORD code) override;
+  HBRUSH HandleCtlColor(HDC dc) override;
+
+ protected:
+  void ApplyFont() override;
+
+ private:
+  void FitToCaption();
+  bool autoSize_ = false;
+};
+
+// One-line edit.
+class Edit : public Control {
+ public:
+  void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
+  std::function<void()> onChange;
+  bool HandleCommand(WORD code) override;
+};
+
+// Multi-line text box; its text is lines joined by CR LF.
+class Memo : public Control {
+ public:
+  void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
+};
+
+// Drop-down list that also takes typed text.
+class ComboBox : public Control {
+ public:
+  void Create(Container& parent, int id, RECT bounds, const std::vector<std::wstring>& items);
+  int ItemCount() const;
+  std::wstring Item(int index) const;
+  HBRUSH HandleCtlColor(HDC dc) override;
+};
+
+// An edit with up and down arrows stepping a whole number by one, without bounds: the value
+// stops at the ends of the 32-bit range instead of wrapping. The text itself is free.
+class SpinEdit : public Control {
+ public:
+  void Create(Container& parent, int id, RECT bounds, int value);
+  bool HandleNotify(NMHDR& header, LRESULT& result) override;
+
+ private:
+  HWND upDown_ = nullptr;
+};
+
+// Push button. Zero width and height give a button that only the keyboard focus reaches.
+// A button whose font has a colour other than black draws itself to show it.
+class Button : public Control {
+ public:
+  void Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+              bool ownColour = false);
+  std::function<void()> onClick;
+  // Presses the button from code: runs its handler when enabled.
+  void Click();
+  bool HandleCommand(WORD code) override;
+  bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+};
+
+class CheckBox : public Control {
+ public:
+  void Create(Container& parent, int id, const std::wstring& caption, RECT bounds);
+  bool Checked() const;
+  void SetChecked(bool checked);
+};
+
+// Status bar with panels of the given widths (the last one takes what is left).
+class StatusBar : public Control {
+ public:
+  void Create(Container& parent, int id, const std::vector<int>& widths);
+  void SetPanelText(int panel, const std::wstring& text);
+  std::wstring PanelText(int panel) const;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,88 @@
+#include "toolkit/files.h"
+
+#include <algorithm>
+
+#include "toolkit/error.h"
+
+namespace toolkit {
+
+std::wstring ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FileReader::FileReader(const std::wstring& path)
+    : path_(path),
+      file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_FLAG_SEQUENTIAL_SCAN, nullptr)) {
+  if (!file_) ThrowSystemError(L"Nie można otworzyć pliku " + path + L".");
+}
+
+std::uint64_t FileReader::Size() const {
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file_.Get(), &size)) ThrowSystemError(L"Nie można odczytać pliku " + path_ + L".");
+  return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::size_t FileReader::Read(std::span<std::uint8_t> buffer) {
+  std::size_t total = 0;
+  while (total < buffer.size()) {
+    DWORD read = 0;
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size() - total, 1u << 30));
+    if (!ReadFile(file_.Get(), buffer.data() + total, wanted, &read, nullptr))
+      ThrowSystemError(L"Nie można odczytać pliku " + path_ + L".");
+    if (read == 0) break;
+    total += read;
+  }
+  return total;
+}
+
+AtomicFileWriter::AtomicFileWriter(std::wstring path)
+    : path_(std::move(path)), temporaryPath_(TemporaryPathFor(path_)) {
+  file_.Reset(CreateFileW(temporaryPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + path_ + L".");
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (file_) {
+    file_.Reset();
+    DeleteFileW(temporaryPath_.c_str());
+  }
+}
+
+void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    if (!WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
+      ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
+    bytes = bytes.subspan(written);
+  }
+}
+
+void AtomicFileWriter::Commit() {
+  if (!FlushFileBuffers(file_.Get())) ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
+  file_.Reset();
+  if (!MoveFileExW(temporaryPath_.c_str(), path_.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD code = GetLastError();
+    DeleteFileW(temporaryPath_.c_str());
+    ThrowSystemError(L"Nie można zastąpić pliku " + path_ + L".", code);
+  }
+}
+
+}  // namespace toolkit

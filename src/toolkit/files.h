@@ -1,0 +1,49 @@
+#pragma once
+// File access for the program's own files. Every failure raises an error naming the file.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+// The folder of the running program file, with its closing backslash.
+std::wstring ProgramFolder();
+
+bool FileExists(const std::wstring& path);
+
+// Reads a file front to back in blocks.
+class FileReader {
+ public:
+  explicit FileReader(const std::wstring& path);
+  std::uint64_t Size() const;
+  // Fills `buffer` as far as the file goes; returns the number of bytes read.
+  std::size_t Read(std::span<std::uint8_t> buffer);
+
+ private:
+  std::wstring path_;
+  FileHandle file_;
+};
+
+// Writes a new version of a file beside it and puts it in the file's place in one step on
+// Commit, so the old file stays whole if anything fails or the program dies before then.
+class AtomicFileWriter {
+ public:
+  explicit AtomicFileWriter(std::wstring path);
+  ~AtomicFileWriter();  // without Commit, removes the new version and leaves the old file
+  AtomicFileWriter(const AtomicFileWriter&) = delete;
+  AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+  void Write(std::span<const std::uint8_t> bytes);
+  void Commit();
+
+  static std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
+
+ private:
+  std::wstring path_;
+  std::wstring temporaryPath_;
+  FileHandle file_;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,37 @@
+#pragma once
+// A font as the settings file describes it, and the GDI font made from it.
+#include <string>
+
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+// Style bits as stored in the settings file.
+enum FontStyle : int { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+struct FontSpec {
+  std::wstring face = L"MS Sans Serif";
+  int size = 8;                   // points
+  int style = 0;                  // FontStyle bits
+  int charset = DEFAULT_CHARSET;  // Windows character-set number
+  COLORREF color = RGB(0, 0, 0);  // text colour, 0x00BBGGRR
+
+  bool operator==(const FontSpec&) const = default;
+};
+
+LOGFONTW ToLogFont(const FontSpec& spec);
+// The colour is not part of a LOGFONT; it comes separately (the font dialog returns both).
+FontSpec FromLogFont(const LOGFONTW& font, COLORREF color);
+
+class Font {
+ public:
+  explicit Font(FontSpec spec);
+  const FontSpec& Spec() const { return spec_; }
+  HFONT Handle() const { return handle_.Get(); }
+
+ private:
+  FontSpec spec_;
+  FontHandle handle_;
+};
+
+}  // namespace toolkit

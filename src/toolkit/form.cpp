@@ -1,0 +1,128 @@
+#include "toolkit/form.h"
+
+#include "toolkit/application.h"
+#include "toolkit/error.h"
+
+namespace toolkit {
+
+namespace {
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+}  // namespace
+
+HWND Form::CreateSystemWindow(const std::wstring& caption, RECT bounds, DWORD exStyle) {
+  CreateOwn(className_.c_str(), caption.c_str(), kFormStyle, exStyle, nullptr, 0, bounds);
+  return hwnd_;
+}
+
+void Form::CreateForm(const std::wstring& caption, RECT bounds) {
+  SetFont(FontSpec{});
+  CreateSystemWindow(caption, bounds, WS_EX_CONTROLPARENT);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  client_.Create(*this, 0, client, Align::Client);
+  CreateTooltips();
+}
+
+void Form::Show() {
+  if (IsWindowVisible(hwnd_)) return;
+  if (onShow) Application::Instance().Guard(onShow);
+  ShowWindow(hwnd_, maximizeWhenShown_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+  maximizeWhenShown_ = false;
+  UpdateWindow(hwnd_);
+}
+
+void Form::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+void Form::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+void Form::SetMaximized(bool maximized) {
+  if (IsWindowVisible(hwnd_))
+    ShowWindow(hwnd_, maximized ? SW_MAXIMIZE : SW_RESTORE);
+  else
+    maximizeWhenShown_ = maximized;
+}
+
+bool Form::Maximized() const {
+  return IsWindowVisible(hwnd_) ? IsZoomed(hwnd_) != 0 : maximizeWhenShown_;
+}
+
+bool Form::StayOnTop() const { return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+void Form::SetStayOnTop(bool onTop) {
+  if (onTop == StayOnTop()) return;
+  stayOnTopWanted_ = onTop;
+  Recreate();
+}
+
+void Form::Recreate() {
+  const HWND old = hwnd_;
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(old, &placement);
+  const bool visible = IsWindowVisible(old) != 0;
+  const HWND focus = GetFocus();
+  const std::wstring caption = WText();
+  DWORD exStyle = GetWindowLongW(old, GWL_EXSTYLE) & ~WS_EX_TOPMOST;
+  if (stayOnTopWanted_) exStyle |= WS_EX_TOPMOST;
+
+  // From here on the new window speaks for this form; the old one only falls silent and goes.
+  CreateSystemWindow(caption, placement.rcNormalPosition, exStyle);
+  SetParent(client_.Handle(), hwnd_);
+  if (!visible) placement.showCmd = SW_HIDE;
+  SetWindowPlacement(hwnd_, &placement);
+  Realign();
+  CreateTooltips();
+  RemovePropW(old, L"Kadrion.Control");
+  DestroyWindow(old);
+  if (visible && focus && IsChild(hwnd_, focus)) SetFocus(focus);
+}
+
+void Form::AddHint(Control& control, std::wstring hint) {
+  hints_.emplace_back(&control, std::move(hint));
+  CreateTooltips();
+}
+
+void Form::CreateTooltips() {
+  if (tooltips_ && GetWindow(tooltips_, GW_OWNER) == hwnd_) DestroyWindow(tooltips_);
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                              nullptr, Application::Module(), nullptr);
+  for (auto& [control, hint] : hints_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control->Handle());
+    tool.lpszText = hint.data();
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      // Like a dialog box, the form gives the focus back to the control that last had it.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        focused_ = GetFocus();
+      } else if (focused_ && IsChild(hwnd_, focused_)) {
+        SetFocus(focused_);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      if (onClose && !Application::Instance().Guard(onClose)) return 0;
+      if (mainForm_)
+        DestroyWindow(hwnd_);
+      else
+        Hide();
+      return 0;
+    case WM_DESTROY:
+      if (mainForm_) PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return Container::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace toolkit

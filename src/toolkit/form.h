@@ -1,0 +1,68 @@
+#pragma once
+// A top-level window. Its controls live on one client panel that survives when the window
+// itself is recreated (as switching it to stay on top does).
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/container.h"
+#include "toolkit/panel.h"
+
+namespace toolkit {
+
+class Form : public Container {
+ public:
+  // `className` is the window class, so outside tools can find the form ("TMainWindow").
+  explicit Form(std::wstring className) : className_(std::move(className)) {}
+
+  // Creates the hidden window with the given caption and outer bounds, then the client panel.
+  void CreateForm(const std::wstring& caption, RECT bounds);
+  Panel& Client() { return client_; }
+
+  // Shows the window; the show handler runs first, while the window is still hidden.
+  void Show();
+  void Hide();
+  // Asks the window to close, as its close button does.
+  void Close();
+
+  void SetCaption(const std::wstring& caption) { SetWText(caption); }
+  std::wstring Caption() const { return WText(); }
+
+  // Maximised state; set on a hidden window, it takes effect when the window is shown.
+  void SetMaximized(bool maximized);
+  bool Maximized() const;
+
+  // Switching stay-on-top recreates the system window; the controls move to the new one.
+  void SetStayOnTop(bool onTop);
+  bool StayOnTop() const;
+  void Recreate();
+
+  // The main form ends the message loop when it closes; other forms only hide.
+  void SetMainForm(bool main) { mainForm_ = main; }
+
+  // A tooltip shown over `control`.
+  void AddHint(Control& control, std::wstring hint);
+
+  std::function<void()> onShow;
+  // A close handler that raises an error keeps the window open.
+  std::function<void()> onClose;
+
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  HWND CreateSystemWindow(const std::wstring& caption, RECT bounds, DWORD exStyle);
+  void CreateTooltips();
+
+  std::wstring className_;
+  Panel client_;
+  bool mainForm_ = false;
+  bool stayOnTopWanted_ = false;
+  bool maximizeWhenShown_ = false;
+  HWND focused_ = nullptr;
+  HWND tooltips_ = nullptr;
+  std::vector<std::pair<Control*, std::wstring>> hints_;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,65 @@
+#pragma once
+// Move-only owners of Win32 handles: one small type per kind of handle.
+#include <utility>
+
+#include "toolkit/win.h"
+
+namespace toolkit {
+
+template <typename Traits>
+class UniqueHandle {
+ public:
+  using Type = typename Traits::Type;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Type handle) : handle_(handle) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) Reset(other.Release());
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  ~UniqueHandle() { Reset(); }
+
+  Type Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::Invalid(); }
+  Type Release() { return std::exchange(handle_, Traits::Invalid()); }
+  void Reset(Type handle = Traits::Invalid()) {
+    if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Type handle_ = Traits::Invalid();
+};
+
+struct FileTraits {
+  using Type = HANDLE;
+  static Type Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Type h) { CloseHandle(h); }
+};
+struct KernelObjectTraits {
+  using Type = HANDLE;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { CloseHandle(h); }
+};
+template <typename T>
+struct GdiTraits {
+  using Type = T;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DeleteObject(h); }
+};
+struct MenuTraits {
+  using Type = HMENU;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DestroyMenu(h); }
+};
+
+using FileHandle = UniqueHandle<FileTraits>;      // CreateFile
+using KernelHandle = UniqueHandle<KernelObjectTraits>;  // mutexes, events, processes
+using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
+using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
+using MenuHandle = UniqueHandle<MenuTraits>;
+
+}  // namespace toolkit

@@ -1,0 +1,12 @@
+#pragma once
+// A plain panel that holds controls.
+#include "toolkit/container.h"
+
+namespace toolkit {
+
+class Panel : public Container {
+ public:
+  void Create(Container& parent, int id, RECT bounds, Align align = Align::None);
+};
+
+}  // namespace toolkit

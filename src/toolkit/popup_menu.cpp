@@ -1,0 +1,34 @@
+#include "toolkit/popup_menu.h"
+
+#include "toolkit/application.h"
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+int PopupMenu::Add(std::wstring caption, std::function<void()> onClick) {
+  items_.push_back(Item{std::move(caption), std::move(onClick)});
+  return Count() - 1;
+}
+
+void PopupMenu::Popup(HWND owner, POINT at) {
+  MenuHandle menu(CreatePopupMenu());
+  for (int i = 0; i < Count(); ++i) {
+    const Item& item = items_[static_cast<std::size_t>(i)];
+    if (!item.visible) continue;
+    if (item.IsSeparator())
+      AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    else
+      AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0),
+                  static_cast<UINT_PTR>(i + 1), item.caption.c_str());
+  }
+  const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                                    owner, nullptr);
+  if (chosen > 0) Click(chosen - 1);
+}
+
+void PopupMenu::Click(int index) {
+  const Item& item = items_[static_cast<std::size_t>(index)];
+  if (item.onClick) item.onClick();
+}
+
+}  // namespace toolkit

@@ -1,0 +1,62 @@
+#include "core/ini_value.h"
+
+#include <gtest/gtest.h>
+
+namespace kadrion {
+namespace {
+
+TEST(IniValue, ReadsIntegersInDecimalAndHexadecimal) {
+  const struct {
+    const char* text;
+    std::optional<std::int32_t> value;
+  } cases[] = {
+      {"0", 0},
+      {"808", 808},
+      {"-4", -4},
+      {"+7", 7},
+      {"14548991", 14548991},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"0x80", 128},
+      {"0XfF", 255},
+      {"$DDFFFF", 0xDDFFFF},
+      {"$FFFFFFFF", -1},
+      {"-$10", -16},
+      {"2147483648", std::nullopt},
+      {"$100000000", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"$", std::nullopt},
+      {"0x", std::nullopt},
+      {"12a", std::nullopt},
+      {"1.5", std::nullopt},
+      {" 12", std::nullopt},
+      {"abc", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseIniInteger(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(IniValue, AnythingButAnIntegerGivesTheDefault) {
+  EXPECT_EQ(IniIntegerOr("wysoko", 608), 608);
+  EXPECT_EQ(IniIntegerOr("", -4), -4);
+  EXPECT_EQ(IniIntegerOr("0", 110), 0);
+}
+
+TEST(IniValue, BooleansAreNonZeroIntegers) {
+  EXPECT_TRUE(IniBoolOr("1", false));
+  EXPECT_TRUE(IniBoolOr("-1", false));
+  EXPECT_TRUE(IniBoolOr("0x10", false));
+  EXPECT_FALSE(IniBoolOr("0", true));
+  EXPECT_TRUE(IniBoolOr("tak", true));
+  EXPECT_FALSE(IniBoolOr("", false));
+}
+
+TEST(IniValue, WritesDecimalAndOneOrZero) {
+  EXPECT_EQ(FormatIniInteger(-4), "-4");
+  EXPECT_EQ(FormatIniInteger(14548991), "14548991");
+  EXPECT_EQ(FormatIniBool(true), "1");
+  EXPECT_EQ(FormatIniBool(false), "0");
+}
+
+}  // namespace
+}  // namespace kadrion

@@ -1,0 +1,120 @@
+#include "core/record_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kadrion {
+namespace {
+
+using Record = std::vector<std::uint8_t>;
+
+Record Encode(const FilmEntry& entry) {
+  Record bytes(kRecordSize, 0xEE);
+  EncodeRecord(entry, std::span<std::uint8_t, kRecordSize>(bytes.data(), kRecordSize));
+  return bytes;
+}
+
+FilmEntry Decode(const Record& bytes) {
+  return DecodeRecord(std::span<const std::uint8_t, kRecordSize>(bytes.data(), kRecordSize));
+}
+
+std::string Text(const Record& bytes, std::size_t offset) {
+  return std::string(reinterpret_cast<const char*>(&bytes[offset + 1]), bytes[offset]);
+}
+
+TEST(RecordCodec, LaysFieldsOutAtTheirOffsetsWithLengthBytes) {
+  const FilmEntry film{"Matrix", "The Matrix", "Akcja", "2", "DVD"};
+  const Record bytes = Encode(film);
+  ASSERT_EQ(bytes.size(), 625u);
+  EXPECT_EQ(Text(bytes, 0), "Matrix");
+  EXPECT_EQ(Text(bytes, 256), "The Matrix");
+  EXPECT_EQ(Text(bytes, 512), "Akcja");
+  EXPECT_EQ(Text(bytes, 563), "2");
+  EXPECT_EQ(Text(bytes, 574), "DVD");
+  EXPECT_EQ(bytes[1 + 6], 0) << "the bytes behind a text are cleared";
+  EXPECT_EQ(Decode(bytes), film);
+}
+
+TEST(RecordCodec, CutsEachFieldToItsCapacityOnWrite) {
+  const struct {
+    int column;
+    std::size_t length;
+    std::size_t kept;
+  } cases[] = {
+      {0, 300, 255}, {0, 255, 255}, {1, 256, 255}, {2, 60, 50},
+      {3, 11, 10},   {3, 10, 10},   {4, 51, 50},   {4, 0, 0},
+  };
+  for (const auto& c : cases) {
+    FilmEntry film;
+    std::string* fields[] = {&film.polishTitle, &film.originalTitle, &film.genre, &film.discs,
+                             &film.medium};
+    std::string text;
+    for (std::size_t k = 0; k < c.length; ++k) text += static_cast<char>('0' + k % 10);
+    *fields[c.column] = text;
+    const FilmEntry back = Decode(Encode(film));
+    EXPECT_EQ(Field(back, c.column), text.substr(0, c.kept))
+        << "column " << c.column << ", length " << c.length;
+  }
+}
+
+TEST(RecordCodec, ElevenDigitDiscsKeepTheirFirstTen) {
+  const FilmEntry back = Decode(Encode(FilmEntry{"", "", "", "12345678901", ""}));
+  EXPECT_EQ(back.discs, "1234567890");
+}
+
+TEST(RecordCodec, KeepsPolishLettersAndEmptyFieldsAsBytes) {
+  // "Żółć" and "Łódź" in Windows-1250.
+  const FilmEntry film{"\xAF\xF3\xB3\xE6", "", "\xA3\xF3\x64\x9F", "", ""};
+  const Record bytes = Encode(film);
+  EXPECT_EQ(bytes[256], 0);
+  EXPECT_EQ(bytes[563], 0);
+  EXPECT_EQ(Decode(bytes), film);
+  EXPECT_EQ(Decode(Encode(FilmEntry{})), FilmEntry{}) << "all five fields empty";
+}
+
+TEST(RecordCodec, ReadsALengthByteAboveCapacityAsTheCapacity) {
+  Record bytes(kRecordSize, 'x');
+  bytes[0] = 255;    // fits exactly
+  bytes[256] = 255;  // fits exactly
+  bytes[512] = 200;  // genre: capacity 50
+  bytes[563] = 255;  // discs: capacity 10
+  bytes[574] = 51;   // medium: capacity 50, would reach past the record
+  const FilmEntry film = Decode(bytes);
+  EXPECT_EQ(film.polishTitle.size(), 255u);
+  EXPECT_EQ(film.genre.size(), 50u);
+  EXPECT_EQ(film.discs.size(), 10u);
+  EXPECT_EQ(film.medium.size(), 50u);
+  EXPECT_EQ(film.discs, std::string(10, 'x')) << "never past the field's own bytes";
+}
+
+TEST(RecordCodec, DecodesOnlyWholeRecords) {
+  const Record one = Encode(FilmEntry{"A", "B", "C", "1", "DVD"});
+  const Record two = Encode(FilmEntry{"D", "E", "F", "2", "CD"});
+  const struct {
+    std::size_t size;
+    std::size_t rows;
+  } cases[] = {{0, 0}, {624, 0}, {625, 1}, {1250, 2}, {1251, 2}};
+  for (const auto& c : cases) {
+    Record file = one;
+    file.insert(file.end(), two.begin(), two.end());
+    file.push_back(0x55);
+    file.resize(c.size);
+    std::vector<FilmEntry> rows;
+    DecodeRecords(file, rows);
+    ASSERT_EQ(rows.size(), c.rows) << c.size << " bytes";
+    if (c.rows == 2) {
+      EXPECT_EQ(rows[1].medium, "CD");
+    }
+  }
+}
+
+TEST(RecordCodec, IgnoresLeftoversBehindTheTexts) {
+  Record bytes = Encode(FilmEntry{"Long title of the first film", "", "", "", ""});
+  bytes[0] = 4;  // a shorter title written over a longer one leaves the rest behind
+  EXPECT_EQ(Decode(bytes).polishTitle, "Long");
+}
+
+}  // namespace
+}  // namespace kadrion

@@ -1,0 +1,23 @@
+// The GUI tests share one Application whose modal boxes are answered by a recorder.
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "toolkit/application.h"
+
+namespace testing_support {
+
+namespace {
+RecordingDialogs* recorder = nullptr;
+}
+
+RecordingDialogs& Dialogs() { return *recorder; }
+
+}  // namespace testing_support
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  testing_support::RecordingDialogs dialogs;
+  testing_support::recorder = &dialogs;
+  toolkit::Application application(dialogs);
+  return RUN_ALL_TESTS();
+}

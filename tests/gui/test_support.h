@@ -1,0 +1,69 @@
+#pragma once
+// Helpers for tests that drive real windows under Wine or Windows.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "toolkit/dialogs.h"
+
+namespace testing_support {
+
+// Answers every modal box at once and remembers what it was asked to show.
+class RecordingDialogs : public toolkit::Dialogs {
+ public:
+  void ShowMessage(HWND, const std::wstring& text) override { messages.push_back(text); }
+  void ShowError(HWND, const std::wstring& text) override { errors.push_back(text); }
+  void Clear() {
+    messages.clear();
+    errors.clear();
+  }
+
+  std::vector<std::wstring> messages;
+  std::vector<std::wstring> errors;
+};
+
+// The dialogs of the test program's one Application.
+RecordingDialogs& Dialogs();
+
+// Handles every message waiting on this thread.
+void Pump();
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // With its closing backslash.
+  const std::wstring& Path() const { return path_; }
+  std::wstring operator/(const std::wstring& name) const { return path_ + name; }
+  // A program folder as the program expects it: "Dane" and "Opisy" beside it.
+  void MakeProgramFolders() const;
+
+ private:
+  std::wstring path_;
+};
+
+std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
+std::string ReadFileText(const std::wstring& path);
+void WriteFileText(const std::wstring& path, const std::string& bytes);
+bool Exists(const std::wstring& path);
+
+// A raw value of an ini file as Windows-1250 bytes; "<none>" when the key is missing.
+std::string IniValue(const std::wstring& path, const char* section, const char* key);
+
+// Holds a file open without sharing, so that nobody else can open or replace it.
+class FileLock {
+ public:
+  explicit FileLock(const std::wstring& path);
+  ~FileLock();
+  bool Locked() const { return file_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE file_;
+};
+
+}  // namespace testing_support

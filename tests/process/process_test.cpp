@@ -1,0 +1,192 @@
+// Starts the built Kadrion.exe in a program folder of its own and drives it from outside, as a
+// user or a UI-automation tool would: through its windows only.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/win.h"
+
+namespace {
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+std::wstring NewFolder(const std::wstring& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"kadrion-process-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" + name + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+std::string ReadText(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string text(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+  CloseHandle(file);
+  return text;
+}
+
+void WriteText(const std::wstring& path, const std::string& text) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// One record: five length-prefixed fields of 255, 255, 50, 10 and 50 characters.
+std::string Record(const std::string& polish, const std::string& original) {
+  std::string record(625, '\0');
+  const std::pair<std::size_t, std::string> fields[] = {
+      {0, polish}, {256, original}, {512, "Dramat"}, {563, "1"}, {574, "DVD"}};
+  for (const auto& [offset, text] : fields) {
+    record[offset] = static_cast<char>(text.size());
+    record.replace(offset + 1, text.size(), text);
+  }
+  return record;
+}
+
+struct Process {
+  PROCESS_INFORMATION info{};
+  ~Process() {
+    if (info.hProcess) {
+      if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 9);
+      CloseHandle(info.hProcess);
+      CloseHandle(info.hThread);
+    }
+  }
+  DWORD Wait(DWORD ms) const {
+    if (WaitForSingleObject(info.hProcess, ms) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    return code;
+  }
+};
+
+// A top-level window of `process` whose class is `className`, waited for up to 20 s.
+HWND FindProcessWindow(DWORD process, const wchar_t* className) {
+  struct Search {
+    DWORD process;
+    const wchar_t* className;
+    HWND found;
+  } search{process, className, nullptr};
+  struct Visit {
+    static BOOL CALLBACK Window(HWND window, LPARAM param) {
+      auto& s = *reinterpret_cast<Search*>(param);
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      wchar_t cls[64] = L"";
+      GetClassNameW(window, cls, 64);
+      if (owner == s.process && wcscmp(cls, s.className) == 0 && IsWindowVisible(window)) {
+        s.found = window;
+        return FALSE;
+      }
+      return TRUE;
+    }
+  };
+  for (int tries = 0; tries < 400 && !search.found; ++tries) {
+    EnumWindows(Visit::Window, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(50);
+  }
+  return search.found;
+}
+
+class ProgramProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    folder = NewFolder(std::wstring(name.begin(), name.end()));
+    CreateDirectoryW((folder + L"Dane").c_str(), nullptr);
+    CreateDirectoryW((folder + L"Opisy").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((OwnFolder() + L"Kadrion.exe").c_str(), (folder + L"Kadrion.exe").c_str(),
+                          FALSE));
+  }
+
+  void TearDown() override {
+    for (const wchar_t* file : {L"Dane\\Dane.dat", L"Dane\\Baza.ini", L"Kadrion.exe"})
+      DeleteFileW((folder + file).c_str());
+    RemoveDirectoryW((folder + L"Dane").c_str());
+    RemoveDirectoryW((folder + L"Opisy").c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+
+  void Launch(Process& process, const std::wstring& workingFolder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring command = L"\"" + folder + L"Kadrion.exe\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               workingFolder.c_str(), &startup, &process.info));
+  }
+
+  std::wstring folder;
+};
+
+TEST_F(ProgramProcess, StartsLoadsTheCatalogueAndWritesItBackWhenClosed) {
+  const std::string catalogue = Record("Matrix", "The Matrix") + Record("\xA3\xF3\x64\x9F", "Lodz");
+  WriteText(folder + L"Dane\\Dane.dat", catalogue);
+  // Started from another working folder: the files beside the program are the ones used.
+  const std::wstring elsewhere = NewFolder(L"elsewhere");
+  CreateDirectoryW((elsewhere + L"Dane").c_str(), nullptr);
+
+  Process first;
+  Launch(first, elsewhere);
+  const HWND window = FindProcessWindow(first.info.dwProcessId, L"TMainWindow");
+  ASSERT_TRUE(window) << "the main window appears";
+  wchar_t caption[64] = L"";
+  GetWindowTextW(window, caption, 64);
+  EXPECT_STREQ(caption, L"Kadrion filmów");
+
+  Process second;
+  Launch(second, folder);
+  EXPECT_EQ(second.Wait(10000), 0u) << "a second copy ends at once";
+  EXPECT_FALSE(FindProcessWindow(second.info.dwProcessId, L"TMainWindow"));
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(first.Wait(20000), 0u);
+  EXPECT_EQ(ReadText(folder + L"Dane\\Dane.dat").size(), catalogue.size());
+  const std::string written = ReadText(folder + L"Dane\\Dane.dat");
+  EXPECT_EQ(written.substr(0, 7), catalogue.substr(0, 7));
+  EXPECT_EQ(written.substr(625, 5), catalogue.substr(625, 5));
+  EXPECT_NE(ReadText(folder + L"Dane\\Baza.ini").find("[Okno]"), std::string::npos);
+  EXPECT_EQ(ReadText(elsewhere + L"Dane\\Dane.dat"), "<missing>");
+  EXPECT_EQ(ReadText(elsewhere + L"Dane\\Baza.ini"), "<missing>");
+  RemoveDirectoryW((elsewhere + L"Dane").c_str());
+  RemoveDirectoryW(elsewhere.c_str());
+}
+
+TEST_F(ProgramProcess, AMissingCatalogueIsAnnouncedInAMessageBoxBeforeTheWindowOpens) {
+  Process program;
+  Launch(program, folder);
+  const HWND box = FindProcessWindow(program.info.dwProcessId, L"#32770");
+  ASSERT_TRUE(box) << "the message box appears";
+  struct Collect {
+    static BOOL CALLBACK Child(HWND child, LPARAM param) {
+      wchar_t text[256] = L"";
+      GetWindowTextW(child, text, 256);
+      *reinterpret_cast<std::wstring*>(param) += std::wstring(text) + L"|";
+      return TRUE;
+    }
+  };
+  std::wstring texts;
+  EnumChildWindows(box, Collect::Child, reinterpret_cast<LPARAM>(&texts));
+  EXPECT_NE(texts.find(L"Nie znalazłem pliku: Dane\\Dane.dat. Zakładam nowy."), std::wstring::npos)
+      << texts.size() << " characters of text in the box";
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+
+  const HWND window = FindProcessWindow(program.info.dwProcessId, L"TMainWindow");
+  ASSERT_TRUE(window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.Wait(20000), 0u);
+  EXPECT_EQ(ReadText(folder + L"Dane\\Dane.dat"), "") << "closing creates an empty catalogue";
+}
+
+}  // namespace
