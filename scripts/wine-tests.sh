@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
 . "$here/wine-env.sh"
-kadrion_prepare_prefix
+kadrion_prepare_prefix desktop
 
 # Wine's background services inherit the output of the first Wine process; started here,
 # quietly, they do not hold ctest's pipes open.

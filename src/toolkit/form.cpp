@@ -26,6 +26,7 @@ void Form::CreateForm(const std::wstring& caption, RECT bounds) {
 void Form::Show() {
   if (IsWindowVisible(hwnd_)) return;
   if (onShow) Application::Instance().Guard(onShow);
+  shown_ = true;
   ShowWindow(hwnd_, maximizeWhenShown_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   maximizeWhenShown_ = false;
   UpdateWindow(hwnd_);
@@ -110,6 +111,9 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
+      // A form still being created (a modal box of its creation handler is up) has nothing
+      // to close yet: its close handler would save state that was never loaded.
+      if (!shown_) return 0;
       if (onClose && !Application::Instance().Guard(onClose)) return 0;
       if (mainForm_)
         DestroyWindow(hwnd_);

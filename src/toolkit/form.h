@@ -23,7 +23,7 @@ class Form : public Container {
   // Shows the window; the show handler runs first, while the window is still hidden.
   void Show();
   void Hide();
-  // Asks the window to close, as its close button does.
+  // Asks the window to close, as its close button does. A form never shown ignores it.
   void Close();
 
   void SetCaption(const std::wstring& caption) { SetWText(caption); }
@@ -60,6 +60,7 @@ class Form : public Container {
   bool mainForm_ = false;
   bool stayOnTopWanted_ = false;
   bool maximizeWhenShown_ = false;
+  bool shown_ = false;
   HWND focused_ = nullptr;
   HWND tooltips_ = nullptr;
   std::vector<std::pair<Control*, std::wstring>> hints_;

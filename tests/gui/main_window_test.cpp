@@ -321,6 +321,19 @@ TEST_F(MainWindowTest, AnUnreadableCatalogueIsReportedAndTheWindowStillOpens) {
   EXPECT_EQ(window->n.WText(), L"") << "the rest of the creation steps are skipped";
 }
 
+TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {
+  // As when something asks the program to close while its start-up message is up.
+  TMainWindow window(AppPaths{folder.Path()});
+  window.Create();
+  window.Close();
+  Pump();
+  EXPECT_TRUE(IsWindow(window.Handle()));
+  EXPECT_FALSE(Exists(Ini())) << "nothing was loaded, so nothing is saved";
+  window.Show();
+  EXPECT_TRUE(CloseWindow(window));
+  EXPECT_EQ(Setting("Nazwa czcionki"), "MS Sans Serif");
+}
+
 TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) {
   WriteFileBytes(Dat(), CatalogueBytes({kMatrix, kPolish}));
   auto window = Start();
