@@ -1,5 +1,8 @@
 #include "catalogue/film_list.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include "toolkit/text.h"
 
 namespace kadrion {
@@ -33,6 +36,28 @@ void TFilmList::Delete(int index) {
 void TFilmList::Assign(std::vector<FilmEntry> rows) {
   rows_ = std::move(rows);
   SetRowCount(Count());
+  RefreshAll();
+}
+
+}  // namespace kadrion
+
+namespace kadrion {
+
+void TFilmList::Sort(const Comparison& compare) {
+  std::vector<int> order(rows_.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return compare(Row(a), Row(b)) < 0; });
+  const int selected = Selected();
+  std::vector<FilmEntry> sorted;
+  sorted.reserve(rows_.size());
+  int selectedNow = -1;
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    if (order[k] == selected) selectedNow = static_cast<int>(k);
+    sorted.push_back(std::move(rows_[static_cast<std::size_t>(order[k])]));
+  }
+  rows_ = std::move(sorted);
+  Select(selectedNow);
   RefreshAll();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The catalogue list `Lista`: the films in display order. Its vector of rows is the only
 // catalogue in memory; the list view shows it without copying a row.
+#include <functional>
 #include <vector>
 
 #include "core/film_entry.h"
@@ -20,6 +21,12 @@ class TFilmList : public toolkit::ReportList {
   void Delete(int index);
   // Replaces every row at once (loading the catalogue).
   void Assign(std::vector<FilmEntry> rows);
+
+  // Negative when the first row goes before the second, zero when they are equal.
+  using Comparison = std::function<int(const FilmEntry&, const FilmEntry&)>;
+  // Reorders the rows themselves; equal rows keep their order and the selected film stays
+  // selected wherever it moves.
+  void Sort(const Comparison& compare);
 
  private:
   std::vector<FilmEntry> rows_;

@@ -10,7 +10,7 @@ int PopupMenu::Add(std::wstring caption, std::function<void()> onClick) {
   return Count() - 1;
 }
 
-void PopupMenu::Popup(HWND owner, POINT at) {
+MenuHandle PopupMenu::Build() const {
   MenuHandle menu(CreatePopupMenu());
   for (int i = 0; i < Count(); ++i) {
     const Item& item = items_[static_cast<std::size_t>(i)];
@@ -21,6 +21,11 @@ void PopupMenu::Popup(HWND owner, POINT at) {
       AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0),
                   static_cast<UINT_PTR>(i + 1), item.caption.c_str());
   }
+  return menu;
+}
+
+void PopupMenu::Popup(HWND owner, POINT at) {
+  const MenuHandle menu = Build();
   const int chosen = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
                                     owner, nullptr);
   if (chosen > 0) Click(chosen - 1);

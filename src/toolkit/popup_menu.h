@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/win.h"
+#include "toolkit/handles.h"
 
 namespace toolkit {
 
@@ -27,6 +27,8 @@ class PopupMenu {
   const Item& operator[](int index) const { return items_[static_cast<std::size_t>(index)]; }
   int Count() const { return static_cast<int>(items_.size()); }
 
+  // The system menu of the visible items; an item's command id is its index + 1.
+  MenuHandle Build() const;
   // Shows the menu at a screen point and runs the chosen item's handler.
   void Popup(HWND owner, POINT at);
   // Runs an item's handler as choosing it does.

@@ -1,0 +1,126 @@
+// Parts of the toolkit that the main window's tests do not reach on their own.
+#include <gtest/gtest.h>
+
+#include "catalogue/film_list.h"
+#include "test_support.h"
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/popup_menu.h"
+#include "toolkit/timer.h"
+
+namespace {
+
+using namespace testing_support;
+
+std::wstring MenuText(HMENU menu, int position) {
+  wchar_t text[64] = L"";
+  GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+  return text;
+}
+
+TEST(PopupMenu, LeavesHiddenItemsOutAndShowsCheckMarks) {
+  toolkit::PopupMenu menu;
+  menu.Add(L"Notatnik");
+  menu.AddSeparator();
+  const int z = menu.Add(L"Zawsze na wierzchu");
+  const int z2 = menu.Add(L"Zawsze na wierzchu");
+  menu[z].checked = true;
+  menu[z2].visible = false;
+
+  auto built = menu.Build();
+  ASSERT_EQ(GetMenuItemCount(built.Get()), 3);
+  EXPECT_EQ(MenuText(built.Get(), 0), L"Notatnik");
+  EXPECT_TRUE(GetMenuState(built.Get(), 1, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_TRUE(GetMenuState(built.Get(), 2, MF_BYPOSITION) & MF_CHECKED);
+  EXPECT_EQ(GetMenuItemID(built.Get(), 2), static_cast<UINT>(z + 1)) << "ids follow the items";
+
+  menu[z].visible = false;
+  menu[z2].visible = true;
+  built = menu.Build();
+  ASSERT_EQ(GetMenuItemCount(built.Get()), 3);
+  EXPECT_FALSE(GetMenuState(built.Get(), 2, MF_BYPOSITION) & MF_CHECKED);
+  EXPECT_EQ(GetMenuItemID(built.Get(), 2), static_cast<UINT>(z2 + 1));
+}
+
+// Handles messages until `done` or about two seconds have passed.
+template <typename Done>
+void PumpUntil(Done done) {
+  for (int round = 0; round < 200 && !done(); ++round) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    Pump();
+  }
+}
+
+TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
+  toolkit::Timer timer(10);
+  int fired = 0;
+  timer.onTimer = [&] {
+    if (++fired == 2) timer.SetEnabled(false);
+  };
+  Pump();
+  EXPECT_EQ(fired, 0) << "disabled at start";
+  timer.SetEnabled(true);
+  PumpUntil([&] { return fired >= 2; });
+  EXPECT_EQ(fired, 2);
+  PumpUntil([] { return false; });
+  EXPECT_EQ(fired, 2) << "no more after disabling";
+}
+
+TEST(Timer, AnErrorInItsHandlerIsShownAndTheTimerGoesOn) {
+  Dialogs().Clear();
+  toolkit::Timer timer(10);
+  int fired = 0;
+  timer.onTimer = [&] {
+    if (++fired == 1) throw std::runtime_error("first tick failed");
+    timer.SetEnabled(false);
+  };
+  timer.SetEnabled(true);
+  PumpUntil([&] { return fired >= 2; });
+  EXPECT_EQ(fired, 2);
+  ASSERT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_EQ(Dialogs().errors[0], L"first tick failed");
+}
+
+kadrion::FilmEntry Film(const char* polish, const char* original = "") {
+  return kadrion::FilmEntry{polish, original, "", "", ""};
+}
+
+class FilmListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.CreateForm(L"test", RECT{0, 0, 400, 300});
+    list.Create(form.Client(), 1);
+    form.Show();
+  }
+  toolkit::Form form{L"TFilmListTest"};
+  kadrion::TFilmList list;
+};
+
+TEST_F(FilmListTest, SortingIsStableAndTheSelectedFilmStaysSelected) {
+  list.Assign({Film("b", "1"), Film("a", "2"), Film("b", "3"), Film("a", "4"), Film("c", "5")});
+  list.Select(2);  // "b", "3"
+  list.Sort([](const kadrion::FilmEntry& x, const kadrion::FilmEntry& y) {
+    return x.polishTitle.compare(y.polishTitle);
+  });
+  std::string order;
+  for (const auto& film : list.Rows()) order += film.originalTitle;
+  EXPECT_EQ(order, "24135");
+  EXPECT_EQ(list.Selected(), 3);
+  EXPECT_EQ(list.Row(list.Selected()).originalTitle, "3");
+
+  wchar_t text[16] = L"";
+  ListView_GetItemText(list.Handle(), 0, 1, text, 16);
+  EXPECT_STREQ(text, L"2") << "the list view shows the new order";
+}
+
+TEST_F(FilmListTest, DeletingARowLeavesNoSelection) {
+  list.Assign({Film("a"), Film("b"), Film("c")});
+  list.Select(1);
+  list.Delete(1);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(ListView_GetItemCount(list.Handle()), 2);
+  EXPECT_EQ(list.Selected(), -1);
+  EXPECT_EQ(list.Row(1).polishTitle, "c");
+}
+
+}  // namespace
