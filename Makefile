@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all setup build native windows run test clean
+.PHONY: all setup build native windows run test bench clean
 
 all: build
 
@@ -27,6 +27,13 @@ run: windows
 test: build
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	scripts/wine-tests.sh $(BUILD)/win
+
+# Speed and memory with a catalogue of 100,000 films.
+bench: build
+	cmake --build $(BUILD)/native --target catalogue_bench
+	cmake --build $(BUILD)/win --target startup_bench
+	$(BUILD)/native/catalogue_bench
+	scripts/wine-tests.sh $(BUILD)/win wine startup_bench.exe
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the Windows tests of a cross build under Wine on a virtual display, in a private Wine
-# prefix that is removed afterwards.   usage: scripts/wine-tests.sh BUILD_DIR
+# prefix that is removed afterwards.   usage: scripts/wine-tests.sh BUILD_DIR [COMMAND...]
+# With a command, runs that in the build folder instead of the tests.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+shift
 here=$(cd "$(dirname "$0")" && pwd)
 
 export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
@@ -15,7 +17,7 @@ kadrion_prepare_prefix desktop
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   wineserver -p
   wine cmd /c exit </dev/null >/dev/null 2>&1
-  ctest --test-dir "$0" --output-on-failure --timeout 120
+  if [ $# -gt 0 ]; then (cd "$0" && "$@"); else ctest --test-dir "$0" --output-on-failure --timeout 120; fi
   status=$?
   wineserver -k
-  exit $status' "$build"
+  exit $status' "$build" "$@"
