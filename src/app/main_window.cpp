@@ -8,7 +8,7 @@ namespace kadrion {
 namespace {
 
 using toolkit::Align;
-using toolkit::FontSpec;
+using toolkit::FontInfo;
 
 // Design bounds of the window; the settings file normally overrides them at every start.
 constexpr RECT kDesignBounds{192, 114, 192 + 695, 114 + 548};
@@ -59,7 +59,7 @@ void TMainWindow::CreateControls() {
 }
 
 void TMainWindow::CreateLinkStrip() {
-  FontSpec linkFont{L"MS Sans Serif", 10, toolkit::fsBold | toolkit::fsUnderline,
+  FontInfo linkFont{L"MS Sans Serif", 10, toolkit::fsBold | toolkit::fsUnderline,
                     DEFAULT_CHARSET, kBlue};
   const auto font = std::make_shared<const toolkit::Font>(linkFont);
   const struct {
@@ -78,7 +78,7 @@ void TMainWindow::CreateLinkStrip() {
 }
 
 void TMainWindow::CreateEditPanel() {
-  FontSpec redBold = GetFont();
+  FontInfo redBold = GetFont();
   redBold.style = toolkit::fsBold;
   redBold.color = kRed;
   const auto red = std::make_shared<const toolkit::Font>(redBold);

@@ -34,7 +34,7 @@ void TMainWindow::LoadSettings() {
   PopupMenu1[z].visible = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
 
   const COLORREF background = settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground);
-  toolkit::FontSpec font = C.GetFont();
+  toolkit::FontInfo font = C.GetFont();
   font.color = settings_.ReadInteger(kSettings, L"Kc", kDefaultText);
   C.SetColor(background);
   C.SetFont(font);
@@ -55,7 +55,7 @@ void TMainWindow::LoadSettings() {
 
 void TMainWindow::SaveSettings() {
   const RECT bounds = Bounds();
-  const toolkit::FontSpec& font = C.GetFont();
+  const toolkit::FontInfo& font = C.GetFont();
   settings_.WriteInteger(kSettings, L"Góra", bounds.top);
   settings_.WriteInteger(kSettings, L"Lewo", bounds.left);
   settings_.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));

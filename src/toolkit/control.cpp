@@ -11,9 +11,9 @@ namespace {
 // The window property that leads from a handle back to its wrapper.
 constexpr wchar_t kWrapperProperty[] = L"Kadrion.Control";
 
-const FontSpec& DefaultFontSpec() {
-  static const FontSpec spec;
-  return spec;
+const FontInfo& DefaultFontInfo() {
+  static const FontInfo info;
+  return info;
 }
 }  // namespace
 
@@ -93,7 +93,7 @@ void Control::SetFont(std::shared_ptr<const Font> font) {
   if (hwnd_) ApplyFont();
 }
 
-const FontSpec& Control::GetFont() const { return font_ ? font_->Spec() : DefaultFontSpec(); }
+const FontInfo& Control::GetFont() const { return font_ ? font_->Info() : DefaultFontInfo(); }
 
 void Control::ApplyFont() {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
@@ -111,7 +111,7 @@ void Control::SetColor(COLORREF color) {
 COLORREF Control::Color() const { return color_.value_or(GetSysColor(COLOR_WINDOW)); }
 
 HBRUSH Control::HandleCtlColor(HDC dc) {
-  if (font_) SetTextColor(dc, font_->Spec().color);
+  if (font_) SetTextColor(dc, font_->Info().color);
   if (!color_) return nullptr;
   SetBkColor(dc, *color_);
   return brush_.Get();

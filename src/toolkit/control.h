@@ -46,8 +46,8 @@ class Control {
 
   // The font is shared; its colour is the control's text colour.
   void SetFont(std::shared_ptr<const Font> font);
-  void SetFont(const FontSpec& spec) { SetFont(std::make_shared<const Font>(spec)); }
-  const FontSpec& GetFont() const;
+  void SetFont(const FontInfo& info) { SetFont(std::make_shared<const Font>(info)); }
+  const FontInfo& GetFont() const;
   // Background colour; unset means the system's colour for the kind of control.
   void SetColor(COLORREF color);
   COLORREF Color() const;

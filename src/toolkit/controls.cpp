@@ -54,7 +54,7 @@ bool Label::HandleCommand(WORD code) {
 }
 
 HBRUSH Label::HandleCtlColor(HDC dc) {
-  if (font_) SetTextColor(dc, font_->Spec().color);
+  if (font_) SetTextColor(dc, font_->Info().color);
   SetBkMode(dc, TRANSPARENT);
   if (color_) return brush_.Get();
   return GetSysColorBrush(COLOR_BTNFACE);
@@ -156,7 +156,7 @@ bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
   HGDIOBJ old = SelectObject(item.hDC, font_->Handle());
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
-                                                          : font_->Spec().color);
+                                                          : font_->Info().color);
   if (pushed) OffsetRect(&rect, 1, 1);
   DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(item.hDC, old);

@@ -13,36 +13,36 @@ int ScreenDpi() {
 }
 }  // namespace
 
-LOGFONTW ToLogFont(const FontSpec& spec) {
+LOGFONTW ToLogFont(const FontInfo& info) {
   LOGFONTW font{};
-  font.lfHeight = -MulDiv(spec.size, ScreenDpi(), 72);
-  font.lfWeight = (spec.style & fsBold) ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = (spec.style & fsItalic) ? 1 : 0;
-  font.lfUnderline = (spec.style & fsUnderline) ? 1 : 0;
-  font.lfStrikeOut = (spec.style & fsStrikeOut) ? 1 : 0;
-  font.lfCharSet = static_cast<BYTE>(spec.charset);
+  font.lfHeight = -MulDiv(info.size, ScreenDpi(), 72);
+  font.lfWeight = (info.style & fsBold) ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = (info.style & fsItalic) ? 1 : 0;
+  font.lfUnderline = (info.style & fsUnderline) ? 1 : 0;
+  font.lfStrikeOut = (info.style & fsStrikeOut) ? 1 : 0;
+  font.lfCharSet = static_cast<BYTE>(info.charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH;
-  wcsncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  wcsncpy(font.lfFaceName, info.face.c_str(), LF_FACESIZE - 1);
   return font;
 }
 
-FontSpec FromLogFont(const LOGFONTW& font, COLORREF color) {
-  FontSpec spec;
-  spec.face = font.lfFaceName;
+FontInfo FromLogFont(const LOGFONTW& font, COLORREF color) {
+  FontInfo info;
+  info.face = font.lfFaceName;
   const int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
-  spec.size = MulDiv(height, 72, ScreenDpi());
-  spec.style = (font.lfWeight >= FW_BOLD ? fsBold : 0) | (font.lfItalic ? fsItalic : 0) |
+  info.size = MulDiv(height, 72, ScreenDpi());
+  info.style = (font.lfWeight >= FW_BOLD ? fsBold : 0) | (font.lfItalic ? fsItalic : 0) |
                (font.lfUnderline ? fsUnderline : 0) | (font.lfStrikeOut ? fsStrikeOut : 0);
-  spec.charset = font.lfCharSet;
-  spec.color = color;
-  return spec;
+  info.charset = font.lfCharSet;
+  info.color = color;
+  return info;
 }
 
-Font::Font(FontSpec spec) : spec_(std::move(spec)) {
-  const LOGFONTW font = ToLogFont(spec_);
+Font::Font(FontInfo info) : info_(std::move(info)) {
+  const LOGFONTW font = ToLogFont(info_);
   handle_.Reset(CreateFontIndirectW(&font));
 }
 

@@ -9,28 +9,28 @@ namespace toolkit {
 // Style bits as stored in the settings file.
 enum FontStyle : int { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
-struct FontSpec {
+struct FontInfo {
   std::wstring face = L"MS Sans Serif";
   int size = 8;                   // points
   int style = 0;                  // FontStyle bits
   int charset = DEFAULT_CHARSET;  // Windows character-set number
   COLORREF color = RGB(0, 0, 0);  // text colour, 0x00BBGGRR
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontInfo&) const = default;
 };
 
-LOGFONTW ToLogFont(const FontSpec& spec);
+LOGFONTW ToLogFont(const FontInfo& info);
 // The colour is not part of a LOGFONT; it comes separately (the font dialog returns both).
-FontSpec FromLogFont(const LOGFONTW& font, COLORREF color);
+FontInfo FromLogFont(const LOGFONTW& font, COLORREF color);
 
 class Font {
  public:
-  explicit Font(FontSpec spec);
-  const FontSpec& Spec() const { return spec_; }
+  explicit Font(FontInfo info);
+  const FontInfo& Info() const { return info_; }
   HFONT Handle() const { return handle_.Get(); }
 
  private:
-  FontSpec spec_;
+  FontInfo info_;
   FontHandle handle_;
 };
 

@@ -15,7 +15,7 @@ HWND Form::CreateSystemWindow(const std::wstring& caption, RECT bounds, DWORD ex
 }
 
 void Form::CreateForm(const std::wstring& caption, RECT bounds) {
-  SetFont(FontSpec{});
+  SetFont(FontInfo{});
   CreateSystemWindow(caption, bounds, WS_EX_CONTROLPARENT);
   RECT client{};
   GetClientRect(hwnd_, &client);

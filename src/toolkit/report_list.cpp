@@ -57,7 +57,7 @@ RECT ReportList::RowBounds(int row) const {
 
 void ReportList::ApplyFont() {
   Control::ApplyFont();
-  ListView_SetTextColor(hwnd_, font_->Spec().color);
+  ListView_SetTextColor(hwnd_, font_->Info().color);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
