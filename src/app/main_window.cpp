@@ -55,7 +55,19 @@ void TMainWindow::CreateControls() {
   CreateEditPanel();
   Lista.Create(client, id::Lista);
   CreateMenus();
+  BindHandlers();
   client.Realign();
+}
+
+void TMainWindow::BindHandlers() {
+  AddBtn.onClick = [this] { Add(); };
+  DelBtn.onClick = [this] { DeleteRec(); };
+  SaveBtn.onClick = [this] { Save(); };
+  Button2.onClick = [this] { Button2Click(); };
+  Button3.onClick = [this] { Button3Click(); };
+  Lista.onClick = [this] { ListaClick(); };
+  Lista.onDblClick = [this] { ListaDblClick(); };
+  ClearTimer.onTimer = [this] { ClearTimerTimer(); };
 }
 
 void TMainWindow::CreateLinkStrip() {
@@ -130,9 +142,9 @@ void TMainWindow::CreateEditPanel() {
 void TMainWindow::CreateMenus() {
   PopupMenu1.Add(L"Notatnik");
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Usuń wpis");
+  PopupMenu1.Add(L"Usuń wpis", [this] { DeleteRec(); });
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Dodaj wpis");
+  PopupMenu1.Add(L"Dodaj wpis", [this] { Add(); });
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Wyczyść pola");
   PopupMenu1.AddSeparator();

@@ -36,6 +36,16 @@ class TMainWindow : public toolkit::Form {
   // The settings file.
   void LoadSettings();
   void SaveSettings();
+  // Editing entries.
+  void Add();
+  void DeleteRec();
+  void ListaClick();
+  void ListaDblClick();
+  void Save();
+  void Button2Click();
+  void Button3Click();
+  void ClearTimerTimer();
+
   // The status line: "Rekordów: " and the row count; the long form adds the selected position.
   void SetStatusLine(bool longForm);
 
@@ -73,6 +83,8 @@ class TMainWindow : public toolkit::Form {
   void CreateLinkStrip();
   void CreateEditPanel();
   void CreateMenus();
+  void BindHandlers();
+  FilmEntry EntryFromEdits() const;
 
   AppPaths paths_;
   toolkit::IniFile settings_;

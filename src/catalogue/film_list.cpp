@@ -26,15 +26,26 @@ void TFilmList::Append(FilmEntry entry) {
   SetRowCount(Count());
 }
 
+namespace {
+// Where a row index goes when row `deleted` is taken out of the list.
+int AfterDeletion(int row, int deleted) {
+  if (row == deleted) return -1;
+  return row > deleted ? row - 1 : row;
+}
+}  // namespace
+
 void TFilmList::Delete(int index) {
+  const int selected = AfterDeletion(Selected(), index);
+  marked_ = AfterDeletion(marked_, index);
   rows_.erase(rows_.begin() + index);
-  Select(-1);
   SetRowCount(Count());
+  Select(selected);
   RefreshAll();
 }
 
 void TFilmList::Assign(std::vector<FilmEntry> rows) {
   rows_ = std::move(rows);
+  marked_ = -1;
   SetRowCount(Count());
   RefreshAll();
 }
@@ -51,12 +62,14 @@ void TFilmList::Sort(const Comparison& compare) {
   const int selected = Selected();
   std::vector<FilmEntry> sorted;
   sorted.reserve(rows_.size());
-  int selectedNow = -1;
+  int selectedNow = -1, markedNow = -1;
   for (std::size_t k = 0; k < order.size(); ++k) {
     if (order[k] == selected) selectedNow = static_cast<int>(k);
+    if (order[k] == marked_) markedNow = static_cast<int>(k);
     sorted.push_back(std::move(rows_[static_cast<std::size_t>(order[k])]));
   }
   rows_ = std::move(sorted);
+  marked_ = markedNow;
   Select(selectedNow);
   RefreshAll();
 }

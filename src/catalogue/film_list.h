@@ -18,7 +18,13 @@ class TFilmList : public toolkit::ReportList {
   const FilmEntry& Row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
 
   void Append(FilmEntry entry);
+  // Deletes a row; the selection and the marked row stay on the films they were on (none
+  // when it was the deleted row).
   void Delete(int index);
+
+  // The row taken into the edit fields, followed through deletions and sorting; -1 for none.
+  int Marked() const { return marked_; }
+  void SetMarked(int row) { marked_ = row; }
   // Replaces every row at once (loading the catalogue).
   void Assign(std::vector<FilmEntry> rows);
 
@@ -30,6 +36,7 @@ class TFilmList : public toolkit::ReportList {
 
  private:
   std::vector<FilmEntry> rows_;
+  int marked_ = -1;
 };
 
 }  // namespace kadrion
