@@ -43,4 +43,16 @@ constexpr int Sz2 = 229;
 constexpr int Sz3 = 230;
 constexpr int HTML = 231;
 
+// Description window "Opis".
+namespace form2 {
+constexpr int Panel1 = 300;
+constexpr int Kasuj = 301;
+constexpr int Guardar = 302;
+constexpr int lek = 303;
+constexpr int BitBtn2 = 304;
+constexpr int BitBtn3 = 305;
+constexpr int Op = 306;
+constexpr int Sc = 307;
+}  // namespace form2
+
 }  // namespace kadrion::id

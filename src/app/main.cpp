@@ -4,6 +4,8 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/files.h"
 #include "toolkit/handles.h"
+#include "toolkit/keyboard.h"
+#include "windows/description_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The mutex is only a marker that another copy runs; it stays open until the process ends.
@@ -12,11 +14,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   toolkit::SystemDialogs dialogs;
   toolkit::Application application(dialogs);
+  toolkit::SystemKeyboard keyboard;
   try {
-    kadrion::TMainWindow MainWindow(kadrion::AppPaths{toolkit::ProgramFolder()});
+    const kadrion::AppPaths paths{toolkit::ProgramFolder()};
+    kadrion::TMainWindow MainWindow(paths);
     MainWindow.Create();
     MainWindow.Show();
-    // The notepad and the description window are created here, hidden.
+    // The notepad is created here, hidden, before the description window.
+    kadrion::TForm2 Form2(paths, keyboard);
+    Form2.Create(MainWindow.AlwaysOnTop());
+    MainWindow.Form2 = &Form2;
     return application.Run();
   } catch (...) {
     application.ShowCurrentException();

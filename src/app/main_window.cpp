@@ -63,6 +63,7 @@ void TMainWindow::BindHandlers() {
   AddBtn.onClick = [this] { Add(); };
   DelBtn.onClick = [this] { DeleteRec(); };
   SaveBtn.onClick = [this] { Save(); };
+  AllClearBtn.onClick = [this] { AllClear(); };
   Button2.onClick = [this] { Button2Click(); };
   Button3.onClick = [this] { Button3Click(); };
   Lista.onClick = [this] { ListaClick(); };
@@ -146,7 +147,7 @@ void TMainWindow::CreateMenus() {
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Dodaj wpis", [this] { Add(); });
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Wyczyść pola");
+  PopupMenu1.Add(L"Wyczyść pola", [this] { AllClear(); });  // opens the description
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Generuj listę w HTML");
   PopupMenu1.AddSeparator();

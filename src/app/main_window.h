@@ -15,6 +15,8 @@
 
 namespace kadrion {
 
+class TForm2;
+
 class TMainWindow : public toolkit::Form {
  public:
   explicit TMainWindow(AppPaths paths);
@@ -45,6 +47,12 @@ class TMainWindow : public toolkit::Form {
   void Button2Click();
   void Button3Click();
   void ClearTimerTimer();
+  void AllClear();
+
+  // The description window, created after this one; AllClear opens it.
+  TForm2* Form2 = nullptr;
+  // The always-on-top setting, which the side windows follow.
+  bool AlwaysOnTop() const { return PopupMenu1[z].visible; }
 
   // The status line: "Rekordów: " and the row count; the long form adds the selected position.
   void SetStatusLine(bool longForm);

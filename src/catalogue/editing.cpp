@@ -6,6 +6,7 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/error.h"
 #include "toolkit/text.h"
+#include "windows/description_window.h"
 
 namespace kadrion {
 
@@ -23,7 +24,7 @@ void TMainWindow::Add() {
   SetStatusLine(true);
   p.SetWText(L"");
   O.SetWText(L"");
-  // The description window opens here for the selected film.
+  AllClear();
 }
 
 void TMainWindow::DeleteRec() {
@@ -72,6 +73,12 @@ void TMainWindow::Save() {
   Lista.Append(EntryFromEdits());
   Lista.SetMarked(-1);
   SaveBtn.SetEnabled(false);
+}
+
+void TMainWindow::AllClear() {
+  const int row = Lista.Selected();
+  if (row < 0 || !Form2) return;
+  Form2->Open(Lista.Row(row).polishTitle);
 }
 
 void TMainWindow::Button2Click() { p.SetWText(toolkit::ClipboardText(Handle())); }

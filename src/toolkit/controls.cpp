@@ -77,6 +77,8 @@ void Memo::Create(Container& parent, int id, RECT bounds, const std::wstring& te
   CreateHandle(L"EDIT", text.c_str(),
                kChild | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
                WS_EX_CLIENTEDGE, &parent, id, bounds);
+  // The edit's default limit (about 32,000 characters) would stop typing in a long text.
+  SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
 }
 
 // --- ComboBox ---
@@ -149,22 +151,53 @@ bool Button::HandleCommand(WORD code) {
 }
 
 bool Button::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  DrawFace(item, nullptr);
+  return true;
+}
+
+void Button::DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph) {
   RECT rect = item.rcItem;
   const bool pushed = item.itemState & ODS_SELECTED;
   DrawFrameControl(item.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  if (pushed) OffsetRect(&rect, 1, 1);
+
   const std::wstring caption = WText();
   HGDIOBJ old = SelectObject(item.hDC, font_->Handle());
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
                                                           : font_->Info().color);
-  if (pushed) OffsetRect(&rect, 1, 1);
-  DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (glyph) {
+    // Picture and caption are centred together, four pixels apart.
+    constexpr int kSpacing = 4;
+    SIZE text{};
+    GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text);
+    const int width = glyph->Width() + kSpacing + text.cx;
+    const int left = rect.left + (rect.right - rect.left - width) / 2;
+    glyph->Draw(item.hDC, left, rect.top + (rect.bottom - rect.top - glyph->Height()) / 2);
+    rect.left = left + glyph->Width() + kSpacing;
+    DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  } else {
+    DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
   SelectObject(item.hDC, old);
+
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -3, -3);
     DrawFocusRect(item.hDC, &focus);
   }
+}
+
+// --- BitButton ---
+
+void BitButton::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+                       std::shared_ptr<const Glyph> glyph) {
+  glyph_ = std::move(glyph);
+  Button::Create(parent, id, caption, bounds, true);
+}
+
+bool BitButton::HandleDrawItem(const DRAWITEMSTRUCT& item) {
+  DrawFace(item, glyph_.get());
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/glyph.h"
 
 namespace toolkit {
 
@@ -74,6 +75,21 @@ class Button : public Control {
   void Click();
   bool HandleCommand(WORD code) override;
   bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ protected:
+  // Draws the face, the caption (after `glyph` when there is one) and the focus frame.
+  void DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph);
+};
+
+// A push button with a small picture before its caption.
+class BitButton : public Button {
+ public:
+  void Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
+              std::shared_ptr<const Glyph> glyph);
+  bool HandleDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  std::shared_ptr<const Glyph> glyph_;
 };
 
 class CheckBox : public Control {

@@ -1,8 +1,28 @@
 #include "toolkit/dialogs.h"
 
+#include <commdlg.h>
+
 #include "toolkit/application.h"
 
 namespace toolkit {
+
+namespace {
+
+// The message box labels its buttons in the system's language; the program speaks Polish
+// whatever the system, so the question box gets its labels while it is being activated.
+thread_local HHOOK questionHook = nullptr;
+
+LRESULT CALLBACK LabelQuestionButtons(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    const HWND box = reinterpret_cast<HWND>(wParam);
+    SetDlgItemTextW(box, IDYES, L"&Tak");
+    SetDlgItemTextW(box, IDNO, L"&Nie");
+    SetDlgItemTextW(box, IDCANCEL, L"Anuluj");
+  }
+  return CallNextHookEx(questionHook, code, wParam, lParam);
+}
+
+}  // namespace
 
 void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
   MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK);
@@ -10,6 +30,42 @@ void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
 
 void SystemDialogs::ShowError(HWND owner, const std::wstring& text) {
   MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK | MB_ICONERROR);
+}
+
+Answer SystemDialogs::Ask(HWND owner, const std::wstring& text) {
+  questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
+  const int pressed = MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(),
+                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+  if (questionHook) UnhookWindowsHookEx(questionHook);
+  questionHook = nullptr;
+  return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
+}
+
+bool SystemDialogs::PickColor(HWND owner, COLORREF& color) {
+  CHOOSECOLORW chooser{};
+  chooser.lStructSize = sizeof chooser;
+  chooser.hwndOwner = owner;
+  chooser.rgbResult = color;
+  chooser.lpCustColors = customColors_;
+  chooser.Flags = CC_RGBINIT | CC_ANYCOLOR;
+  if (!ChooseColorW(&chooser)) return false;
+  color = chooser.rgbResult;
+  return true;
+}
+
+bool SystemDialogs::PickFont(HWND owner, FontInfo& font) {
+  LOGFONTW chosen = ToLogFont(font);
+  CHOOSEFONTW chooser{};
+  chooser.lStructSize = sizeof chooser;
+  chooser.hwndOwner = owner;
+  chooser.lpLogFont = &chosen;
+  chooser.rgbColors = font.color;
+  chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontW(&chooser)) return false;
+  font = FromLogFont(chosen, chooser.rgbColors);
+  // The dialog knows the size the user picked; the height rounds it on odd screens.
+  if (chooser.iPointSize > 0) font.size = (chooser.iPointSize + 5) / 10;
+  return true;
 }
 
 }  // namespace toolkit

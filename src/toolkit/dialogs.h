@@ -3,9 +3,12 @@
 // can answer it without a window blocking them.
 #include <string>
 
+#include "toolkit/font.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
+
+enum class Answer { Yes, No, Cancel };
 
 class Dialogs {
  public:
@@ -14,6 +17,12 @@ class Dialogs {
   virtual void ShowMessage(HWND owner, const std::wstring& text) = 0;
   // The standard error box of the application.
   virtual void ShowError(HWND owner, const std::wstring& text) = 0;
+  // A question answered "Tak", "Nie" or "Anuluj".
+  virtual Answer Ask(HWND owner, const std::wstring& text) = 0;
+  // The colour chooser, preset to `color`; false (and `color` untouched) when cancelled.
+  virtual bool PickColor(HWND owner, COLORREF& color) = 0;
+  // The font chooser with colour and effects, preset to `font`; false when cancelled.
+  virtual bool PickFont(HWND owner, FontInfo& font) = 0;
 };
 
 // The real boxes, captioned with the application's title.
@@ -21,6 +30,12 @@ class SystemDialogs : public Dialogs {
  public:
   void ShowMessage(HWND owner, const std::wstring& text) override;
   void ShowError(HWND owner, const std::wstring& text) override;
+  Answer Ask(HWND owner, const std::wstring& text) override;
+  bool PickColor(HWND owner, COLORREF& color) override;
+  bool PickFont(HWND owner, FontInfo& font) override;
+
+ private:
+  COLORREF customColors_[16] = {};  // the chooser's own row of custom colours, kept per run
 };
 
 }  // namespace toolkit

@@ -34,6 +34,11 @@ void Form::Show() {
 
 void Form::Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
+void Form::BringToFront() {
+  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+  SetForegroundWindow(hwnd_);
+}
+
 void Form::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
 void Form::SetMaximized(bool maximized) {

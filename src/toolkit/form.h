@@ -23,6 +23,8 @@ class Form : public Container {
   // Shows the window; the show handler runs first, while the window is still hidden.
   void Show();
   void Hide();
+  // Puts a shown window in front of the others and gives it the keyboard.
+  void BringToFront();
   // Asks the window to close, as its close button does. A form never shown ignores it.
   void Close();
 

@@ -50,6 +50,11 @@ struct GdiTraits {
   static Type Invalid() { return nullptr; }
   static void Close(Type h) { DeleteObject(h); }
 };
+struct ImageListTraits {
+  using Type = HIMAGELIST;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { ImageList_Destroy(h); }
+};
 struct MenuTraits {
   using Type = HMENU;
   static Type Invalid() { return nullptr; }
@@ -60,6 +65,8 @@ using FileHandle = UniqueHandle<FileTraits>;      // CreateFile
 using KernelHandle = UniqueHandle<KernelObjectTraits>;  // mutexes, events, processes
 using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
+using BitmapHandle = UniqueHandle<GdiTraits<HBITMAP>>;
+using ImageListHandle = UniqueHandle<ImageListTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 
 }  // namespace toolkit

@@ -8,6 +8,16 @@ namespace testing_support {
 
 void Pump() { toolkit::Application::Instance().ProcessMessages(); }
 
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    Pump();
+  }
+  return true;
+}
+
 namespace {
 void RemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found;

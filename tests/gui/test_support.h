@@ -1,10 +1,13 @@
 #pragma once
 // Helpers for tests that drive real windows under Wine or Windows.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "toolkit/dialogs.h"
+#include "toolkit/keyboard.h"
 
 namespace testing_support {
 
@@ -13,13 +16,47 @@ class RecordingDialogs : public toolkit::Dialogs {
  public:
   void ShowMessage(HWND, const std::wstring& text) override { messages.push_back(text); }
   void ShowError(HWND, const std::wstring& text) override { errors.push_back(text); }
-  void Clear() {
-    messages.clear();
-    errors.clear();
+  toolkit::Answer Ask(HWND, const std::wstring& text) override {
+    questions.push_back(text);
+    return answer;
   }
+  // The choosers record what they were preset to and answer with the chosen value, or cancel
+  // when there is none.
+  bool PickColor(HWND, COLORREF& color) override {
+    presetColors.push_back(color);
+    if (chosenColor) color = *chosenColor;
+    return chosenColor.has_value();
+  }
+  bool PickFont(HWND, toolkit::FontInfo& font) override {
+    presetFonts.push_back(font);
+    if (chosenFont) font = *chosenFont;
+    return chosenFont.has_value();
+  }
+  void Clear() { *this = RecordingDialogs(); }
 
   std::vector<std::wstring> messages;
   std::vector<std::wstring> errors;
+  std::vector<std::wstring> questions;
+  toolkit::Answer answer = toolkit::Answer::Cancel;
+  std::vector<COLORREF> presetColors;
+  std::optional<COLORREF> chosenColor;
+  std::vector<toolkit::FontInfo> presetFonts;
+  std::optional<toolkit::FontInfo> chosenFont;
+};
+
+// Remembers simulated key events instead of sending them to the desktop.
+class RecordingKeyboard : public toolkit::Keyboard {
+ public:
+  struct Event {
+    BYTE key;
+    BYTE scanCode;
+    DWORD flags;
+    bool operator==(const Event&) const = default;
+  };
+  void SendKey(BYTE key, BYTE scanCode, DWORD flags) override {
+    events.push_back({key, scanCode, flags});
+  }
+  std::vector<Event> events;
 };
 
 // The dialogs of the test program's one Application.
@@ -27,6 +64,8 @@ RecordingDialogs& Dialogs();
 
 // Handles every message waiting on this thread.
 void Pump();
+// Handles messages as they come until `done` holds; false if it still does not after `timeoutMs`.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempFolder {

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Screenshots of a tour through the running program on a virtual display, driven from
+# outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
+# Saves shots/*.png: the main window with a selected row, and the description window.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+shots=$(cd "$here/.." && pwd)/shots
+mkdir -p "$shots"
+cmake --build "$build" --target poke Kadrion >/dev/null
+
+program=$(mktemp -d /tmp/kadrion-tour.XXXXXX)
+export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX" "$program"' EXIT
+cp -r "$build/Kadrion/." "$program/"
+cp "$build/poke.exe" "$program/"
+: > "$program/Dane/Dane.dat"
+rm -f "$program/Dane/Baza.ini"
+printf 'Pianista w okupowanej Warszawie.\r\nNagrody: Z\xb3ota Palma, trzy Oscary.\r\n' \
+  > "$program/Opisy/Pianista.txt"
+
+. "$here/wine-env.sh"
+kadrion_prepare_prefix desktop
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+  cd "$0"
+  shot() { xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$1/$2.png"; }
+  wine Kadrion.exe </dev/null >/dev/null 2>&1 &
+  sleep 6
+  add() { wine poke.exe text TMainWindow 202 "$1"; wine poke.exe text TMainWindow 206 "$2"
+          wine poke.exe text TMainWindow 209 "$3"; wine poke.exe press TMainWindow 216; }
+  add "Matrix" "The Matrix" "Science Fiction"
+  add "Ojciec chrzestny" "The Godfather" "Gangsterski"
+  add "Pianista" "The Pianist" "Dramat"
+  add "Dzień świra" "Dzień świra" "Komedia"
+  add "Amelia" "Le fabuleux destin d'\''Amélie Poulain" "Komedia rom."
+  wine poke.exe select 2
+  sleep 1
+  shot "$1" main-selected
+  wine poke.exe press TMainWindow 218
+  sleep 2
+  shot "$1" description
+  wine taskkill /im Kadrion.exe >/dev/null 2>&1
+  sleep 2
+  wineserver -k' "$program" "$shots"
+echo "Screenshots in $shots"

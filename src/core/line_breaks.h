@@ -1,0 +1,11 @@
+#pragma once
+// Line breaks as Windows text boxes hold them: CR LF.
+#include <string>
+#include <string_view>
+
+namespace kadrion {
+
+// Every lone CR and every lone LF becomes CR LF; CR LF pairs stay as they are.
+std::string WithCrLf(std::string_view text);
+
+}  // namespace kadrion

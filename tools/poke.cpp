@@ -1,0 +1,89 @@
+// poke: drives a running Kadrion from outside, the way UI-automation tools do, through the
+// window classes and the fixed control ids. For trying things by hand and for screenshots.
+//   poke select ROW          click row ROW (from 0) of the list
+//   poke press WINDOW ID     click the button with this id
+//   poke text WINDOW ID TEXT put TEXT into the control with this id
+//   poke windows             list the visible top-level windows
+// WINDOW is a window class: TMainWindow or TForm2.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND found = nullptr;
+
+BOOL CALLBACK FindById(HWND child, LPARAM wanted) {
+  if (GetDlgCtrlID(child) != static_cast<int>(wanted)) return TRUE;
+  found = child;
+  return FALSE;
+}
+
+// Controls sit on panels; the id is unique in the whole window.
+HWND Control(HWND window, int id) {
+  found = nullptr;
+  EnumChildWindows(window, FindById, id);
+  return found;
+}
+
+HWND Window(const wchar_t* className) {
+  HWND window = FindWindowW(className, nullptr);
+  if (!window) std::fwprintf(stderr, L"poke: no window %ls\n", className);
+  return window;
+}
+
+int SelectRow(int row) {
+  HWND main = Window(L"TMainWindow");
+  HWND list = main ? Control(main, 100) : nullptr;
+  if (!list) return 1;
+  // Rows are clicked like a user does; the list reports which one was hit.
+  RECT client;
+  GetClientRect(list, &client);
+  for (int y = 1; y < client.bottom; y += 2) {
+    const LPARAM at = MAKELPARAM(20, y);
+    // Posted, as the mouse does: the list follows the button until it is released.
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    Sleep(50);
+    if (SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == row)
+      return 0;
+  }
+  std::fwprintf(stderr, L"poke: row %d not on screen\n", row);
+  return 1;
+}
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = L"", caption[128] = L"";
+  GetClassNameW(window, className, 64);
+  GetWindowTextW(window, caption, 128);
+  RECT rect;
+  GetWindowRect(window, &rect);
+  std::wprintf(L"%ls \"%ls\" %ld,%ld %ldx%ld owner %p\n", className, caption, rect.left, rect.top,
+               rect.right - rect.left, rect.bottom - rect.top,
+               static_cast<void*>(GetWindow(window, GW_OWNER)));
+  return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"windows") return !EnumWindows(ListWindow, 0);
+  if (command == L"select" && argc == 3) return SelectRow(_wtoi(argv[2]));
+  if ((command == L"press" && argc == 4) || (command == L"text" && argc == 5)) {
+    HWND window = Window(argv[2]);
+    HWND control = window ? Control(window, _wtoi(argv[3])) : nullptr;
+    if (!control) return 1;
+    if (command == L"press")
+      SendMessageW(control, BM_CLICK, 0, 0);
+    else
+      SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+    return 0;
+  }
+  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | windows\n");
+  return 2;
+}
