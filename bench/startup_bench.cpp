@@ -17,7 +17,15 @@ class SilentDialogs : public toolkit::Dialogs {
  public:
   void ShowMessage(HWND, const std::wstring&) override {}
   void ShowError(HWND, const std::wstring&) override { ++errors; }
+  toolkit::Answer Ask(HWND, const std::wstring&) override { return toolkit::Answer::Cancel; }
+  bool PickColor(HWND, COLORREF&) override { return false; }
+  bool PickFont(HWND, toolkit::FontInfo&) override { return false; }
   int errors = 0;
+};
+
+class NoShell : public toolkit::Shell {
+ public:
+  void Open(const std::wstring&, bool) override {}
 };
 
 double Since(std::chrono::steady_clock::time_point start) {
@@ -42,7 +50,8 @@ int main() {
   kadrion::WriteCatalogue(paths.CataloguePath(), films);
 
   SilentDialogs dialogs;
-  toolkit::Application application(dialogs);
+  NoShell shell;
+  toolkit::Application application(dialogs, shell);
   auto start = std::chrono::steady_clock::now();
   kadrion::TMainWindow window(paths);
   window.Create();

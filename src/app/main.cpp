@@ -13,7 +13,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (GetLastError() != 0) return 0;
 
   toolkit::SystemDialogs dialogs;
-  toolkit::Application application(dialogs);
+  toolkit::SystemShell shell;
+  toolkit::Application application(dialogs, shell);
   toolkit::SystemKeyboard keyboard;
   try {
     const kadrion::AppPaths paths{toolkit::ProgramFolder()};

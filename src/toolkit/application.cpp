@@ -14,7 +14,7 @@ Application* current = nullptr;
 constexpr wchar_t kTimerWindowClass[] = L"KadrionTimers";
 }  // namespace
 
-Application::Application(Dialogs& dialogs) : dialogs_(dialogs) {
+Application::Application(Dialogs& dialogs, Shell& shell) : dialogs_(dialogs), shell_(shell) {
   assert(!current);
   current = this;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "toolkit/dialogs.h"
+#include "toolkit/shell.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
@@ -14,7 +15,7 @@ class Timer;
 
 class Application {
  public:
-  explicit Application(Dialogs& dialogs);
+  Application(Dialogs& dialogs, Shell& shell);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -25,6 +26,7 @@ class Application {
   const std::wstring& Title() const { return title_; }
   void SetTitle(std::wstring title) { title_ = std::move(title); }
   Dialogs& dialogs() { return dialogs_; }
+  Shell& shell() { return shell_; }
 
   // Runs a handler. An exception it raises is shown in the error box and the rest of the
   // handler is abandoned; nothing propagates. Returns false when the handler failed.
@@ -56,6 +58,7 @@ class Application {
   void Dispatch(MSG& msg);
 
   Dialogs& dialogs_;
+  Shell& shell_;
   std::wstring title_;
   HWND timerWindow_ = nullptr;
   std::unordered_set<Timer*> timers_;

@@ -8,9 +8,11 @@ namespace testing_support {
 
 namespace {
 RecordingDialogs* recorder = nullptr;
-}
+RecordingShell* shellRecorder = nullptr;
+}  // namespace
 
 RecordingDialogs& Dialogs() { return *recorder; }
+RecordingShell& Shell() { return *shellRecorder; }
 
 }  // namespace testing_support
 
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   testing_support::RecordingDialogs dialogs;
   testing_support::recorder = &dialogs;
-  toolkit::Application application(dialogs);
+  testing_support::RecordingShell shell;
+  testing_support::shellRecorder = &shell;
+  toolkit::Application application(dialogs, shell);
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 
 #include "toolkit/dialogs.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/shell.h"
 
 namespace testing_support {
 
@@ -44,6 +45,20 @@ class RecordingDialogs : public toolkit::Dialogs {
   std::optional<toolkit::FontInfo> chosenFont;
 };
 
+// Remembers the addresses it was asked to open instead of starting a browser.
+class RecordingShell : public toolkit::Shell {
+ public:
+  struct Opened {
+    std::wstring address;
+    bool maximized;
+    bool operator==(const Opened&) const = default;
+  };
+  void Open(const std::wstring& address, bool maximized) override {
+    opened.push_back({address, maximized});
+  }
+  std::vector<Opened> opened;
+};
+
 // Remembers simulated key events instead of sending them to the desktop.
 class RecordingKeyboard : public toolkit::Keyboard {
  public:
@@ -59,8 +74,9 @@ class RecordingKeyboard : public toolkit::Keyboard {
   std::vector<Event> events;
 };
 
-// The dialogs of the test program's one Application.
+// The dialogs and the shell of the test program's one Application.
 RecordingDialogs& Dialogs();
+RecordingShell& Shell();
 
 // Handles every message waiting on this thread.
 void Pump();

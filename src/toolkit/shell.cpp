@@ -1,0 +1,13 @@
+#include "toolkit/shell.h"
+
+#include <shellapi.h>
+
+namespace toolkit {
+
+void SystemShell::Open(const std::wstring& address, bool maximized) {
+  // The browser reports its own failures; there is nothing useful to add here.
+  ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr,
+                maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+}  // namespace toolkit
