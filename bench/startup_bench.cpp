@@ -20,6 +20,10 @@ class SilentDialogs : public toolkit::Dialogs {
   toolkit::Answer Ask(HWND, const std::wstring&) override { return toolkit::Answer::Cancel; }
   bool PickColor(HWND, COLORREF&) override { return false; }
   bool PickFont(HWND, toolkit::FontInfo&) override { return false; }
+  bool OpenFiles(HWND, const std::vector<toolkit::FileFilter>&,
+                 std::vector<std::wstring>&) override {
+    return false;
+  }
   int errors = 0;
 };
 

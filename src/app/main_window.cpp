@@ -69,6 +69,17 @@ void TMainWindow::BindHandlers() {
   Lista.onClick = [this] { ListaClick(); };
   Lista.onDblClick = [this] { ListaDblClick(); };
   ClearTimer.onTimer = [this] { ClearTimerTimer(); };
+  Button7.onClick = [this] { Button7Click(); };
+  Sz.onClick = [this] { SzClick(); };
+  Sz2.onClick = [this] { Sz2Click(); };
+  Sz3.onClick = [this] { Sz3Click(); };
+  Lista.onColumnClick = [this](int column) { ListaColumnClick(column); };
+  Button1.onClick = [this] { Button1Click(); };
+  Button5.onClick = [this] { Button5Click(); };
+  Button6.onClick = [this] { Button6Click(); };
+  ExportBtn.onClick = [this] { ExportBtnClick(); };
+  Button4.onClick = [this] { Button4Click(); };
+  Button8.onClick = [this] { Button4Click(); };
 }
 
 void TMainWindow::CreateLinkStrip() {
@@ -149,16 +160,16 @@ void TMainWindow::CreateMenus() {
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Wyczyść pola", [this] { AllClear(); });  // opens the description
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Generuj listę w HTML");
+  PopupMenu1.Add(L"Generuj listę w HTML", [this] { ExportBtnClick(); });
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Podgląd HTML");
+  PopupMenu1.Add(L"Podgląd HTML", [this] { Button4Click(); });  // the web title search
   PopupMenu1.AddSeparator();
   z = PopupMenu1.Add(L"Zawsze na wierzchu");
   PopupMenu1[z].checked = true;
   PopupMenu1[z].visible = false;
   z2 = PopupMenu1.Add(L"Zawsze na wierzchu");
   PopupMenu1.AddSeparator();
-  PopupMenu1.Add(L"Usuń duplikaty");
+  PopupMenu1.Add(L"Usuń duplikaty", [this] { Usuduplikaty1Click(); });
   Lista.popupMenu = &PopupMenu1;
 
   PopupMenu2.Add(L"Czcionka");

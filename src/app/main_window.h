@@ -6,6 +6,7 @@
 
 #include "app/paths.h"
 #include "catalogue/film_list.h"
+#include "core/film_order.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
@@ -48,6 +49,21 @@ class TMainWindow : public toolkit::Form {
   void Button3Click();
   void ClearTimerTimer();
   void AllClear();
+  // Titles from media files.
+  void Button7Click();
+  void SzClick();
+  void Sz2Click();
+  void Sz3Click();
+  // Sorting and duplicate removal.
+  void ListaColumnClick(int column);
+  void Usuduplikaty1Click();
+  // Search.
+  void Button1Click();
+  void Button5Click();
+  void Button6Click();
+  // The HTML list and the web title search.
+  void ExportBtnClick();
+  void Button4Click();
 
   // The description window, created after this one; AllClear opens it.
   TForm2* Form2 = nullptr;
@@ -93,9 +109,12 @@ class TMainWindow : public toolkit::Form {
   void CreateMenus();
   void BindHandlers();
   FilmEntry EntryFromEdits() const;
+  // Selects a found row, scrolls it near the top and shows its position.
+  void SelectFound(int row);
 
   AppPaths paths_;
   toolkit::IniFile settings_;
+  ColumnSort columnSort_;
 };
 
 }  // namespace kadrion

@@ -43,6 +43,23 @@ void TFilmList::Delete(int index) {
   RefreshAll();
 }
 
+void TFilmList::Keep(const std::vector<std::size_t>& rows) {
+  const int selected = Selected();
+  int selectedNow = -1, markedNow = -1;
+  std::vector<FilmEntry> kept;
+  kept.reserve(rows.size());
+  for (std::size_t row : rows) {
+    if (static_cast<int>(row) == selected) selectedNow = static_cast<int>(kept.size());
+    if (static_cast<int>(row) == marked_) markedNow = static_cast<int>(kept.size());
+    kept.push_back(std::move(rows_[row]));
+  }
+  rows_ = std::move(kept);
+  marked_ = markedNow;
+  SetRowCount(Count());
+  Select(selectedNow);
+  RefreshAll();
+}
+
 void TFilmList::Assign(std::vector<FilmEntry> rows) {
   rows_ = std::move(rows);
   marked_ = -1;

@@ -25,6 +25,9 @@ class TFilmList : public toolkit::ReportList {
   // The row taken into the edit fields, followed through deletions and sorting; -1 for none.
   int Marked() const { return marked_; }
   void SetMarked(int row) { marked_ = row; }
+  // Keeps only the rows at these indices (ascending), in their order; the selection and the
+  // marked row stay on their films, or go when their film goes.
+  void Keep(const std::vector<std::size_t>& rows);
   // Replaces every row at once (loading the catalogue).
   void Assign(std::vector<FilmEntry> rows);
 

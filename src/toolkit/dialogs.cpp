@@ -1,8 +1,12 @@
 #include "toolkit/dialogs.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
+#include <cwchar>
+
 #include "toolkit/application.h"
+#include "toolkit/error.h"
 
 namespace toolkit {
 
@@ -65,6 +69,44 @@ bool SystemDialogs::PickFont(HWND owner, FontInfo& font) {
   font = FromLogFont(chosen, chooser.rgbColors);
   // The dialog knows the size the user picked; the height rounds it on odd screens.
   if (chooser.iPointSize > 0) font.size = (chooser.iPointSize + 5) / 10;
+  return true;
+}
+
+bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
+                              std::vector<std::wstring>& paths) {
+  std::wstring filter;
+  for (const FileFilter& group : filters) {
+    filter += group.caption + L'\0';
+    filter += group.patterns + L'\0';
+  }
+  filter += L'\0';
+  // Room for a few thousand picked names; the dialog reports when that is not enough.
+  std::wstring buffer(1 << 18, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING |
+                 OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) {
+    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+      throw Error(L"Wybrano zbyt wiele plików naraz.");
+    return false;
+  }
+  // One file: its full path. Several: the folder, then the names, each ended by a null.
+  paths.clear();
+  const wchar_t* part = buffer.c_str();
+  const std::wstring first = part;
+  part += first.size() + 1;
+  if (!*part) {
+    paths.push_back(first);
+    return true;
+  }
+  const std::wstring folder = first.back() == L'\\' ? first : first + L'\\';
+  for (; *part; part += std::wcslen(part) + 1) paths.push_back(folder + part);
   return true;
 }
 

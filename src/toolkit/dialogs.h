@@ -2,6 +2,7 @@
 // Modal boxes the program shows. Everything modal goes through this interface so that tests
 // can answer it without a window blocking them.
 #include <string>
+#include <vector>
 
 #include "toolkit/font.h"
 #include "toolkit/win.h"
@@ -9,6 +10,12 @@
 namespace toolkit {
 
 enum class Answer { Yes, No, Cancel };
+
+// One group of an open dialog's file types: its caption and its patterns ("*.avi;*.mpg").
+struct FileFilter {
+  std::wstring caption;
+  std::wstring patterns;
+};
 
 class Dialogs {
  public:
@@ -23,6 +30,10 @@ class Dialogs {
   virtual bool PickColor(HWND owner, COLORREF& color) = 0;
   // The font chooser with colour and effects, preset to `font`; false when cancelled.
   virtual bool PickFont(HWND owner, FontInfo& font) = 0;
+  // The open dialog with several files allowed, the first filter selected. The full paths
+  // in the dialog's order; false when cancelled.
+  virtual bool OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
+                         std::vector<std::wstring>& paths) = 0;
 };
 
 // The real boxes, captioned with the application's title.
@@ -33,6 +44,8 @@ class SystemDialogs : public Dialogs {
   Answer Ask(HWND owner, const std::wstring& text) override;
   bool PickColor(HWND owner, COLORREF& color) override;
   bool PickFont(HWND owner, FontInfo& font) override;
+  bool OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
+                 std::vector<std::wstring>& paths) override;
 
  private:
   COLORREF customColors_[16] = {};  // the chooser's own row of custom colours, kept per run

@@ -26,6 +26,16 @@ void ReportList::SetColumnWidth(int column, int width) {
   ListView_SetColumnWidth(hwnd_, column, width);
 }
 
+std::wstring ReportList::ColumnCaption(int column) const {
+  wchar_t caption[256] = L"";
+  LVCOLUMNW info{};
+  info.mask = LVCF_TEXT;
+  info.pszText = caption;
+  info.cchTextMax = 256;
+  ListView_GetColumn(hwnd_, column, &info);
+  return caption;
+}
+
 void ReportList::SetRowCount(int count) {
   ListView_SetItemCountEx(hwnd_, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   InvalidateRect(hwnd_, nullptr, FALSE);
@@ -40,7 +50,9 @@ void ReportList::RefreshAll() { InvalidateRect(hwnd_, nullptr, FALSE); }
 int ReportList::Selected() const { return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED); }
 
 void ReportList::Select(int row) {
-  ListView_SetItemState(hwnd_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  // Only the one selected row is cleared: clearing "all rows" walks every row of a long list.
+  const int old = Selected();
+  if (old >= 0 && old != row) ListView_SetItemState(hwnd_, old, 0, LVIS_SELECTED | LVIS_FOCUSED);
   if (row >= 0)
     ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }

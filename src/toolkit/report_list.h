@@ -23,6 +23,7 @@ class ReportList : public Control {
 
   int ColumnCount() const { return columnCount_; }
   int ColumnWidth(int column) const;
+  std::wstring ColumnCaption(int column) const;
   void SetColumnWidth(int column, int width);
 
   // Tells the list how many rows there are; keeps the selection where it is when possible.

@@ -1,9 +1,7 @@
 // Adding, changing and deleting films through the main window's edit fields and buttons.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/main_window.h"
+#include "main_window_fixture.h"
 #include "core/record_codec.h"
 #include "test_support.h"
 #include "toolkit/clipboard.h"
@@ -17,54 +15,7 @@ FilmEntry Film(const char* polish, const char* discs = "1") {
   return FilmEntry{polish, std::string("Orig ") + polish, "Dramat", discs, "CD"};
 }
 
-class EditingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Dialogs().Clear();
-    folder.MakeProgramFolders();
-    WriteFileText(folder / L"Dane\\Dane.dat", "");
-  }
-
-  void Start(const std::vector<FilmEntry>& films) {
-    window = std::make_unique<TMainWindow>(AppPaths{folder.Path()});
-    window->Create();
-    window->Show();
-    window->Lista.Assign(films);
-    Pump();
-  }
-
-  // What the list view reports to its window, as a click of the user does.
-  void ListNotify(UINT code) {
-    NMHDR header{window->Lista.Handle(), 100, code};
-    SendMessageW(GetParent(window->Lista.Handle()), WM_NOTIFY, 100,
-                 reinterpret_cast<LPARAM>(&header));
-  }
-  void ClickRow(int row) {
-    window->Lista.Select(row);
-    ListNotify(NM_CLICK);
-  }
-  void DoubleClickRow(int row) {
-    ClickRow(row);
-    ListNotify(NM_DBLCLK);
-  }
-  void Press(toolkit::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
-  // The zero-size save button cannot be clicked: it is reached with Tab and pressed with Space.
-  void PressWithKeyboard(toolkit::Button& button) {
-    button.Focus();
-    SendMessageW(button.Handle(), WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(button.Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
-  }
-
-  std::string Titles() const {
-    std::string titles;
-    for (const auto& film : window->Lista.Rows()) titles += film.polishTitle + ",";
-    return titles;
-  }
-  std::wstring Status(int panel = 0) const { return window->StatusBar.PanelText(panel); }
-
-  TempFolder folder;
-  std::unique_ptr<TMainWindow> window;
-};
+using EditingTest = MainWindowFixture;
 
 TEST_F(EditingTest, AddAppendsTheEditFieldsAndKeepsGenreDiscsAndMedium) {
   Start({Film("A"), Film("B"), Film("C"), Film("D"), Film("E")});

@@ -33,6 +33,14 @@ class RecordingDialogs : public toolkit::Dialogs {
     if (chosenFont) font = *chosenFont;
     return chosenFont.has_value();
   }
+  // The open dialog answers with `pickedFiles`, or is cancelled when there are none.
+  bool OpenFiles(HWND, const std::vector<toolkit::FileFilter>& filters,
+                 std::vector<std::wstring>& paths) override {
+    fileFilters = filters;
+    if (!pickedFiles) return false;
+    paths = *pickedFiles;
+    return true;
+  }
   void Clear() { *this = RecordingDialogs(); }
 
   std::vector<std::wstring> messages;
@@ -43,6 +51,8 @@ class RecordingDialogs : public toolkit::Dialogs {
   std::optional<COLORREF> chosenColor;
   std::vector<toolkit::FontInfo> presetFonts;
   std::optional<toolkit::FontInfo> chosenFont;
+  std::vector<toolkit::FileFilter> fileFilters;
+  std::optional<std::vector<std::wstring>> pickedFiles;
 };
 
 // Remembers the addresses it was asked to open instead of starting a browser.
