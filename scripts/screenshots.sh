@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of a tour through the running program on a virtual display, driven from
 # outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
-# Saves shots/*.png: the main window with a selected row, and the description window.
+# Saves shots/*.png: three films added from picked files, a search, the main window with a
+# selected row, the description window; and the HTML list it wrote (shots/lista.html).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,6 +17,8 @@ cp -r "$build/Kadrion/." "$program/"
 cp "$build/poke.exe" "$program/"
 : > "$program/Dane/Dane.dat"
 rm -f "$program/Dane/Baza.ini"
+mkdir -p "$program/Kolekcja"
+touch "$program/Kolekcja/Matrix.1999.DVDRip.avi" "$program/Kolekcja/Pianista (Lektor PL).avi" "$program/Kolekcja/Amelia_XviD.avi"
 printf 'Pianista w okupowanej Warszawie.\r\nNagrody: Z\xb3ota Palma, trzy Oscary.\r\n' \
   > "$program/Opisy/Pianista.txt"
 
@@ -33,12 +36,31 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   add "Pianista" "The Pianist" "Dramat"
   add "Dzień świra" "Dzień świra" "Komedia"
   add "Amelia" "Le fabuleux destin d'\''Amélie Poulain" "Komedia rom."
+  wine poke.exe press TMainWindow 214   # Al: add at once
+  wine poke.exe press TMainWindow 215   # NP: Polish title from the file name
+  # The open dialog: go to the folder, then pick three files at once.
+  wine poke.exe press TMainWindow 203 &
+  sleep 3
+  wine poke.exe text "#32770" 1148 "$(winepath -w "$0/Kolekcja")\\"
+  wine poke.exe press "#32770" 1 &
+  sleep 2
+  wine poke.exe text "#32770" 1148 "\"Matrix.1999.DVDRip.avi\" \"Pianista (Lektor PL).avi\" \"Amelia_XviD.avi\""
+  wine poke.exe press "#32770" 1 &
+  sleep 3
+  shot "$1" three-files
+  wine poke.exe text TMainWindow 222 "pianista"
+  wine poke.exe press TMainWindow 223
+  sleep 1
+  shot "$1" search
   wine poke.exe select 2
   sleep 1
   shot "$1" main-selected
   wine poke.exe press TMainWindow 218
   sleep 2
   shot "$1" description
+  wine poke.exe press TMainWindow 220   # the HTML list
+  sleep 1
+  cp "Dane/Lista filmów.html" "$1/lista.html"
   wine taskkill /im Kadrion.exe >/dev/null 2>&1
   sleep 2
   wineserver -k' "$program" "$shots"

@@ -4,6 +4,7 @@
 //   poke press WINDOW ID     click the button with this id
 //   poke text WINDOW ID TEXT put TEXT into the control with this id
 //   poke windows             list the visible top-level windows
+//   poke controls WINDOW     list the controls of a window with their ids
 // WINDOW is a window class: TMainWindow or TForm2.
 #include <windows.h>
 #include <commctrl.h>
@@ -14,19 +15,27 @@
 
 namespace {
 
-HWND found = nullptr;
+struct Search {
+  int id;
+  const wchar_t* preferredClass;  // among controls sharing an id (as dialogs have)
+  HWND found;
+};
 
-BOOL CALLBACK FindById(HWND child, LPARAM wanted) {
-  if (GetDlgCtrlID(child) != static_cast<int>(wanted)) return TRUE;
-  found = child;
-  return FALSE;
+BOOL CALLBACK FindById(HWND child, LPARAM data) {
+  auto& search = *reinterpret_cast<Search*>(data);
+  if (GetDlgCtrlID(child) != search.id) return TRUE;
+  wchar_t className[64] = L"";
+  GetClassNameW(child, className, 64);
+  const bool preferred = _wcsicmp(className, search.preferredClass) == 0;
+  if (!search.found || preferred) search.found = child;
+  return !preferred;
 }
 
 // Controls sit on panels; the id is unique in the whole window.
-HWND Control(HWND window, int id) {
-  found = nullptr;
-  EnumChildWindows(window, FindById, id);
-  return found;
+HWND Control(HWND window, int id, const wchar_t* preferredClass) {
+  Search search{id, preferredClass, nullptr};
+  EnumChildWindows(window, FindById, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND Window(const wchar_t* className) {
@@ -37,7 +46,7 @@ HWND Window(const wchar_t* className) {
 
 int SelectRow(int row) {
   HWND main = Window(L"TMainWindow");
-  HWND list = main ? Control(main, 100) : nullptr;
+  HWND list = main ? Control(main, 100, L"SysListView32") : nullptr;
   if (!list) return 1;
   // Rows are clicked like a user does; the list reports which one was hit.
   RECT client;
@@ -68,15 +77,30 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK ListControl(HWND control, LPARAM) {
+  wchar_t className[64] = L"", text[128] = L"";
+  GetClassNameW(control, className, 64);
+  GetWindowTextW(control, text, 128);
+  std::wprintf(L"  %d %ls \"%ls\"%ls\n", GetDlgCtrlID(control), className, text,
+               IsWindowVisible(control) ? L"" : L" (hidden)");
+  return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"windows") return !EnumWindows(ListWindow, 0);
+  if (command == L"controls" && argc == 3) {
+    HWND window = Window(argv[2]);
+    return window ? !EnumChildWindows(window, ListControl, 0) : 1;
+  }
   if (command == L"select" && argc == 3) return SelectRow(_wtoi(argv[2]));
   if ((command == L"press" && argc == 4) || (command == L"text" && argc == 5)) {
     HWND window = Window(argv[2]);
-    HWND control = window ? Control(window, _wtoi(argv[3])) : nullptr;
+    HWND control =
+        window ? Control(window, _wtoi(argv[3]), command == L"press" ? L"Button" : L"Edit")
+               : nullptr;
     if (!control) return 1;
     if (command == L"press")
       SendMessageW(control, BM_CLICK, 0, 0);
@@ -84,6 +108,6 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
-  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | windows\n");
+  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | windows | controls WINDOW\n");
   return 2;
 }
