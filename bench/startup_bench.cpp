@@ -45,7 +45,7 @@ int main() {
   const std::wstring folder = std::wstring(temp) + L"kadrion-bench\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   CreateDirectoryW((folder + L"Dane").c_str(), nullptr);
-  const kadrion::AppPaths paths{folder};
+  const kadrion::AppPaths paths{folder, folder};  // no link source: no download
 
   std::vector<kadrion::FilmEntry> films;
   for (int k = 0; k < kFilms; ++k)

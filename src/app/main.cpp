@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/download.h"
 #include "toolkit/files.h"
 #include "toolkit/handles.h"
 #include "toolkit/keyboard.h"
@@ -17,8 +18,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   toolkit::Application application(dialogs, shell);
   toolkit::SystemKeyboard keyboard;
   try {
-    const kadrion::AppPaths paths{toolkit::ProgramFolder()};
-    kadrion::TMainWindow MainWindow(paths);
+    const kadrion::AppPaths paths{toolkit::ProgramFolder(), toolkit::SystemTempFolder()};
+    toolkit::WebDownloader linkSource;
+    kadrion::TMainWindow MainWindow(paths, &linkSource);
     MainWindow.Create();
     MainWindow.Show();
     // The notepad is created here, hidden, before the description window.

@@ -34,8 +34,11 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 }  // namespace
 
-TMainWindow::TMainWindow(AppPaths paths)
-    : Form(L"TMainWindow"), paths_(std::move(paths)), settings_(paths_.SettingsPath()) {}
+TMainWindow::TMainWindow(AppPaths paths, toolkit::Downloader* linkSource)
+    : Form(L"TMainWindow"),
+      paths_(std::move(paths)),
+      settings_(paths_.SettingsPath()),
+      linkSource_(linkSource) {}
 
 void TMainWindow::Create() {
   CreateForm(L"Kadrion filmów 1.1", kDesignBounds);
@@ -80,24 +83,27 @@ void TMainWindow::BindHandlers() {
   ExportBtn.onClick = [this] { ExportBtnClick(); };
   Button4.onClick = [this] { Button4Click(); };
   Button8.onClick = [this] { Button4Click(); };
+  r1.onClick = [this] { r1Click(); };
+  r2.onClick = [this] { r2Click(); };
+  r3.onClick = [this] { r3Click(); };
+  r4.onClick = [this] { r4Click(); };
+  r5.onClick = [this] { r5Click(); };
+  r6.onClick = [this] { r6Click(); };
+  r7.onClick = [this] { r7Click(); };
 }
 
 void TMainWindow::CreateLinkStrip() {
   FontInfo linkFont{L"MS Sans Serif", 10, toolkit::fsBold | toolkit::fsUnderline,
                     DEFAULT_CHARSET, kBlue};
   const auto font = std::make_shared<const toolkit::Font>(linkFont);
-  const struct {
-    toolkit::Label* label;
-    int id;
-    int left;
-    const wchar_t* caption;
-  } links[] = {{&r1, id::r1, 5, L"Strona www"}, {&r2, id::r2, 88, L"Wsparcie"},
-               {&r3, id::r3, 192, L""},         {&r4, id::r4, 280, L""},
-               {&r5, id::r5, 368, L""},         {&r6, id::r6, 456, L""},
-               {&r7, id::r7, 544, L""}};
-  for (const auto& link : links) {
-    link.label->SetFont(font);
-    link.label->Create(Panel1, link.id, link.caption, At(link.left, 1, 0, 0), true);
+  // Only r1 and r2 have captions at design; the link list gives all seven at the first showing.
+  const int ids[] = {id::r1, id::r2, id::r3, id::r4, id::r5, id::r6, id::r7};
+  const auto labels = LinkLabels();
+  for (int k = 0; k < kLinkCount; ++k) {
+    const std::wstring caption = k < 2 ? std::wstring(kDefaultLinkCaptions[k]) : L"";
+    labels[k]->SetFont(font);
+    labels[k]->cursor = IDC_HAND;
+    labels[k]->Create(Panel1, ids[k], caption, At(kLinkDesignLefts[k], 1, 0, 0), true);
   }
 }
 

@@ -2,12 +2,15 @@
 // The main window: the catalogue list, the right-hand panel of edits and buttons, the link
 // strip and the status bar; loads the catalogue and the settings when created, writes both
 // back when closed.
+#include <array>
 #include <string>
 
 #include "app/paths.h"
 #include "catalogue/film_list.h"
 #include "core/film_order.h"
+#include "core/link_list.h"
 #include "toolkit/controls.h"
+#include "toolkit/download.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
@@ -20,7 +23,9 @@ class TForm2;
 
 class TMainWindow : public toolkit::Form {
  public:
-  explicit TMainWindow(AppPaths paths);
+  // `linkSource` fetches the remote link list at the first showing; without one the download
+  // counts as failed at once (tests, measurements).
+  explicit TMainWindow(AppPaths paths, toolkit::Downloader* linkSource = nullptr);
 
   // Creates the window and its controls and runs FormCreate; the window stays hidden until
   // Show (which runs FormShow first).
@@ -64,6 +69,21 @@ class TMainWindow : public toolkit::Form {
   // The HTML list and the web title search.
   void ExportBtnClick();
   void Button4Click();
+  // The link strip: the first-show link block, the launch counter save of FormClose, and the
+  // clicks on r1 to r7.
+  void ShowLinks();
+  void SaveLaunchCounter();
+  void r1Click();
+  void r2Click();
+  void r3Click();
+  void r4Click();
+  void r5Click();
+  void r6Click();
+  void r7Click();
+  // What the link block took from the link list, and the count of starts with a download.
+  const std::wstring& LinkTarget(int index) const { return linkTargets_[index]; }
+  const std::wstring& Announcement() const { return announcement_; }
+  int LaunchCounter() const { return launchCounter_; }
 
   // The description window, created after this one; AllClear opens it.
   TForm2* Form2 = nullptr;
@@ -111,10 +131,17 @@ class TMainWindow : public toolkit::Form {
   FilmEntry EntryFromEdits() const;
   // Selects a found row, scrolls it near the top and shows its position.
   void SelectFound(int row);
+  std::array<toolkit::Label*, kLinkCount> LinkLabels() { return {&r1, &r2, &r3, &r4, &r5, &r6, &r7}; }
+  // Opens a link target or the announcement page: web addresses only, maximised.
+  void OpenWebPage(const std::wstring& address);
 
   AppPaths paths_;
   toolkit::IniFile settings_;
   ColumnSort columnSort_;
+  toolkit::Downloader* linkSource_;
+  std::array<std::wstring, kLinkCount> linkTargets_;
+  std::wstring announcement_;
+  int launchCounter_ = 0;
 };
 
 }  // namespace kadrion

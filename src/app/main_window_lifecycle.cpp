@@ -22,11 +22,13 @@ void TMainWindow::FormCreate() {
 }
 
 void TMainWindow::FormShow() {
-  // The link strip's first-show steps come here; they run once per process.
+  // Runs once per process: later showings (a restore, say) do nothing.
+  ShowLinks();
   onShow = nullptr;
 }
 
 void TMainWindow::FormClose() {
+  SaveLaunchCounter();
   WriteCatalogue();
   SaveSettings();
 }

@@ -1,14 +1,19 @@
 #pragma once
-// Where the program's files are: always beside the program file, whatever the working folder.
+// Where the program's files are: always beside the program file, whatever the working folder;
+// the link strip's two files in the user's temporary folder.
 #include <string>
 
 namespace kadrion {
 
 struct AppPaths {
   std::wstring programFolder;  // with its closing backslash
+  std::wstring tempFolder;     // the user's temporary folder, with its closing backslash
 
   std::wstring CataloguePath() const { return programFolder + L"Dane\\Dane.dat"; }
   std::wstring SettingsPath() const { return programFolder + L"Dane\\Baza.ini"; }
+  // The launch counter and the copy of the remote link list (Part 6.2).
+  std::wstring LaunchCounterPath() const { return tempFolder + L"kat.ini"; }
+  std::wstring LinkListPath() const { return tempFolder + L"kadrion.ini"; }
 };
 
 }  // namespace kadrion

@@ -90,6 +90,14 @@ bool Container::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
       result = reinterpret_cast<LRESULT>(brush);
       return true;
     }
+    case WM_SETCURSOR: {
+      // A child's own default handling asks its parent first, so this wins over the class.
+      Control* child = FromHandle(reinterpret_cast<HWND>(wParam));
+      if (!child || child == this || !child->cursor || LOWORD(lParam) != HTCLIENT) return false;
+      SetCursor(LoadCursorW(nullptr, child->cursor));
+      result = TRUE;
+      return true;
+    }
     case WM_CONTEXTMENU: {
       Control* child = FromHandle(reinterpret_cast<HWND>(wParam));
       if (!child || !child->popupMenu) return false;

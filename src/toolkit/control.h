@@ -54,6 +54,8 @@ class Control {
 
   Align align = Align::None;
   PopupMenu* popupMenu = nullptr;
+  // A system cursor shown over the control (IDC_HAND, say); null keeps the class's cursor.
+  const wchar_t* cursor = nullptr;
 
   // Notifications reflected by the parent. Return true when handled.
   virtual bool HandleCommand(WORD /*code*/) { return false; }

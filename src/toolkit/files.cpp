@@ -19,6 +19,13 @@ std::wstring ProgramFolder() {
   return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
+std::wstring SystemTempFolder() {
+  wchar_t path[MAX_PATH + 1] = L"";
+  const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  if (length == 0 || length > MAX_PATH) ThrowSystemError(L"Nie można ustalić folderu tymczasowego.");
+  return std::wstring(path, length);
+}
+
 bool FileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -10,6 +10,9 @@ namespace toolkit {
 
 // The folder of the running program file, with its closing backslash.
 std::wstring ProgramFolder();
+// The user's temporary folder as the system names it (TMP, TEMP, ...), with its closing
+// backslash.
+std::wstring SystemTempFolder();
 
 bool FileExists(const std::wstring& path);
 

@@ -28,18 +28,18 @@ class DescriptionWindowTest : public ::testing::Test {
 
   // The main window with these films, then the description window, as the program starts.
   void Start(const std::vector<FilmEntry>& films, bool onTop = false) {
-    main = std::make_unique<TMainWindow>(AppPaths{folder.Path()});
+    main = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
     main->Create();
     main->Show();
     main->Lista.Assign(films);
-    form = std::make_unique<TForm2>(AppPaths{folder.Path()}, keyboard);
+    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
     form->Create(onTop);
     main->Form2 = form.get();
     Pump();
   }
   void Restart() {
     form.reset();
-    form = std::make_unique<TForm2>(AppPaths{folder.Path()}, keyboard);
+    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
     form->Create(false);
     main->Form2 = form.get();
   }

@@ -21,8 +21,10 @@ class MainWindowFixture : public ::testing::Test {
     testing_support::WriteFileText(folder / L"Dane\\Dane.dat", "");
   }
 
+  // The link strip's two files go to the test folder; the link list is fetched from
+  // `linkSource`, or not at all (never from the internet).
   void Start(const std::vector<FilmEntry>& films) {
-    window = std::make_unique<TMainWindow>(AppPaths{folder.Path()});
+    window = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()}, linkSource);
     window->Create();
     window->Show();
     window->Lista.Assign(films);
@@ -78,6 +80,7 @@ class MainWindowFixture : public ::testing::Test {
   std::wstring Status(int panel = 0) const { return window->StatusBar.PanelText(panel); }
 
   testing_support::TempFolder folder;
+  toolkit::Downloader* linkSource = nullptr;
   std::unique_ptr<TMainWindow> window;
 };
 

@@ -61,7 +61,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<TMainWindow> Start() {
-    auto window = std::make_unique<TMainWindow>(AppPaths{folder.Path()});
+    auto window = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
     window->Create();
     window->Show();
     Pump();
@@ -323,7 +323,7 @@ TEST_F(MainWindowTest, AnUnreadableCatalogueIsReportedAndTheWindowStillOpens) {
 
 TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {
   // As when something asks the program to close while its start-up message is up.
-  TMainWindow window(AppPaths{folder.Path()});
+  TMainWindow window(AppPaths{folder.Path(), folder.Path()});
   window.Create();
   window.Close();
   Pump();

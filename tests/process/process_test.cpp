@@ -109,10 +109,15 @@ class ProgramProcess : public ::testing::Test {
     CreateDirectoryW((folder + L"Opisy").c_str(), nullptr);
     ASSERT_TRUE(CopyFileW((OwnFolder() + L"Kadrion.exe").c_str(), (folder + L"Kadrion.exe").c_str(),
                           FALSE));
+    // The program's temporary folder is the test folder (see Launch). The count of starts
+    // with a downloaded link list is past 3, so no announcement page ever opens, even if the
+    // maker's site is reachable; unreachable, the download gives up within its 5 s limit.
+    WriteText(folder + L"kat.ini", "[inne]\r\n1=3\r\n");
   }
 
   void TearDown() override {
-    for (const wchar_t* file : {L"Dane\\Dane.dat", L"Dane\\Baza.ini", L"Kadrion.exe"})
+    for (const wchar_t* file : {L"Dane\\Dane.dat", L"Dane\\Baza.ini", L"Kadrion.exe", L"kat.ini",
+                                L"kadrion.ini", L"kadrion.ini.tmp"})
       DeleteFileW((folder + file).c_str());
     RemoveDirectoryW((folder + L"Dane").c_str());
     RemoveDirectoryW((folder + L"Opisy").c_str());
@@ -123,8 +128,31 @@ class ProgramProcess : public ::testing::Test {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     std::wstring command = L"\"" + folder + L"Kadrion.exe\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               workingFolder.c_str(), &startup, &process.info));
+    // The program inherits TMP and TEMP pointing at the test folder, for its link strip files.
+    const std::wstring tmp = Variable(L"TMP"), temp = Variable(L"TEMP");
+    SetEnvironmentVariableW(L"TMP", folder.c_str());
+    SetEnvironmentVariableW(L"TEMP", folder.c_str());
+    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, workingFolder.c_str(), &startup, &process.info);
+    SetEnvironmentVariableW(L"TMP", tmp.empty() ? nullptr : tmp.c_str());
+    SetEnvironmentVariableW(L"TEMP", temp.empty() ? nullptr : temp.c_str());
+    ASSERT_TRUE(started);
+  }
+
+  static std::wstring Variable(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = L"";
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length < MAX_PATH ? std::wstring(value, length) : std::wstring();
+  }
+
+  // The saved count of starts with a downloaded link list.
+  std::string LaunchCount() const {
+    char narrow[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, (folder + L"kat.ini").c_str(), -1, narrow, MAX_PATH, nullptr,
+                        nullptr);
+    char value[64] = "";
+    GetPrivateProfileStringA("inne", "1", "<none>", value, sizeof(value), narrow);
+    return value;
   }
 
   std::wstring folder;
@@ -157,6 +185,8 @@ TEST_F(ProgramProcess, StartsLoadsTheCatalogueAndWritesItBackWhenClosed) {
   EXPECT_EQ(written.substr(625, 5), catalogue.substr(625, 5));
   EXPECT_NE(ReadText(folder + L"Dane\\Baza.ini").find("[Okno]"), std::string::npos);
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Dane.dat"), "<missing>");
+  const std::string count = LaunchCount();
+  EXPECT_TRUE(count == "3" || count == "4") << count << ": written to the temporary folder at close";
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Baza.ini"), "<missing>");
   RemoveDirectoryW((elsewhere + L"Dane").c_str());
   RemoveDirectoryW(elsewhere.c_str());

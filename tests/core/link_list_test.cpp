@@ -1,0 +1,128 @@
+#include "core/link_list.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace kadrion {
+namespace {
+
+LinkList FromKeys(const std::map<std::wstring, std::wstring>& keys) {
+  return ReadLinkList([&](const std::wstring& key, const std::wstring& fallback) {
+    const auto found = keys.find(key);
+    return found == keys.end() ? fallback : found->second;
+  });
+}
+
+TEST(LinkList, MissingKeysGiveTheMakersDefaults) {
+  const LinkList list = FromKeys({});
+  EXPECT_EQ(list.captions[0], L"Strona www");
+  EXPECT_EQ(list.captions[1], L"Wsparcie");
+  for (int k = 0; k < kLinkCount; ++k) {
+    EXPECT_EQ(list.captions[k], kDefaultLinkCaptions[k]);
+    EXPECT_EQ(list.targets[k], kDefaultLinkTargets[k]);
+    EXPECT_TRUE(IsWebAddress(list.targets[k])) << k;
+    EXPECT_FALSE(list.captions[k].empty()) << k;
+  }
+  EXPECT_EQ(list.announcement, list.targets[2]) << "\"ww\" defaults to the target of key \"10\"";
+}
+
+TEST(LinkList, CaptionsComeFromKeys1To7TargetsFrom8To14AndTheAnnouncementFromWw) {
+  const LinkList list = FromKeys({{L"1", L"Jeden"},
+                                  {L"3", L""},
+                                  {L"7", L"Siedem"},
+                                  {L"8", L"http://a/"},
+                                  {L"14", L"http://g/"},
+                                  {L"10", L"http://c/"},
+                                  {L"ww", L"http://nowosci/"}});
+  EXPECT_EQ(list.captions[0], L"Jeden");
+  EXPECT_EQ(list.captions[1], L"Wsparcie");
+  EXPECT_EQ(list.captions[2], L"") << "a key present but empty stays empty";
+  EXPECT_EQ(list.captions[6], L"Siedem");
+  EXPECT_EQ(list.targets[0], L"http://a/");
+  EXPECT_EQ(list.targets[1], kDefaultLinkTargets[1]);
+  EXPECT_EQ(list.targets[2], L"http://c/");
+  EXPECT_EQ(list.targets[6], L"http://g/");
+  EXPECT_EQ(list.announcement, L"http://nowosci/");
+  EXPECT_EQ(FromKeys({{L"10", L"http://c/"}}).announcement, kDefaultAnnouncement)
+      << "without \"ww\" the built-in page, not the list's key \"10\"";
+}
+
+using Captions = std::array<std::wstring, kLinkCount>;
+using Positions = std::array<int, kLinkCount>;
+
+TEST(LinkLayout, EveryLabelFollowsThePreviousOneWithA15PixelGap) {
+  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
+  const Positions widths = {60, 50, 40, 70, 30, 80, 20};
+  EXPECT_EQ(LayOutLinks(captions, widths), (Positions{5, 80, 145, 200, 285, 330, 425}));
+}
+
+TEST(LinkLayout, ALabelAfterAnEmptyCaptionKeepsItsDesignPosition) {
+  const Captions captions = {L"a", L"b", L"", L"d", L"e", L"f", L"g"};
+  const Positions widths = {60, 50, 0, 70, 30, 80, 20};
+  const Positions lefts = LayOutLinks(captions, widths);
+  EXPECT_EQ(lefts[3], 280) << "r4 after an empty r3";
+  EXPECT_EQ(lefts[2], 5 + 60 + 50 + 30);
+  EXPECT_EQ(lefts[4], 5 + 60 + 50 + 0 + 70 + 60) << "widths of r1..r4 and four gaps";
+  EXPECT_EQ(lefts[0], 5);
+}
+
+TEST(LinkLayout, ALongerFirstCaptionMovesTheRestRight) {
+  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
+  const Positions shortFirst = LayOutLinks(captions, {60, 50, 40, 70, 30, 80, 20});
+  const Positions longFirst = LayOutLinks(captions, {160, 50, 40, 70, 30, 80, 20});
+  EXPECT_EQ(longFirst[0], shortFirst[0]);
+  for (int k = 1; k < kLinkCount; ++k) EXPECT_EQ(longFirst[k], shortFirst[k] + 100) << k;
+}
+
+TEST(LinkLayout, AllEmptyCaptionsKeepTheDesignAndR1MayHaveMoved) {
+  const Captions none{};
+  EXPECT_EQ(LayOutLinks(none, {}), kLinkDesignLefts);
+  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
+  EXPECT_EQ(LayOutLinks(captions, {10, 10, 10, 10, 10, 10, 10}, {100, 0, 0, 0, 0, 0, 0})[6],
+            100 + 60 + 90)
+      << "positions count from r1's own left";
+}
+
+TEST(WebAddress, OnlyHttpAndHttpsAddressesAreOpened) {
+  const struct {
+    const wchar_t* address;
+    bool accepted;
+  } cases[] = {
+      {L"http://www.kadrion.pl/", true},
+      {L"https://www.kadrion.pl/kadrion/", true},
+      {L"HTTPS://WWW.KADRION.PL", true},
+      {L"hTtP://host", true},
+      {L"https://www.sklep-filmowy.pl/?ref=2071", true},
+      {L"https://127.0.0.1:8080/x?a=b#c", true},
+      {L"https://księgarnia.pl/", true},
+      {L"", false},
+      {L" ", false},
+      {L"http://", false},
+      {L"https://", false},
+      {L"http:///etc/passwd", false},
+      {L"http:\\\\server\\share", false},
+      {L"file:///C:/Windows/System32/calc.exe", false},
+      {L"FILE://server/share/x.exe", false},
+      {L"C:\\Windows\\System32\\calc.exe", false},
+      {L"\\\\server\\share\\x.exe", false},
+      {L"calc.exe", false},
+      {L"calc", false},
+      {L"javascript:alert(1)", false},
+      {L"mailto:a@b.pl", false},
+      {L"ftp://host/", false},
+      {L"www.kadrion.pl", false},
+      {L" https://www.kadrion.pl/", false},
+      {L"https://www.kadrion.pl/ calc.exe", false},
+      {L"https://www.kadrion.pl/\tx", false},
+      {L"https://www.kadrion.pl/\r\nx", false},
+      {L"https://www.kadrion.pl/\x7f", false},
+      {L"https\x01://www.kadrion.pl/", false},
+      {L"httpx://host", false},
+      {L"http:/host", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsWebAddress(c.address), c.accepted) << c.address;
+}
+
+}  // namespace
+}  // namespace kadrion

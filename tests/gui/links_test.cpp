@@ -1,0 +1,225 @@
+// The link strip against a real HTTP server on 127.0.0.1: the download, the captions and their
+// layout, the announcement page and the launch counter, failed and stalled downloads, and the
+// refusal of anything that is not a web address.
+#include <gtest/gtest.h>
+
+#include "app/control_ids.h"
+#include "local_http_server.h"
+#include "main_window_fixture.h"
+
+namespace kadrion {
+namespace {
+
+using namespace testing_support;
+
+// The real WinINet download, sent to the test server instead of the maker's site.
+class LocalListSource : public toolkit::Downloader {
+ public:
+  explicit LocalListSource(std::wstring address, DWORD timeLimitMs = 5000)
+      : address_(std::move(address)), web_(timeLimitMs) {}
+  bool Download(const std::wstring& address, const std::wstring& target) override {
+    requested.push_back(address);
+    return web_.Download(address_, target);
+  }
+  std::vector<std::wstring> requested;
+
+ private:
+  std::wstring address_;
+  toolkit::WebDownloader web_;
+};
+
+// A link list in Windows-1250 ("Płyty" has the byte 0xB3).
+const std::string kFullList =
+    "[inne]\r\n1=Strona programu\r\n2=Wsparcie\r\n3=P\xB3yty\r\n4=Sklep\r\n5=TV\r\n"
+    "6=Ksi\xB9\xBFki\r\n7=Firma\r\n8=http://www.kadrion.pl/a/\r\n9=http://www.kadrion.pl/b/\r\n"
+    "10=http://www.kadrion.pl/c/\r\n11=http://sklep.pl/?ref=1\r\n12=http://tv.pl/?id=k\r\n"
+    "13=http://www.kadrion.pl/f/\r\n14=http://www.kadrion.pl/\r\nww=http://www.kadrion.pl/nowe/\r\n";
+
+class LinksTest : public MainWindowFixture {
+ protected:
+  void StartWith(toolkit::Downloader* source) {
+    linkSource = source;
+    Start({});
+  }
+  // Closes as the caption's close button does; true when the window went away.
+  bool CloseWindow() {
+    window->Close();
+    Pump();
+    return !IsWindow(window->Handle());
+  }
+  std::wstring Counter() const { return folder / L"kat.ini"; }
+  std::wstring List() const { return folder / L"kadrion.ini"; }
+  std::string SavedCount() const { return IniValue(Counter(), "inne", "1"); }
+  void SetCount(int count) {
+    std::string text = "[inne]\r\n1=";
+    text += std::to_string(count);
+    text += "\r\n";
+    WriteFileText(Counter(), text);
+  }
+  std::vector<std::wstring> Captions() const {
+    std::vector<std::wstring> captions;
+    for (auto* label : {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5,
+                        &window->r6, &window->r7})
+      captions.push_back(label->WText());
+    return captions;
+  }
+  void ClickLink(toolkit::Label& label) {
+    SendMessageW(window->Panel1.Handle(), WM_COMMAND, MAKEWPARAM(label.Id(), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(label.Handle()));
+  }
+  std::vector<RecordingShell::Opened> Opened() const { return testing_support::Shell().opened; }
+
+  LocalHttpServer server;
+};
+
+TEST_F(LinksTest, TheListIsDownloadedItsCaptionsFollowOneAnotherAndTheAnnouncementOpens) {
+  server.Answer(LocalHttpServer::Response(200, kFullList));
+  LocalListSource source(server.Address());
+  StartWith(&source);
+
+  EXPECT_EQ(source.requested, std::vector<std::wstring>{std::wstring(kLinkListAddress)});
+  EXPECT_EQ(ReadFileText(List()), kFullList) << "stored in the temporary folder";
+  EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"Strona programu", L"Wsparcie", L"Płyty",
+                                                   L"Sklep", L"TV", L"Książki", L"Firma"}));
+  const auto labels = {&window->r1, &window->r2, &window->r3, &window->r4,
+                       &window->r5, &window->r6, &window->r7};
+  const toolkit::Label* previous = nullptr;
+  for (const toolkit::Label* label : labels) {
+    const RECT bounds = label->Bounds();
+    EXPECT_GT(bounds.right - bounds.left, 10) << "sized to its caption";
+    if (previous)
+      EXPECT_EQ(bounds.left, previous->Bounds().right + 15) << "15 pixels after the previous one";
+    else
+      EXPECT_EQ(bounds.left, 5);
+    previous = label;
+  }
+  EXPECT_EQ(window->LinkTarget(3), L"http://sklep.pl/?ref=1");
+  EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"http://www.kadrion.pl/nowe/", true}}))
+      << "the announcement, maximised";
+
+  testing_support::Shell().opened.clear();
+  ClickLink(window->r4);
+  ClickLink(window->r1);
+  EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"http://sklep.pl/?ref=1", true},
+                                                           {L"http://www.kadrion.pl/a/", true}}));
+  ASSERT_TRUE(CloseWindow());
+  EXPECT_EQ(SavedCount(), "1");
+}
+
+TEST_F(LinksTest, TheAnnouncementOpensAtTheFirstThreeStartsWithADownloadAndTheCountGoesOn) {
+  server.Answer(LocalHttpServer::Response(200, kFullList));
+  LocalListSource source(server.Address());
+  for (int count = 0; count <= 4; ++count) {
+    testing_support::Shell().opened.clear();
+    if (count > 0) {
+      EXPECT_EQ(SavedCount(), std::to_string(count));
+    }
+    StartWith(&source);
+    EXPECT_EQ(Opened().size(), count < 3 ? 1u : 0u) << "count " << count;
+    ASSERT_TRUE(CloseWindow());
+    EXPECT_EQ(SavedCount(), std::to_string(count + 1));
+  }
+}
+
+TEST_F(LinksTest, TheCounterIsWrittenFirstAtCloseAndAFailureThereKeepsTheCatalogueUnwritten) {
+  StartWith(nullptr);
+  window->Lista.Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
+  {
+    FileLock lock(Counter());
+    ASSERT_TRUE(lock.Locked());
+    Dialogs().Clear();
+    EXPECT_FALSE(CloseWindow());
+  }
+  ASSERT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_NE(Dialogs().errors[0].find(L"kat.ini"), std::wstring::npos);
+  EXPECT_EQ(ReadFileText(folder / L"Dane\\Dane.dat"), "") << "the catalogue comes after";
+  EXPECT_FALSE(Exists(folder / L"Dane\\Baza.ini"));
+  EXPECT_TRUE(CloseWindow());
+  EXPECT_EQ(SavedCount(), "0") << "no download, no count";
+  EXPECT_EQ(ReadFileText(folder / L"Dane\\Dane.dat").size(), 625u);
+}
+
+TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndDoesNotCount) {
+  const std::string earlier = "[inne]\r\n1=Stara strona\r\n3=\r\n8=http://stara/\r\n";
+  const struct {
+    const char* what;
+    std::string answer;  // empty: nothing listens
+  } failures[] = {
+      {"nothing listening", ""},
+      {"404", LocalHttpServer::Response(404, "[inne]\r\n1=Nie ma\r\n")},
+      {"500", LocalHttpServer::Response(500, "[inne]\r\n1=Blad\r\n")},
+      {"empty 200", LocalHttpServer::Response(200, "")},
+      {"cut short",
+       "HTTP/1.1 200 OK\r\nContent-Length: 500\r\nConnection: close\r\n\r\n[inne]\r\n1=Po\r\n"},
+  };
+  for (const bool withEarlierCopy : {true, false}) {
+    for (const auto& failure : failures) {
+      SCOPED_TRACE(std::string(failure.what) + (withEarlierCopy ? ", earlier copy" : ", none"));
+      testing_support::Shell().opened.clear();
+      SetCount(1);
+      if (withEarlierCopy)
+        WriteFileText(List(), earlier);
+      else
+        DeleteFileW(List().c_str());
+      server.Answer(failure.answer);
+      LocalListSource source(failure.answer.empty()
+                                 ? L"http://127.0.0.1:" +
+                                       std::to_wstring(LocalHttpServer::UnusedPort()) + L"/Kadrion.dat"
+                                 : server.Address());
+      StartWith(&source);
+      if (withEarlierCopy) {
+        EXPECT_EQ(ReadFileText(List()), earlier) << "the earlier copy stays as it was";
+        EXPECT_EQ(window->r1.WText(), L"Stara strona");
+        EXPECT_EQ(window->r3.WText(), L"") << "an empty key 3";
+        EXPECT_EQ(window->r4.Bounds().left, 280) << "r4 keeps its design position";
+        EXPECT_EQ(window->LinkTarget(0), L"http://stara/");
+      } else {
+        EXPECT_FALSE(Exists(List()));
+        EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"Strona www", L"Wsparcie", L"Płytoteka",
+                                                         L"Filmy na DVD", L"Program TV",
+                                                         L"Biblioteczka", L"Kadrion Soft"}));
+        EXPECT_EQ(window->LinkTarget(0), L"https://www.kadrion.pl/kadrion/");
+      }
+      EXPECT_TRUE(Opened().empty()) << "no announcement";
+      EXPECT_FALSE(Exists(List() + L".tmp"));
+      ASSERT_TRUE(CloseWindow());
+      EXPECT_EQ(SavedCount(), "1") << "the count stays";
+    }
+  }
+}
+
+TEST_F(LinksTest, AStalledOrTricklingServerIsCutOffByTheTimeLimit) {
+  for (const bool trickle : {false, true}) {
+    SCOPED_TRACE(trickle ? "trickling" : "stalled");
+    LocalHttpServer slow;
+    trickle ? slow.Trickle() : slow.Stall();
+    LocalListSource source(slow.Address(), 300);
+    StartWith(&source);
+    EXPECT_EQ(slow.Requests(), 1) << "the server was reached";
+    EXPECT_TRUE(IsWindowVisible(window->Handle()));
+    EXPECT_FALSE(Exists(List()));
+    EXPECT_EQ(window->r1.WText(), L"Strona www");
+    EXPECT_TRUE(Opened().empty());
+    ASSERT_TRUE(CloseWindow());
+    EXPECT_EQ(SavedCount(), "0");
+  }
+}
+
+TEST_F(LinksTest, OnlyWebAddressesAreOpenedFromTheLinksAndAsTheAnnouncement) {
+  server.Answer(LocalHttpServer::Response(
+      200,
+      "[inne]\r\n8=file:///C:/windows/system32/calc.exe\r\n9=C:\\windows\\notepad.exe\r\n"
+      "10=\\\\serwer\\udzial\\program.exe\r\n11=calc.exe\r\n12=javascript:alert(1)\r\n13=\r\n"
+      "14=HTTPS://WWW.KADRION.PL/\r\nww=file:///C:/windows/system32/calc.exe\r\n"));
+  LocalListSource source(server.Address());
+  StartWith(&source);
+  EXPECT_TRUE(Opened().empty()) << "a file: announcement is refused";
+  EXPECT_EQ(window->LaunchCounter(), 1) << "the download still counts";
+  for (auto* label : {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5,
+                      &window->r6, &window->r7})
+    ClickLink(*label);
+  EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"HTTPS://WWW.KADRION.PL/", true}}));
+}
+
+}  // namespace
+}  // namespace kadrion
