@@ -2,7 +2,9 @@
 # Screenshots of a tour through the running program on a virtual display, driven from
 # outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
 # Saves shots/*.png: three films added from picked files, a search, the main window with a
-# selected row, the description window; and the HTML list it wrote (shots/lista.html).
+# selected row, the description window; and the HTML list it wrote (shots/lista.html). Offline,
+# the link strip shows its default captions; a second start shows it from an earlier copy of
+# the link list (shots/links-earlier-list.png, the strip's places in shots/links.txt).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,6 +63,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   wine poke.exe press TMainWindow 220   # the HTML list
   sleep 1
   cp "Dane/Lista filmów.html" "$1/lista.html"
+  wine taskkill /im Kadrion.exe >/dev/null 2>&1
+  sleep 2
+  # An earlier copy of the link list in the temporary folder: a longer first caption moves the
+  # labels after it, an empty key "3" leaves r4 at its design place (280).
+  temp=$(winepath -u "$(wine cmd /c echo %TEMP% </dev/null 2>/dev/null | tr -d "\r")")
+  printf "[inne]\r\n1=Strona programu Kadrion\r\n3=\r\n" > "$temp/kadrion.ini"
+  wine Kadrion.exe </dev/null >/dev/null 2>&1 &
+  sleep 5
+  shot "$1" links-earlier-list
+  wine poke.exe controls TMainWindow | tr -d "\r" | grep -E "^  11[1-7] " > "$1/links.txt"
   wine taskkill /im Kadrion.exe >/dev/null 2>&1
   sleep 2
   wineserver -k' "$program" "$shots"

@@ -4,7 +4,7 @@
 //   poke press WINDOW ID     click the button with this id
 //   poke text WINDOW ID TEXT put TEXT into the control with this id
 //   poke windows             list the visible top-level windows
-//   poke controls WINDOW     list the controls of a window with their ids
+//   poke controls WINDOW     list the controls of a window: id, class, text, place in its parent
 // WINDOW is a window class: TMainWindow or TForm2.
 #include <windows.h>
 #include <commctrl.h>
@@ -81,7 +81,11 @@ BOOL CALLBACK ListControl(HWND control, LPARAM) {
   wchar_t className[64] = L"", text[128] = L"";
   GetClassNameW(control, className, 64);
   GetWindowTextW(control, text, 128);
-  std::wprintf(L"  %d %ls \"%ls\"%ls\n", GetDlgCtrlID(control), className, text,
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  std::wprintf(L"  %d %ls \"%ls\" %ld,%ld %ldx%ld%ls\n", GetDlgCtrlID(control), className, text,
+               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                IsWindowVisible(control) ? L"" : L" (hidden)");
   return TRUE;
 }

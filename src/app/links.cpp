@@ -1,5 +1,7 @@
 // The link strip r1 to r7 (Part 6.2): the remote link list fetched at the first showing, the
 // launch counter, the announcement page and the link clicks.
+#include <climits>
+
 #include "app/main_window.h"
 #include "toolkit/application.h"
 #include "toolkit/ini_file.h"
@@ -41,7 +43,7 @@ void TMainWindow::ShowLinks() {
   // 6-7. The announcement on the first three starts with a download; count this one.
   if (!downloaded) return;
   if (launchCounter_ < 3) OpenWebPage(announcement_);
-  ++launchCounter_;
+  if (launchCounter_ < INT_MAX) ++launchCounter_;  // a hand-edited count must not overflow
 }
 
 void TMainWindow::SaveLaunchCounter() {

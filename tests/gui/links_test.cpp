@@ -149,6 +149,7 @@ TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndD
       {"404", LocalHttpServer::Response(404, "[inne]\r\n1=Nie ma\r\n")},
       {"500", LocalHttpServer::Response(500, "[inne]\r\n1=Blad\r\n")},
       {"empty 200", LocalHttpServer::Response(200, "")},
+      {"over 1 MiB", LocalHttpServer::Response(200, "[inne]\r\n1=Za du\xBFo\r\n" + std::string(1 << 20, ';'))},
       {"cut short",
        "HTTP/1.1 200 OK\r\nContent-Length: 500\r\nConnection: close\r\n\r\n[inne]\r\n1=Po\r\n"},
   };
@@ -219,6 +220,15 @@ TEST_F(LinksTest, OnlyWebAddressesAreOpenedFromTheLinksAndAsTheAnnouncement) {
                       &window->r6, &window->r7})
     ClickLink(*label);
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"HTTPS://WWW.KADRION.PL/", true}}));
+}
+
+TEST_F(LinksTest, TheLinksShowTheHandCursor) {
+  StartWith(nullptr);
+  const LRESULT handled =
+      SendMessageW(window->Panel1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window->r5.Handle()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
 
 }  // namespace
