@@ -15,7 +15,8 @@ constexpr wchar_t kCounterKey[] = L"1";
 
 void TMainWindow::ShowLinks() {
   // 1-2. The temporary folder and the number of starts so far with a downloaded list.
-  launchCounter_ = toolkit::IniFile(paths_.LaunchCounterPath()).ReadInteger(kSection, kCounterKey, 0);
+  launchCounter_ =
+      toolkit::IniFile(paths_.LaunchCounterPath()).ReadInteger(kSection, kCounterKey, 0);
   // 3. The list; a failed download leaves an earlier copy as it was.
   const bool downloaded =
       linkSource_ && linkSource_->Download(std::wstring(kLinkListAddress), paths_.LinkListPath());
@@ -55,6 +56,7 @@ void TMainWindow::OpenWebPage(const std::wstring& address) {
   if (IsWebAddress(address)) toolkit::Application::Instance().shell().Open(address, true);
 }
 
+// clang-format off
 void TMainWindow::r1Click() { OpenWebPage(linkTargets_[0]); }
 void TMainWindow::r2Click() { OpenWebPage(linkTargets_[1]); }
 void TMainWindow::r3Click() { OpenWebPage(linkTargets_[2]); }
@@ -62,5 +64,6 @@ void TMainWindow::r4Click() { OpenWebPage(linkTargets_[3]); }
 void TMainWindow::r5Click() { OpenWebPage(linkTargets_[4]); }
 void TMainWindow::r6Click() { OpenWebPage(linkTargets_[5]); }
 void TMainWindow::r7Click() { OpenWebPage(linkTargets_[6]); }
+// clang-format on
 
 }  // namespace kadrion

@@ -82,7 +82,6 @@ class TMainWindow : public toolkit::Form {
   void r7Click();
   // What the link block took from the link list, and the count of starts with a download.
   const std::wstring& LinkTarget(int index) const { return linkTargets_[index]; }
-  const std::wstring& Announcement() const { return announcement_; }
   int LaunchCounter() const { return launchCounter_; }
 
   // The description window, created after this one; AllClear opens it.
@@ -131,7 +130,9 @@ class TMainWindow : public toolkit::Form {
   FilmEntry EntryFromEdits() const;
   // Selects a found row, scrolls it near the top and shows its position.
   void SelectFound(int row);
-  std::array<toolkit::Label*, kLinkCount> LinkLabels() { return {&r1, &r2, &r3, &r4, &r5, &r6, &r7}; }
+  std::array<toolkit::Label*, kLinkCount> LinkLabels() {
+    return {&r1, &r2, &r3, &r4, &r5, &r6, &r7};
+  }
   // Opens a link target or the announcement page: web addresses only, maximised.
   void OpenWebPage(const std::wstring& address);
 

@@ -34,9 +34,9 @@ LinkList ReadLinkList(const LinkListReader& read);
 // goes to the left of r1 + the widths of labels 1..k + 15 x k; a label after an empty caption
 // keeps its design position. `lefts` are the current (design) positions, `widths` the labels'
 // widths as sized to their captions.
-std::array<int, kLinkCount> LayOutLinks(const std::array<std::wstring, kLinkCount>& captions,
-                                        const std::array<int, kLinkCount>& widths,
-                                        const std::array<int, kLinkCount>& lefts = kLinkDesignLefts);
+std::array<int, kLinkCount> LayOutLinks(
+    const std::array<std::wstring, kLinkCount>& captions, const std::array<int, kLinkCount>& widths,
+    const std::array<int, kLinkCount>& lefts = kLinkDesignLefts);
 
 // True for an "http://" or "https://" address (scheme in any case) with a host and no blanks
 // or control characters: the only kind the link strip and the announcement page open. A list

@@ -13,8 +13,8 @@ inline constexpr std::wstring_view kLinkListAddress = L"https://www.kadrion.pl/K
 
 // Keys "1" to "7" of the list.
 inline constexpr std::array<std::wstring_view, kLinkCount> kDefaultLinkCaptions = {
-    L"Strona www", L"Wsparcie", L"Płytoteka", L"Filmy na DVD", L"Program TV", L"Biblioteczka",
-    L"Kadrion Soft"};
+    L"Strona www", L"Wsparcie",     L"Płytoteka",   L"Filmy na DVD",
+    L"Program TV", L"Biblioteczka", L"Kadrion Soft"};
 
 // Keys "8" to "14": the program's page, the page on supporting the project, the page of the
 // product of key "3", a partner shop with our referral number, a partner TV guide with our

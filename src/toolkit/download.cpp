@@ -55,9 +55,9 @@ bool Fetch(Job& job) {
     return false;
   DWORD announced = 0;
   size = sizeof(announced);
-  const bool hasLength = HttpQueryInfoW(request.Get(),
-                                        HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER,
-                                        &announced, &size, nullptr) != FALSE;
+  const bool hasLength =
+      HttpQueryInfoW(request.Get(), HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &announced,
+                     &size, nullptr) != FALSE;
   if (hasLength && (announced == 0 || announced > job.maxBytes)) return false;
 
   std::uint8_t buffer[8192];

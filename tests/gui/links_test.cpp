@@ -33,7 +33,8 @@ const std::string kFullList =
     "[inne]\r\n1=Strona programu\r\n2=Wsparcie\r\n3=P\xB3yty\r\n4=Sklep\r\n5=TV\r\n"
     "6=Ksi\xB9\xBFki\r\n7=Firma\r\n8=http://www.kadrion.pl/a/\r\n9=http://www.kadrion.pl/b/\r\n"
     "10=http://www.kadrion.pl/c/\r\n11=http://sklep.pl/?ref=1\r\n12=http://tv.pl/?id=k\r\n"
-    "13=http://www.kadrion.pl/f/\r\n14=http://www.kadrion.pl/\r\nww=http://www.kadrion.pl/nowe/\r\n";
+    "13=http://www.kadrion.pl/f/\r\n14=http://www.kadrion.pl/\r\n"
+    "ww=http://www.kadrion.pl/nowe/\r\n";
 
 class LinksTest : public MainWindowFixture {
  protected:
@@ -149,7 +150,8 @@ TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndD
       {"404", LocalHttpServer::Response(404, "[inne]\r\n1=Nie ma\r\n")},
       {"500", LocalHttpServer::Response(500, "[inne]\r\n1=Blad\r\n")},
       {"empty 200", LocalHttpServer::Response(200, "")},
-      {"over 1 MiB", LocalHttpServer::Response(200, "[inne]\r\n1=Za du\xBFo\r\n" + std::string(1 << 20, ';'))},
+      {"over 1 MiB",
+       LocalHttpServer::Response(200, "[inne]\r\n1=Za du\xBFo\r\n" + std::string(1 << 20, ';'))},
       {"cut short",
        "HTTP/1.1 200 OK\r\nContent-Length: 500\r\nConnection: close\r\n\r\n[inne]\r\n1=Po\r\n"},
   };
@@ -165,7 +167,8 @@ TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndD
       server.Answer(failure.answer);
       LocalListSource source(failure.answer.empty()
                                  ? L"http://127.0.0.1:" +
-                                       std::to_wstring(LocalHttpServer::UnusedPort()) + L"/Kadrion.dat"
+                                       std::to_wstring(LocalHttpServer::UnusedPort()) +
+                                       L"/Kadrion.dat"
                                  : server.Address());
       StartWith(&source);
       if (withEarlierCopy) {
@@ -216,17 +219,17 @@ TEST_F(LinksTest, OnlyWebAddressesAreOpenedFromTheLinksAndAsTheAnnouncement) {
   StartWith(&source);
   EXPECT_TRUE(Opened().empty()) << "a file: announcement is refused";
   EXPECT_EQ(window->LaunchCounter(), 1) << "the download still counts";
-  for (auto* label : {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5,
-                      &window->r6, &window->r7})
+  for (auto* label :
+       {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5, &window->r6, &window->r7})
     ClickLink(*label);
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"HTTPS://WWW.KADRION.PL/", true}}));
 }
 
 TEST_F(LinksTest, TheLinksShowTheHandCursor) {
   StartWith(nullptr);
-  const LRESULT handled =
-      SendMessageW(window->Panel1.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window->r5.Handle()),
-                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const LRESULT handled = SendMessageW(window->Panel1.Handle(), WM_SETCURSOR,
+                                       reinterpret_cast<WPARAM>(window->r5.Handle()),
+                                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_TRUE(handled);
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }

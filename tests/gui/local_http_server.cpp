@@ -53,8 +53,9 @@ LocalHttpServer::~LocalHttpServer() {
 }
 
 std::string LocalHttpServer::Response(int status, const std::string& body) {
-  return "HTTP/1.1 " + std::to_string(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+  return "HTTP/1.1 " + std::to_string(status) +
+         " X\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
+         "\r\nConnection: close\r\n\r\n" + body;
 }
 
 void LocalHttpServer::Answer(std::string raw) {
@@ -120,7 +121,8 @@ void LocalHttpServer::Handle(std::uintptr_t connection) {
       while (!stop_) Sleep(20);
       break;
     case Mode::Trickle: {
-      const std::string head = "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\nConnection: close\r\n\r\n[";
+      const std::string head =
+          "HTTP/1.1 200 OK\r\nContent-Length: 100000\r\nConnection: close\r\n\r\n[";
       send(connection, head.data(), static_cast<int>(head.size()), 0);
       while (!stop_) {
         Sleep(100);

@@ -186,7 +186,7 @@ TEST_F(ProgramProcess, StartsLoadsTheCatalogueAndWritesItBackWhenClosed) {
   EXPECT_NE(ReadText(folder + L"Dane\\Baza.ini").find("[Okno]"), std::string::npos);
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Dane.dat"), "<missing>");
   const std::string count = LaunchCount();
-  EXPECT_TRUE(count == "3" || count == "4") << count << ": written to the temporary folder at close";
+  EXPECT_TRUE(count == "3" || count == "4") << count << ": written to the temporary folder";
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Baza.ini"), "<missing>");
   RemoveDirectoryW((elsewhere + L"Dane").c_str());
   RemoveDirectoryW(elsewhere.c_str());
