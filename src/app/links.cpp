@@ -1,4 +1,4 @@
-// The link strip r1 to r7 (Part 6.2): the remote link list fetched at the first showing, the
+// The link strip r1 to r7: the remote link list fetched at the first showing, the
 // launch counter, the announcement page and the link clicks.
 #include <climits>
 

@@ -11,7 +11,7 @@ struct AppPaths {
 
   std::wstring CataloguePath() const { return programFolder + L"Dane\\Dane.dat"; }
   std::wstring SettingsPath() const { return programFolder + L"Dane\\Baza.ini"; }
-  // The launch counter and the copy of the remote link list (Part 6.2).
+  // The launch counter and the copy of the remote link list.
   std::wstring LaunchCounterPath() const { return tempFolder + L"kat.ini"; }
   std::wstring LinkListPath() const { return tempFolder + L"kadrion.ini"; }
 };
