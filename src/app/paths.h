@@ -9,6 +9,8 @@ struct AppPaths {
 
   std::wstring CataloguePath() const { return programFolder + L"Dane\\Dane.dat"; }
   std::wstring SettingsPath() const { return programFolder + L"Dane\\Baza.ini"; }
+  // The notepad's notes: plain text despite the extension.
+  std::wstring NotesPath() const { return programFolder + L"Dane\\Notatnik.ini"; }
 };
 
 }  // namespace kadrion
