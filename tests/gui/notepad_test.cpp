@@ -59,7 +59,6 @@ TEST_F(NotepadTest, DesignValues) {
   EXPECT_EQ(notepad->M.Color(), 14548991u);
   EXPECT_EQ(notepad->M.GetFont(), (toolkit::FontInfo{L"Trebuchet MS", 10, toolkit::fsBold, 238,
                                                      GetSysColor(COLOR_WINDOWTEXT)}));
-  EXPECT_EQ(GetDlgItem(notepad->Client().Handle(), 400), notepad->M.Handle());
   RECT client{};
   GetClientRect(notepad->Handle(), &client);
   const RECT memo = notepad->M.Bounds();
@@ -93,7 +92,6 @@ TEST_F(NotepadTest, AMissingFileStartsEmptyAndTheFirstCloseCreatesIt) {
   EXPECT_EQ(notepad->M.WText(), L"");
   EXPECT_TRUE(Dialogs().errors.empty());
   EXPECT_EQ(Dialogs().messages.size(), 0u);
-  EXPECT_FALSE(Exists(Notes()));
 
   Open();
   notepad->M.SetWText(L"Kupić \u201EPianistę\u201D");
@@ -131,19 +129,6 @@ TEST_F(NotepadTest, AFailedWriteKeepsTheWindowOpenUntilTheNextClose) {
   EXPECT_EQ(ReadFileText(Notes()), "nowe");
 }
 
-TEST_F(NotepadTest, WithoutTheDataFolderTheCloseFailsAndCreatesNothing) {
-  TForm1 alone(AppPaths{folder / L"Brak\\"});
-  alone.Create();
-  EXPECT_TRUE(Dialogs().errors.empty()) << "a missing file is no error";
-  alone.Show();
-  alone.M.SetWText(L"tekst");
-  alone.Close();
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"Brak\\Dane\\Notatnik.ini"), std::wstring::npos);
-  EXPECT_TRUE(IsWindowVisible(alone.Handle()));
-  EXPECT_FALSE(Exists(folder / L"Brak"));
-}
-
 TEST_F(NotepadTest, EndingTheProgramWithTheNotepadOpenWritesTheNotes) {
   WriteFileText(Notes(), "stare");
   Start();
@@ -160,12 +145,6 @@ TEST_F(NotepadTest, AHiddenNotepadWritesNothingAtTheEnd) {
   notepad->M.SetWText(L"zmienione w ukryciu");  // as only code could
   EXPECT_TRUE(EndProgram());
   EXPECT_EQ(ReadFileText(Notes()), "zapisane przy zamkni\xEA\x63iu");
-
-  // Never created and never opened: still no file.
-  DeleteFileW(Notes().c_str());
-  Start();
-  EXPECT_TRUE(EndProgram());
-  EXPECT_FALSE(Exists(Notes()));
 }
 
 TEST_F(NotepadTest, AFailedWriteAtTheEndIsShownAndTheProgramStillEnds) {
