@@ -2,9 +2,10 @@
 # Screenshots of a tour through the running program on a virtual display, driven from
 # outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
 # Saves shots/*.png: three films added from picked files, a search, the main window with a
-# selected row, the description window; and the HTML list it wrote (shots/lista.html). Offline,
-# the link strip shows its default captions; a second start shows it from an earlier copy of
-# the link list (shots/links-earlier-list.png, the strip's places in shots/links.txt).
+# selected row, the description window, the notepad; and the HTML list it wrote
+# (shots/lista.html). Offline, the link strip shows its default captions; a second start shows
+# it from an earlier copy of the link list (shots/links-earlier-list.png, the strip's places in
+# shots/links.txt).
 set -euo pipefail
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -60,6 +61,14 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   wine poke.exe press TMainWindow 218
   sleep 2
   shot "$1" description
+  wine poke.exe menu TMainWindow 100 1   # "Notatnik", the first item of the list menu
+  sleep 2
+  # In the virtual desktop of Wine a window that opens wholly inside the area of the main
+  # window stays black until it moves; past the edge of the main window it is drawn.
+  wine poke.exe move TForm1 420 330
+  wine poke.exe text TForm1 400 "Kupić: Pianista na DVD. Oddać Zbyszkowi „Dzień świra”."
+  sleep 1
+  shot "$1" notepad
   wine poke.exe press TMainWindow 220   # the HTML list
   sleep 1
   cp "Dane/Lista filmów.html" "$1/lista.html"

@@ -5,7 +5,10 @@
 //   poke text WINDOW ID TEXT put TEXT into the control with this id
 //   poke windows             list the visible top-level windows
 //   poke controls WINDOW     list the controls of a window: id, class, text, place in its parent
-// WINDOW is a window class: TMainWindow or TForm2.
+//   poke move WINDOW LEFT TOP  move a window (screen coordinates)
+//   poke menu WINDOW ID N    open the context menu of a control and choose its Nth item
+//                            (from 1, counting the items shown, separators left out)
+// WINDOW is a window class: TMainWindow, TForm1 or TForm2.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -90,6 +93,29 @@ BOOL CALLBACK ListControl(HWND control, LPARAM) {
   return TRUE;
 }
 
+// Opens the control's context menu as a right click does, then picks the item with the keys.
+int ChooseFromMenu(HWND window, int id, int item) {
+  HWND control = Control(window, id, L"");
+  if (!control) return 1;
+  RECT rect;
+  GetWindowRect(control, &rect);
+  PostMessageW(GetParent(control), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
+               MAKELPARAM(rect.left + 20, rect.top + 20));
+  HWND menu = nullptr;
+  for (int wait = 0; wait < 50 && !(menu && IsWindowVisible(menu)); ++wait) {
+    Sleep(100);
+    menu = FindWindowW(L"#32768", nullptr);
+  }
+  if (!menu || !IsWindowVisible(menu)) {
+    std::fwprintf(stderr, L"poke: no menu came up\n");
+    return 1;
+  }
+  // The menu's loop reads the keys of its whole thread.
+  for (int down = 0; down < item; ++down) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -100,6 +126,16 @@ int wmain(int argc, wchar_t** argv) {
     return window ? !EnumChildWindows(window, ListControl, 0) : 1;
   }
   if (command == L"select" && argc == 3) return SelectRow(_wtoi(argv[2]));
+  if (command == L"move" && argc == 5) {
+    HWND window = Window(argv[2]);
+    return window ? !SetWindowPos(window, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+                  : 1;
+  }
+  if (command == L"menu" && argc == 5) {
+    HWND window = Window(argv[2]);
+    return window ? ChooseFromMenu(window, _wtoi(argv[3]), _wtoi(argv[4])) : 1;
+  }
   if ((command == L"press" && argc == 4) || (command == L"text" && argc == 5)) {
     HWND window = Window(argv[2]);
     HWND control =
@@ -112,6 +148,6 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
-  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | windows | controls WINDOW\n");
+  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | menu WINDOW ID N | move WINDOW LEFT TOP | windows | controls WINDOW\n");
   return 2;
 }

@@ -55,4 +55,9 @@ constexpr int Op = 306;
 constexpr int Sc = 307;
 }  // namespace form2
 
+// Notepad window "Notatnik".
+namespace form1 {
+constexpr int M = 400;
+}  // namespace form1
+
 }  // namespace kadrion::id

@@ -7,6 +7,7 @@
 #include "toolkit/handles.h"
 #include "toolkit/keyboard.h"
 #include "windows/description_window.h"
+#include "windows/notepad_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The mutex is only a marker that another copy runs; it stays open until the process ends.
@@ -23,7 +24,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     kadrion::TMainWindow MainWindow(paths, &linkSource);
     MainWindow.Create();
     MainWindow.Show();
-    // The notepad is created here, hidden, before the description window.
+    // The side windows are created hidden: the notepad first, then the description window.
+    kadrion::TForm1 Form1(paths);
+    Form1.Create();
+    MainWindow.Form1 = &Form1;
     kadrion::TForm2 Form2(paths, keyboard);
     Form2.Create(MainWindow.AlwaysOnTop());
     MainWindow.Form2 = &Form2;

@@ -90,6 +90,9 @@ void TMainWindow::BindHandlers() {
   r5.onClick = [this] { r5Click(); };
   r6.onClick = [this] { r6Click(); };
   r7.onClick = [this] { r7Click(); };
+  // Bound after "Text Text" was put in, so that no colour dialog opens at start.
+  C.onChange = [this] { CChange(); };
+  C.onDblClick = [this] { CDblClick(); };
 }
 
 void TMainWindow::CreateLinkStrip() {
@@ -158,7 +161,7 @@ void TMainWindow::CreateEditPanel() {
 }
 
 void TMainWindow::CreateMenus() {
-  PopupMenu1.Add(L"Notatnik");
+  PopupMenu1.Add(L"Notatnik", [this] { Notatnik1Click(); });
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Usuń wpis", [this] { DeleteRec(); });
   PopupMenu1.AddSeparator();
@@ -170,19 +173,19 @@ void TMainWindow::CreateMenus() {
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Podgląd HTML", [this] { Button4Click(); });  // the web title search
   PopupMenu1.AddSeparator();
-  z = PopupMenu1.Add(L"Zawsze na wierzchu");
+  z = PopupMenu1.Add(L"Zawsze na wierzchu", [this] { zClick(); });
   PopupMenu1[z].checked = true;
   PopupMenu1[z].visible = false;
-  z2 = PopupMenu1.Add(L"Zawsze na wierzchu");
+  z2 = PopupMenu1.Add(L"Zawsze na wierzchu", [this] { z2Click(); });
   PopupMenu1.AddSeparator();
   PopupMenu1.Add(L"Usuń duplikaty", [this] { Usuduplikaty1Click(); });
   Lista.popupMenu = &PopupMenu1;
 
-  PopupMenu2.Add(L"Czcionka");
+  PopupMenu2.Add(L"Czcionka", [this] { Czcionka1Click(); });
   PopupMenu2.AddSeparator();
-  PopupMenu2.Add(L"Kolor czcionki");
+  PopupMenu2.Add(L"Kolor czcionki", [this] { CChange(); });
   PopupMenu2.AddSeparator();
-  PopupMenu2.Add(L"Kolor tła");
+  PopupMenu2.Add(L"Kolor tła", [this] { CDblClick(); });
   C.popupMenu = &PopupMenu2;
 }
 

@@ -19,6 +19,7 @@
 
 namespace kadrion {
 
+class TForm1;
 class TForm2;
 
 class TMainWindow : public toolkit::Form {
@@ -83,8 +84,18 @@ class TMainWindow : public toolkit::Form {
   // What the link block took from the link list, and the count of starts with a download.
   const std::wstring& LinkTarget(int index) const { return linkTargets_[index]; }
   int LaunchCounter() const { return launchCounter_; }
+  // The list's colours and font through the colour sample `C`, and always-on-top.
+  void CDblClick();
+  void CChange();
+  void Czcionka1Click();
+  void zClick();
+  void z2Click();
+  void Notatnik1Click();
 
-  // The description window, created after this one; AllClear opens it.
+  // The notepad, created after this one; "Notatnik" shows it, and closing this window writes
+  // its notes when it is open.
+  TForm1* Form1 = nullptr;
+  // The description window, created after the notepad; AllClear opens it.
   TForm2* Form2 = nullptr;
   // The always-on-top setting, which the side windows follow.
   bool AlwaysOnTop() const { return PopupMenu1[z].visible; }

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_file.h"
 #include "toolkit/application.h"
 #include "toolkit/files.h"
+#include "windows/notepad_window.h"
 
 namespace kadrion {
 
@@ -31,6 +32,9 @@ void TMainWindow::FormClose() {
   SaveLaunchCounter();
   WriteCatalogue();
   SaveSettings();
+  // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
+  // shown, and the program still ends: the catalogue and the settings are already written.
+  if (Form1) toolkit::Application::Instance().Guard([this] { Form1->WriteNotesIfOpen(); });
 }
 
 void TMainWindow::LoadCatalogue() {

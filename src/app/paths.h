@@ -14,6 +14,8 @@ struct AppPaths {
   // The launch counter and the copy of the remote link list.
   std::wstring LaunchCounterPath() const { return tempFolder + L"kat.ini"; }
   std::wstring LinkListPath() const { return tempFolder + L"kadrion.ini"; }
+  // The notepad's notes: plain text despite the extension.
+  std::wstring NotesPath() const { return programFolder + L"Dane\\Notatnik.ini"; }
 };
 
 }  // namespace kadrion

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/ini_value.h"
+#include "toolkit/application.h"
 #include "toolkit/container.h"
 #include "toolkit/text.h"
 
@@ -10,6 +11,8 @@ namespace toolkit {
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// The system's procedure of the EDIT class, which every subclassed edit passes messages on to.
+WNDPROC editProc = nullptr;
 }  // namespace
 
 // --- Label ---
@@ -65,6 +68,22 @@ HBRUSH Label::HandleCtlColor(HDC dc) {
 void Edit::Create(Container& parent, int id, RECT bounds, const std::wstring& text) {
   CreateHandle(L"EDIT", text.c_str(), kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                &parent, id, bounds);
+  // The system edit has no double-click notification and keeps its context menu to itself.
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Edit::SubclassProc)));
+  if (!editProc) editProc = previous;
+}
+
+LRESULT CALLBACK Edit::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Null while the wrapper is being destroyed: the edit then only cleans up after itself.
+  auto* self = static_cast<Edit*>(FromHandle(hwnd));
+  // The default procedure hands WM_CONTEXTMENU to the parent, which shows `popupMenu`.
+  if (self && message == WM_CONTEXTMENU && self->popupMenu)
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+  if (self && message == WM_LBUTTONDBLCLK && self->onDblClick)
+    Application::Instance().Guard(self->onDblClick);
+  return result;
 }
 
 bool Edit::HandleCommand(WORD code) {

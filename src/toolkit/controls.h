@@ -30,12 +30,18 @@ class Label : public Control {
   bool autoSize_ = false;
 };
 
-// One-line edit.
+// One-line edit. With a `popupMenu` a right click shows that menu instead of the edit's own.
 class Edit : public Control {
  public:
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
+  // Any change of the text, by the user or from code.
   std::function<void()> onChange;
+  // A double click with the left button, after the edit has selected the word under it.
+  std::function<void()> onDblClick;
   bool HandleCommand(WORD code) override;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // Multi-line text box; its text is lines joined by CR LF.

@@ -1,0 +1,190 @@
+// The list's colours and font chosen through the colour sample `C`, and the always-on-top
+// switch that the main window and the description window follow.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "test_support.h"
+#include "windows/description_window.h"
+
+namespace kadrion {
+namespace {
+
+using namespace testing_support;
+using toolkit::FontInfo;
+
+class AppearanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Dialogs().Clear();
+    folder.MakeProgramFolders();
+    WriteFileText(folder / L"Dane\\Dane.dat", "");
+  }
+
+  // The main window, then the description window, as the program starts (and restarts).
+  void Start() {
+    form.reset();
+    main = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
+    main->Create();
+    main->Show();
+    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
+    form->Create(main->AlwaysOnTop());
+    main->Form2 = form.get();
+    Pump();
+  }
+  void Restart() {
+    main->Close();
+    Pump();
+    ASSERT_FALSE(IsWindow(main->Handle()));
+    Start();
+  }
+
+  HWND List() const { return main->Lista.Handle(); }
+  void DoubleClickSample() { SendMessageW(main->C.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
+  void TypeIntoSample(wchar_t letter) { SendMessageW(main->C.Handle(), WM_CHAR, letter, 1); }
+  // PopupMenu2: "Czcionka", -, "Kolor czcionki", -, "Kolor tła".
+  void ChooseFromSampleMenu(int item) { main->PopupMenu2.Click(item); }
+  // Both on-top states: the main window's and the description window's.
+  std::pair<bool, bool> OnTop() const { return {main->StayOnTop(), form->StayOnTop()}; }
+
+  TempFolder folder;
+  RecordingKeyboard keyboard;
+  std::unique_ptr<TMainWindow> main;
+  std::unique_ptr<TForm2> form;
+};
+
+TEST_F(AppearanceTest, CancellingAnyDialogChangesNothingAndNoneOpensAtStart) {
+  Start();
+  EXPECT_TRUE(Dialogs().presetColors.empty());
+  EXPECT_EQ(main->C.WText(), L"Text Text");
+  const FontInfo font = main->Lista.GetFont();
+
+  DoubleClickSample();
+  ChooseFromSampleMenu(4);  // "Kolor tła"
+  TypeIntoSample(L'x');
+  ChooseFromSampleMenu(2);  // "Kolor czcionki"
+  ChooseFromSampleMenu(0);  // "Czcionka"
+
+  const COLORREF background = RGB(255, 255, 221), text = RGB(128, 0, 0);
+  EXPECT_EQ(Dialogs().presetColors, (std::vector<COLORREF>{background, background, text, text}))
+      << "each preset with the list's colour";
+  ASSERT_EQ(Dialogs().presetFonts.size(), 1u);
+  EXPECT_EQ(Dialogs().presetFonts[0], font);
+
+  EXPECT_EQ(ListView_GetBkColor(List()), RGB(255, 255, 221));
+  EXPECT_EQ(main->C.Color(), RGB(255, 255, 221));
+  EXPECT_EQ(ListView_GetTextColor(List()), RGB(128, 0, 0));
+  EXPECT_EQ(main->Lista.GetFont(), font);
+  EXPECT_EQ(main->C.GetFont(), font);
+}
+
+TEST_F(AppearanceTest, ColoursGoToTheListAndTheSample) {
+  Start();
+  Dialogs().chosenColor = RGB(1, 2, 3);
+  DoubleClickSample();
+  EXPECT_EQ(ListView_GetBkColor(List()), RGB(1, 2, 3));
+  EXPECT_EQ(main->C.Color(), RGB(1, 2, 3));
+  EXPECT_EQ(main->Lista.GetFont().color, RGB(128, 0, 0)) << "the text colour stays";
+
+  Dialogs().chosenColor = RGB(4, 5, 6);
+  TypeIntoSample(L'x');
+  ASSERT_EQ(Dialogs().presetColors.size(), 2u) << "one keystroke, one dialog";
+  EXPECT_EQ(Dialogs().presetColors[1], RGB(128, 0, 0));
+  EXPECT_EQ(ListView_GetTextColor(List()), RGB(4, 5, 6));
+  EXPECT_EQ(main->C.GetFont().color, RGB(4, 5, 6));
+  EXPECT_EQ(main->C.Color(), RGB(1, 2, 3)) << "the background stays";
+}
+
+TEST_F(AppearanceTest, AFontWithAColourSetsTheTextColourAndSurvivesARestartAsKc) {
+  Start();
+  const FontInfo chosen{L"Arial", 14, toolkit::fsItalic | toolkit::fsUnderline, 238,
+                        RGB(10, 20, 30)};
+  Dialogs().chosenFont = chosen;
+  ChooseFromSampleMenu(0);
+  EXPECT_EQ(main->Lista.GetFont(), chosen);
+  EXPECT_EQ(main->C.GetFont(), chosen);
+  EXPECT_EQ(ListView_GetTextColor(List()), RGB(10, 20, 30));
+
+  Restart();
+  EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Kc"), "1971210");
+  EXPECT_EQ(main->Lista.GetFont(), chosen);
+  EXPECT_EQ(main->C.GetFont(), chosen);
+  EXPECT_EQ(ListView_GetTextColor(List()), RGB(10, 20, 30));
+}
+
+// What the right click on the sample showed: the first item of the menu that popped up.
+std::wstring poppedUpFirstItem;
+void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND popup = FindWindowW(L"#32768", nullptr);
+  if (!popup || !IsWindowVisible(popup)) return;
+  KillTimer(nullptr, timer);
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  wchar_t text[64] = L"";
+  GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+  poppedUpFirstItem = text;
+  EndMenu();
+}
+
+TEST_F(AppearanceTest, ARightClickOnTheSampleShowsItsOwnMenuNotTheEditOne) {
+  Start();
+  poppedUpFirstItem.clear();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadAndCloseMenu);
+  RECT rect;
+  GetWindowRect(main->C.Handle(), &rect);
+  SendMessageW(main->C.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main->C.Handle()),
+               MAKELPARAM(rect.left + 5, rect.top + 5));
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(poppedUpFirstItem, L"Czcionka");
+  EXPECT_TRUE(Dialogs().presetFonts.empty()) << "closing the menu chose nothing";
+}
+
+TEST_F(AppearanceTest, TheMainAndTheDescriptionWindowFollowTheSwitch) {
+  Start();
+  EXPECT_EQ(OnTop(), std::make_pair(false, false));
+  EXPECT_FALSE(main->PopupMenu1[main->z].visible);
+  EXPECT_TRUE(main->PopupMenu1[main->z2].visible);
+  const HWND list = main->Lista.Handle();
+
+  main->PopupMenu1.Click(main->z2);
+  EXPECT_EQ(OnTop(), std::make_pair(true, true));
+  EXPECT_TRUE(main->PopupMenu1[main->z].visible);
+  EXPECT_FALSE(main->PopupMenu1[main->z2].visible);
+  EXPECT_EQ(GetAncestor(list, GA_ROOT), main->Handle()) << "the list moved to the new window";
+
+  // A description opened in between follows the switch back off.
+  main->Lista.Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
+  main->Lista.Select(0);
+  SendMessageW(main->AllClearBtn.Handle(), BM_CLICK, 0, 0);
+  ASSERT_TRUE(IsWindowVisible(form->Handle()));
+  main->PopupMenu1.Click(main->z);
+  EXPECT_EQ(OnTop(), std::make_pair(false, false));
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_FALSE(main->PopupMenu1[main->z].visible);
+  EXPECT_TRUE(main->PopupMenu1[main->z2].visible);
+}
+
+TEST_F(AppearanceTest, OnTopSavedAsTrueShowsTheCheckedItemAfterARestart) {
+  Start();
+  main->PopupMenu1.Click(main->z2);
+  Restart();
+  EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Zawsze na wierzchu"), "1");
+  EXPECT_EQ(OnTop(), std::make_pair(true, true));
+
+  const auto built = main->PopupMenu1.Build();
+  int shown = 0;
+  for (int position = 0; position < GetMenuItemCount(built.Get()); ++position) {
+    wchar_t text[64] = L"";
+    GetMenuStringW(built.Get(), position, text, 64, MF_BYPOSITION);
+    if (std::wstring(text) != L"Zawsze na wierzchu") continue;
+    ++shown;
+    EXPECT_TRUE(GetMenuState(built.Get(), position, MF_BYPOSITION) & MF_CHECKED);
+    // Choosing it, as the menu does, switches on top off.
+    main->PopupMenu1.Click(static_cast<int>(GetMenuItemID(built.Get(), position)) - 1);
+  }
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(OnTop(), std::make_pair(false, false));
+}
+
+}  // namespace
+}  // namespace kadrion
