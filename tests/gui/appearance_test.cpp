@@ -2,11 +2,8 @@
 // switch that the main window and the description window follow.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/main_window.h"
+#include "program_fixture.h"
 #include "test_support.h"
-#include "windows/description_window.h"
 
 namespace kadrion {
 namespace {
@@ -14,23 +11,13 @@ namespace {
 using namespace testing_support;
 using toolkit::FontInfo;
 
-class AppearanceTest : public ::testing::Test {
+class AppearanceTest : public ProgramFixture {
  protected:
-  void SetUp() override {
-    Dialogs().Clear();
-    folder.MakeProgramFolders();
-    WriteFileText(folder / L"Dane\\Dane.dat", "");
-  }
-
   // The main window, then the description window, as the program starts (and restarts).
   void Start() {
     form.reset();
-    main = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
-    main->Create();
-    main->Show();
-    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
-    form->Create(main->AlwaysOnTop());
-    main->Form2 = form.get();
+    StartMain();
+    StartDescription(main->AlwaysOnTop());
     Pump();
   }
   void Restart() {
@@ -47,11 +34,6 @@ class AppearanceTest : public ::testing::Test {
   void ChooseFromSampleMenu(int item) { main->PopupMenu2.Click(item); }
   // Both on-top states: the main window's and the description window's.
   std::pair<bool, bool> OnTop() const { return {main->StayOnTop(), form->StayOnTop()}; }
-
-  TempFolder folder;
-  RecordingKeyboard keyboard;
-  std::unique_ptr<TMainWindow> main;
-  std::unique_ptr<TForm2> form;
 };
 
 TEST_F(AppearanceTest, CancellingAnyDialogChangesNothingAndNoneOpensAtStart) {

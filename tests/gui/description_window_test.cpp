@@ -2,13 +2,10 @@
 // unsaved text is replaced, and the key chords of the speech reader hand-over.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/main_window.h"
+#include "program_fixture.h"
 #include "test_support.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/text.h"
-#include "windows/description_window.h"
 
 namespace kadrion {
 namespace {
@@ -18,31 +15,16 @@ using toolkit::Answer;
 
 FilmEntry Film(const char* polish) { return FilmEntry{polish, "Orig", "Dramat", "1", "DVD"}; }
 
-class DescriptionWindowTest : public ::testing::Test {
+class DescriptionWindowTest : public ProgramFixture {
  protected:
-  void SetUp() override {
-    Dialogs().Clear();
-    folder.MakeProgramFolders();
-    WriteFileText(folder / L"Dane\\Dane.dat", "");
-  }
-
   // The main window with these films, then the description window, as the program starts.
   void Start(const std::vector<FilmEntry>& films, bool onTop = false) {
-    main = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
-    main->Create();
-    main->Show();
+    StartMain();
     main->Lista.Assign(films);
-    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
-    form->Create(onTop);
-    main->Form2 = form.get();
+    StartDescription(onTop);
     Pump();
   }
-  void Restart() {
-    form.reset();
-    form = std::make_unique<TForm2>(AppPaths{folder.Path(), folder.Path()}, keyboard);
-    form->Create(false);
-    main->Form2 = form.get();
-  }
+  void Restart() { StartDescription(false); }
 
   void Press(toolkit::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
   void OpenRow(int row) {
@@ -53,11 +35,6 @@ class DescriptionWindowTest : public ::testing::Test {
     return folder / (L"Opisy\\" + title + L".txt");
   }
   bool Shown() const { return IsWindowVisible(form->Handle()) != 0; }
-
-  TempFolder folder;
-  RecordingKeyboard keyboard;
-  std::unique_ptr<TMainWindow> main;
-  std::unique_ptr<TForm2> form;
 };
 
 TEST_F(DescriptionWindowTest, OpeningLoadsTheFileWithEveryLineBreakMadeCrLf) {

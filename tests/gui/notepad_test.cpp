@@ -2,33 +2,20 @@
 // the notepad open, and its place above other windows.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/main_window.h"
+#include "program_fixture.h"
 #include "test_support.h"
-#include "windows/notepad_window.h"
 
 namespace kadrion {
 namespace {
 
 using namespace testing_support;
 
-class NotepadTest : public ::testing::Test {
+class NotepadTest : public ProgramFixture {
  protected:
-  void SetUp() override {
-    Dialogs().Clear();
-    folder.MakeProgramFolders();
-    WriteFileText(folder / L"Dane\\Dane.dat", "");
-  }
-
   // The main window, then the notepad, as the program starts.
   void Start() {
-    main = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
-    main->Create();
-    main->Show();
-    notepad = std::make_unique<TForm1>(AppPaths{folder.Path(), folder.Path()});
-    notepad->Create();
-    main->Form1 = notepad.get();
+    StartMain();
+    StartNotepad();
     Pump();
   }
   // "Notatnik" of the list's menu.
@@ -41,10 +28,6 @@ class NotepadTest : public ::testing::Test {
   }
   bool Shown() const { return IsWindowVisible(notepad->Handle()) != 0; }
   std::wstring Notes() const { return folder / L"Dane\\Notatnik.ini"; }
-
-  TempFolder folder;
-  std::unique_ptr<TMainWindow> main;
-  std::unique_ptr<TForm1> notepad;
 };
 
 TEST_F(NotepadTest, DesignValues) {
