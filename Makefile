@@ -1,9 +1,11 @@
 # Kadrion: `make run` starts the program, `make test` runs every test.
 # Both install what is missing (Debian 12, as root or with sudo) and build first.
+# Two Windows builds: build/win32 (the program we ship) and build/win64; each machine runs under
+# Wine those it can execute (scripts/wine-arch.sh finds out by trying).
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all setup build native windows run test bench clean
+.PHONY: all setup build native windows win32 win64 run test bench screenshots clean
 
 all: build
 
@@ -14,26 +16,41 @@ native: setup
 	cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/native -j $(JOBS)
 
-windows: setup
-	cmake -S . -B $(BUILD)/win -DCMAKE_BUILD_TYPE=Release \
+win32: setup
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
-	cmake --build $(BUILD)/win -j $(JOBS)
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+
+win64: setup
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+
+windows: win32 win64
 
 build: native windows
 
-run: windows
-	scripts/run.sh $(BUILD)/win/Kadrion
+# The 32-bit program where this machine can run it, otherwise the 64-bit one.
+run: setup
+	@arch=$$(scripts/wine-arch.sh --preferred) && $(MAKE) --no-print-directory $$arch && \
+	  cmake --build $(BUILD)/$$arch --target poke && scripts/run.sh $(BUILD)/$$arch/Kadrion
 
 test: build
 	ctest --test-dir $(BUILD)/native --output-on-failure
-	scripts/wine-tests.sh $(BUILD)/win
+	scripts/wine-tests.sh $(BUILD)
 
-# Speed and memory with a catalogue of 100,000 films.
-bench: build
-	cmake --build $(BUILD)/native --target catalogue_bench
-	cmake --build $(BUILD)/win --target startup_bench
-	$(BUILD)/native/catalogue_bench
-	scripts/wine-tests.sh $(BUILD)/win wine startup_bench.exe
+# Speed and memory with a catalogue of 100,000 films, under Wine on the build `make run` uses.
+bench: native
+	@arch=$$(scripts/wine-arch.sh --preferred) && $(MAKE) --no-print-directory $$arch && \
+	  cmake --build $(BUILD)/native --target catalogue_bench && \
+	  cmake --build $(BUILD)/$$arch --target startup_bench && \
+	  $(BUILD)/native/catalogue_bench && \
+	  scripts/wine-run.sh $(BUILD)/$$arch wine startup_bench.exe
+
+# A tour through the running program, saved as shots/*.png.
+screenshots: setup
+	@arch=$$(scripts/wine-arch.sh --preferred) && $(MAKE) --no-print-directory $$arch && \
+	  scripts/screenshots.sh $(BUILD)/$$arch
 
 clean:
 	rm -rf $(BUILD)

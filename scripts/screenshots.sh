@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of a tour through the running program on a virtual display, driven from
 # outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
+# (`make screenshots` picks the build this machine runs.)
 # Saves shots/*.png: three films added from picked files, a search, the main window with a
 # selected row, the description window, the notepad; and the HTML list it wrote
 # (shots/lista.html). Offline, the link strip shows its default captions; a second start shows
@@ -13,6 +14,8 @@ shots=$(cd "$here/.." && pwd)/shots
 mkdir -p "$shots"
 cmake --build "$build" --target poke Kadrion >/dev/null
 
+. "$here/wine-env.sh"
+kadrion_wine_use "$(kadrion_build_arch "$build")"
 program=$(mktemp -d /tmp/kadrion-tour.XXXXXX)
 export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX" "$program"' EXIT
@@ -25,7 +28,6 @@ touch "$program/Kolekcja/Matrix.1999.DVDRip.avi" "$program/Kolekcja/Pianista (Le
 printf 'Pianista w okupowanej Warszawie.\r\nNagrody: Z\xb3ota Palma, trzy Oscary.\r\n' \
   > "$program/Opisy/Pianista.txt"
 
-. "$here/wine-env.sh"
 kadrion_prepare_prefix desktop
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   cd "$0"

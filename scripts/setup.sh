@@ -2,7 +2,7 @@
 # Installs what building, running and testing Kadrion needs on Debian 12, when it is missing.
 set -euo pipefail
 
-packages=(cmake make g++ googletest g++-mingw-w64-i686-posix mingw-w64-tools
+packages=(cmake make g++ googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
           wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick)
 
 missing=()

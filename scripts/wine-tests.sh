@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
-# Runs the Windows tests of a cross build under Wine on a virtual display, in a private Wine
-# prefix that is removed afterwards.   usage: scripts/wine-tests.sh BUILD_DIR [COMMAND...]
-# With a command, runs that in the build folder instead of the tests.
-set -euo pipefail
-build=$(cd "$1" && pwd)
-shift
+# Runs the Wine tests of every Windows build this machine can execute: BUILD/win32 and
+# BUILD/win64 where both run, the 64-bit build alone where 32-bit code cannot run.
+#   usage: scripts/wine-tests.sh BUILD
+# Says in one line which were tested and why one was left out; fails when neither can run.
+set -uo pipefail
+root=$1
 here=$(cd "$(dirname "$0")" && pwd)
-
-export WINEPREFIX=$(mktemp -d /tmp/kadrion-wine.XXXXXX)
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$WINEPREFIX"' EXIT
 . "$here/wine-env.sh"
-kadrion_prepare_prefix desktop
 
-# Wine's background services inherit the output of the first Wine process; started here,
-# quietly, they do not hold ctest's pipes open.
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
-  wineserver -p
-  wine cmd /c exit </dev/null >/dev/null 2>&1
-  if [ $# -gt 0 ]; then (cd "$0" && "$@"); else ctest --test-dir "$0" --output-on-failure --timeout 120; fi
-  status=$?
-  wineserver -k
-  exit $status' "$build" "$@"
+why=$(mktemp)
+trap 'rm -f "$why"' EXIT
+if ! arches=$("$here/wine-arch.sh" 2>"$why"); then
+  echo "Wine tests: none run. $(tr '\n' ' ' <"$why")" >&2
+  exit 1
+fi
+names=$(for arch in $arches; do kadrion_bits "$arch"; done | paste -sd' ' - | sed 's/ / and /')
+echo "Wine tests: the $names build$([ "$(wc -w <<<"$arches")" -gt 1 ] && echo s). $(tr '\n' ' ' <"$why")"
+
+failed=()
+for arch in $arches; do
+  echo "--- Wine tests of the $(kadrion_bits "$arch") build ($root/$arch)"
+  "$here/wine-run.sh" "$root/$arch" || failed+=("$(kadrion_bits "$arch")")
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Wine tests failed on the ${failed[*]} build." >&2
+  exit 1
+fi
