@@ -15,7 +15,8 @@ if ! arches=$("$here/wine-arch.sh" 2>"$why"); then
   exit 1
 fi
 names=$(for arch in $arches; do kadrion_bits "$arch"; done | paste -sd' ' - | sed 's/ / and /')
-echo "Wine tests: the $names build$([ "$(wc -w <<<"$arches")" -gt 1 ] && echo s). $(tr '\n' ' ' <"$why")"
+plural=$([ "$(wc -w <<<"$arches")" -gt 1 ] && echo s)
+echo "Wine tests: the $names build$plural.$(tr '\n' ' ' <"$why" | sed 's/^./ &/; s/ $//')"
 
 failed=()
 for arch in $arches; do

@@ -5,14 +5,13 @@
 #include "core/ini_value.h"
 #include "toolkit/application.h"
 #include "toolkit/container.h"
+#include "toolkit/gdi.h"
 #include "toolkit/text.h"
 
 namespace toolkit {
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-// The system's procedure of the EDIT class, which every subclassed edit passes messages on to.
-WNDPROC editProc = nullptr;
 }  // namespace
 
 // --- Label ---
@@ -37,14 +36,14 @@ void Label::ApplyFont() {
 
 void Label::FitToCaption() {
   const std::wstring caption = WText();
-  HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, font_ ? font_->Handle() : GetStockObject(DEFAULT_GUI_FONT));
   SIZE size{};
-  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(hwnd_, dc);
+  {
+    WindowDc dc(hwnd_);
+    SelectedObject font(dc.Get(), font_ ? font_->Handle() : GetStockObject(DEFAULT_GUI_FONT));
+    GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &size);
+    GetTextMetricsW(dc.Get(), &metrics);
+  }
   const RECT bounds = Bounds();
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, size.cx, metrics.tmHeight,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -69,20 +68,15 @@ void Edit::Create(Container& parent, int id, RECT bounds, const std::wstring& te
   CreateHandle(L"EDIT", text.c_str(), kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                &parent, id, bounds);
   // The system edit has no double-click notification and keeps its context menu to itself.
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Edit::SubclassProc)));
-  if (!editProc) editProc = previous;
+  WindowSubclass::Attach(hwnd_);
 }
 
-LRESULT CALLBACK Edit::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Null while the wrapper is being destroyed: the edit then only cleans up after itself.
-  auto* self = static_cast<Edit*>(FromHandle(hwnd));
+LRESULT Edit::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // The default procedure hands WM_CONTEXTMENU to the parent, which shows `popupMenu`.
-  if (self && message == WM_CONTEXTMENU && self->popupMenu)
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  const LRESULT result = CallWindowProcW(editProc, hwnd, message, wParam, lParam);
-  if (self && message == WM_LBUTTONDBLCLK && self->onDblClick)
-    Application::Instance().Guard(self->onDblClick);
+  if (message == WM_CONTEXTMENU && popupMenu)
+    return DefWindowProcW(Window(), message, wParam, lParam);
+  const LRESULT result = CallNext(message, wParam, lParam);
+  if (message == WM_LBUTTONDBLCLK && onDblClick) onDblClick();
   return result;
 }
 
@@ -181,7 +175,7 @@ void Button::DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph) {
   if (pushed) OffsetRect(&rect, 1, 1);
 
   const std::wstring caption = WText();
-  HGDIOBJ old = SelectObject(item.hDC, font_->Handle());
+  SelectedObject font(item.hDC, font_->Handle());
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
                                                           : font_->Info().color);
@@ -198,7 +192,6 @@ void Button::DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph) {
   } else {
     DrawTextW(item.hDC, caption.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
-  SelectObject(item.hDC, old);
 
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;

@@ -7,6 +7,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/glyph.h"
+#include "toolkit/window_subclass.h"
 
 namespace toolkit {
 
@@ -31,7 +32,7 @@ class Label : public Control {
 };
 
 // One-line edit. With a `popupMenu` a right click shows that menu instead of the edit's own.
-class Edit : public Control {
+class Edit : public Control, private WindowSubclass {
  public:
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
   // Any change of the text, by the user or from code.
@@ -41,7 +42,7 @@ class Edit : public Control {
   bool HandleCommand(WORD code) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 // Multi-line text box; its text is lines joined by CR LF.

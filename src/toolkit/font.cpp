@@ -2,13 +2,14 @@
 
 #include <cwchar>
 
+#include "toolkit/gdi.h"
+
 namespace toolkit {
 
 namespace {
 int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
   return dpi > 0 ? dpi : 96;
 }
 }  // namespace

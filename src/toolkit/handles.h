@@ -66,6 +66,7 @@ using KernelHandle = UniqueHandle<KernelObjectTraits>;  // mutexes, events, proc
 using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
 using BitmapHandle = UniqueHandle<GdiTraits<HBITMAP>>;
+using RegionHandle = UniqueHandle<GdiTraits<HRGN>>;
 using ImageListHandle = UniqueHandle<ImageListTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 
