@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "catalogue/catalogue_file.h"
+#include "app/program.h"
+#include "features/catalogue/catalogue_file.h"
 #include "toolkit/application.h"
 
 #include <psapi.h>
@@ -32,8 +32,14 @@ class NoShell : public toolkit::Shell {
   void Open(const std::wstring&, bool) override {}
 };
 
+class NoKeys : public toolkit::Keyboard {
+ public:
+  void SendKey(BYTE, BYTE, DWORD) override {}
+};
+
 double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
 }
 
 }  // namespace
@@ -45,7 +51,7 @@ int main() {
   const std::wstring folder = std::wstring(temp) + L"kadrion-bench\\";
   CreateDirectoryW(folder.c_str(), nullptr);
   CreateDirectoryW((folder + L"Dane").c_str(), nullptr);
-  const kadrion::AppPaths paths{folder, folder};  // no link source: no download
+  const kadrion::AppPaths paths{folder, folder};
 
   std::vector<kadrion::FilmEntry> films;
   for (int k = 0; k < kFilms; ++k)
@@ -55,30 +61,37 @@ int main() {
 
   SilentDialogs dialogs;
   NoShell shell;
-  toolkit::Application application(dialogs, shell);
+  NoKeys keyboard;
+  toolkit::Application application(dialogs);
+  // No link source: nothing is downloaded.
+  kadrion::Program program(paths, {dialogs, shell, keyboard, nullptr});
   auto start = std::chrono::steady_clock::now();
-  kadrion::TMainWindow window(paths);
-  window.Create();
+  program.Main().Create();
   const double created = Since(start);
-  window.Show();
+  program.Main().Show();
   application.ProcessMessages();
   const double shown = Since(start);
 
+  // Closing writes the catalogue back (and the settings and the launch counter).
   start = std::chrono::steady_clock::now();
-  window.WriteCatalogue();
-  const double written = Since(start);
+  program.Main().Close();
+  const double closed = Since(start);
+  const auto written = kadrion::ReadCatalogue(paths.CataloguePath()).size();
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof(memory);
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-  std::printf("main window, %d films: created with the catalogue %.0f ms, shown and painted %.0f ms,"
-              " catalogue written %.0f ms, peak working set %.1f MiB, rows %d, errors %d\n",
-              kFilms, created, shown, written, memory.PeakWorkingSetSize / 1048576.0,
-              window.Lista.Count(), dialogs.errors);
+  std::printf(
+      "main window, %d films: created with the catalogue %.0f ms, shown and painted %.0f ms,"
+      " closed with the catalogue written %.0f ms, peak working set %.1f MiB, films"
+      " written %zu, errors %d\n",
+      kFilms, created, shown, closed, memory.PeakWorkingSetSize / 1048576.0, written,
+      dialogs.errors);
 
-  DeleteFileW(paths.CataloguePath().c_str());
-  DeleteFileW(paths.SettingsPath().c_str());
+  for (const std::wstring& file :
+       {paths.CataloguePath(), paths.SettingsPath(), paths.LaunchCounterPath()})
+    DeleteFileW(file.c_str());
   RemoveDirectoryW((folder + L"Dane").c_str());
   RemoveDirectoryW(folder.c_str());
-  return window.Lista.Count() == kFilms && dialogs.errors == 0 ? 0 : 1;
+  return written == kFilms && dialogs.errors == 0 ? 0 : 1;
 }

@@ -83,12 +83,4 @@ std::vector<std::size_t> DistinctRows(const std::vector<FilmEntry>& films) {
   return kept;
 }
 
-void RemoveDuplicates(std::vector<FilmEntry>& films) {
-  const std::vector<std::size_t> kept = DistinctRows(films);
-  for (std::size_t k = 0; k < kept.size(); ++k) {
-    if (kept[k] != k) films[k] = std::move(films[kept[k]]);
-  }
-  films.resize(kept.size());
-}
-
 }  // namespace kadrion

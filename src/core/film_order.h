@@ -50,7 +50,4 @@ std::string DuplicateKey(const FilmEntry& film);
 // of equal keys. Linear in the total length of the rows.
 std::vector<std::size_t> DistinctRows(const std::vector<FilmEntry>& films);
 
-// Drops every row whose key an earlier row already has; the rest keep their order.
-void RemoveDuplicates(std::vector<FilmEntry>& films);
-
 }  // namespace kadrion

@@ -11,7 +11,7 @@
 
 namespace kadrion {
 
-// Where the page is written, relative to the working folder.
+// Where the page is written, relative to the program's folder.
 inline constexpr char kHtmlListFile[] = "Dane\\Lista film\xF3w.html";
 
 struct HtmlColumn {

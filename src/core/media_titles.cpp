@@ -1,7 +1,5 @@
 #include "core/media_titles.h"
 
-#include "core/title_cleanup.h"
-
 namespace kadrion {
 
 namespace {
@@ -24,11 +22,6 @@ MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName) {
   const std::string_view bareName = fileName.substr(0, fileName.rfind('.'));
   return {std::string(polishFromFileName ? bareName : LastFolderPart(folder)),
           std::string(bareName)};
-}
-
-MediaTitles CleanTitlesFromPath(std::string_view path, bool polishFromFileName) {
-  const MediaTitles raw = TitlesFromPath(path, polishFromFileName);
-  return {CleanTitle(raw.polish), CleanTitle(raw.original)};
 }
 
 }  // namespace kadrion

@@ -20,7 +20,4 @@ struct MediaTitles {
 // The texts as taken from the path, before the title clean-up.
 MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName);
 
-// The same texts after CleanTitle, as the title edits end up.
-MediaTitles CleanTitlesFromPath(std::string_view path, bool polishFromFileName);
-
 }  // namespace kadrion

@@ -14,7 +14,7 @@ Application* current = nullptr;
 constexpr wchar_t kTimerWindowClass[] = L"KadrionTimers";
 }  // namespace
 
-Application::Application(Dialogs& dialogs, Shell& shell) : dialogs_(dialogs), shell_(shell) {
+Application::Application(Dialogs& dialogs) : dialogs_(dialogs) {
   assert(!current);
   current = this;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
@@ -40,7 +40,9 @@ Application& Application::Instance() {
   return *current;
 }
 
-HINSTANCE Application::Module() { return GetModuleHandleW(nullptr); }
+HINSTANCE Application::Module() {
+  return GetModuleHandleW(nullptr);
+}
 
 void Application::ShowCurrentException() noexcept {
   try {

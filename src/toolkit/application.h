@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "toolkit/dialogs.h"
-#include "toolkit/shell.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
@@ -15,7 +14,8 @@ class Timer;
 
 class Application {
  public:
-  Application(Dialogs& dialogs, Shell& shell);
+  // `dialogs` shows the error box.
+  explicit Application(Dialogs& dialogs);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -25,8 +25,6 @@ class Application {
 
   const std::wstring& Title() const { return title_; }
   void SetTitle(std::wstring title) { title_ = std::move(title); }
-  Dialogs& dialogs() { return dialogs_; }
-  Shell& shell() { return shell_; }
 
   // Runs a handler. An exception it raises is shown in the error box and the rest of the
   // handler is abandoned; nothing propagates. Returns false when the handler failed.
@@ -58,7 +56,6 @@ class Application {
   void Dispatch(MSG& msg);
 
   Dialogs& dialogs_;
-  Shell& shell_;
   std::wstring title_;
   HWND timerWindow_ = nullptr;
   std::unordered_set<Timer*> timers_;

@@ -13,9 +13,13 @@ Container::~Container() {
   for (Control* child : children_) child->parent_ = nullptr;
 }
 
-void Container::Add(Control* child) { children_.push_back(child); }
+void Container::Add(Control* child) {
+  children_.push_back(child);
+}
 
-void Container::Remove(Control* child) { std::erase(children_, child); }
+void Container::Remove(Control* child) {
+  std::erase(children_, child);
+}
 
 void Container::RegisterOnce(const wchar_t* className) {
   static std::set<std::wstring> registered;
@@ -31,8 +35,8 @@ void Container::RegisterOnce(const wchar_t* className) {
   RegisterClassW(&cls);
 }
 
-void Container::CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style,
-                          DWORD exStyle, Container* parent, int id, RECT bounds) {
+void Container::CreateOwn(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
+                          Container* parent, int id, RECT bounds) {
   RegisterOnce(className);
   CreateHandle(className, text, style, exStyle, parent, id, bounds, this);
 }
@@ -93,21 +97,22 @@ bool Container::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     case WM_SETCURSOR: {
       // A child's own default handling asks its parent first, so this wins over the class.
       Control* child = FromHandle(reinterpret_cast<HWND>(wParam));
-      if (!child || child == this || !child->cursor || LOWORD(lParam) != HTCLIENT) return false;
-      SetCursor(LoadCursorW(nullptr, child->cursor));
+      if (!child || child == this || !child->HoverCursor() || LOWORD(lParam) != HTCLIENT)
+        return false;
+      SetCursor(LoadCursorW(nullptr, child->HoverCursor()));
       result = TRUE;
       return true;
     }
     case WM_CONTEXTMENU: {
       Control* child = FromHandle(reinterpret_cast<HWND>(wParam));
-      if (!child || !child->popupMenu) return false;
+      if (!child || !child->ContextMenu()) return false;
       POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       if (lParam == -1) {  // from the keyboard: under the control's top-left corner
         RECT rect;
         GetWindowRect(child->Handle(), &rect);
         at = {rect.left + 4, rect.top + 4};
       }
-      child->popupMenu->Popup(hwnd_, at);
+      child->ContextMenu()->Popup(hwnd_, at);
       return true;
     }
     default:
@@ -148,7 +153,7 @@ void Container::Realign() {
   };
   for (Align pass : {Align::Top, Align::Bottom, Align::Right, Align::Left, Align::Client}) {
     for (Control* child : children_) {
-      if (child->align != pass || !child->Visible()) continue;
+      if (child->Alignment() != pass || !child->Visible()) continue;
       const RECT own = child->Bounds();
       const int width = own.right - own.left, height = own.bottom - own.top;
       switch (pass) {

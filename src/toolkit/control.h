@@ -52,10 +52,15 @@ class Control {
   void SetColor(COLORREF color);
   COLORREF Color() const;
 
-  Align align = Align::None;
-  PopupMenu* popupMenu = nullptr;
+  // Where the parent puts the control when it is resized.
+  Align Alignment() const { return align_; }
+  void SetAlignment(Align align) { align_ = align; }
+  // The menu a right click on the control shows; null for none (or the control's own).
+  PopupMenu* ContextMenu() const { return contextMenu_; }
+  void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
   // A system cursor shown over the control (IDC_HAND, say); null keeps the class's cursor.
-  const wchar_t* cursor = nullptr;
+  const wchar_t* HoverCursor() const { return hoverCursor_; }
+  void SetHoverCursor(const wchar_t* cursor) { hoverCursor_ = cursor; }
 
   // Notifications reflected by the parent. Return true when handled.
   virtual bool HandleCommand(WORD /*code*/) { return false; }
@@ -75,6 +80,9 @@ class Control {
 
   HWND hwnd_ = nullptr;
   Container* parent_ = nullptr;
+  Align align_ = Align::None;
+  PopupMenu* contextMenu_ = nullptr;
+  const wchar_t* hoverCursor_ = nullptr;
   std::shared_ptr<const Font> font_;
   std::optional<COLORREF> color_;
   BrushHandle brush_;

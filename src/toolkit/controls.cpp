@@ -17,8 +17,8 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // --- Label ---
 
 void Label::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
-                   bool autoSize) {
-  autoSize_ = autoSize;
+                   LabelSize size) {
+  autoSize_ = size == LabelSize::FitCaption;
   CreateHandle(L"STATIC", caption.c_str(), kChild | SS_LEFT | SS_NOTIFY | SS_NOPREFIX, 0, &parent,
                id, bounds);
   if (autoSize_) FitToCaption();
@@ -72,8 +72,8 @@ void Edit::Create(Container& parent, int id, RECT bounds, const std::wstring& te
 }
 
 LRESULT Edit::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The default procedure hands WM_CONTEXTMENU to the parent, which shows `popupMenu`.
-  if (message == WM_CONTEXTMENU && popupMenu)
+  // The default procedure hands WM_CONTEXTMENU to the parent, which shows the context menu.
+  if (message == WM_CONTEXTMENU && ContextMenu())
     return DefWindowProcW(Window(), message, wParam, lParam);
   const LRESULT result = CallNext(message, wParam, lParam);
   if (message == WM_LBUTTONDBLCLK && onDblClick) onDblClick();
@@ -119,7 +119,9 @@ std::wstring ComboBox::Item(int index) const {
   return text;
 }
 
-HBRUSH ComboBox::HandleCtlColor(HDC dc) { return color_ ? Control::HandleCtlColor(dc) : nullptr; }
+HBRUSH ComboBox::HandleCtlColor(HDC dc) {
+  return color_ ? Control::HandleCtlColor(dc) : nullptr;
+}
 
 // --- SpinEdit ---
 
@@ -148,8 +150,8 @@ bool SpinEdit::HandleNotify(NMHDR& header, LRESULT& result) {
 // --- Button ---
 
 void Button::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
-                    bool ownColour) {
-  const DWORD kind = ownColour ? BS_OWNERDRAW : BS_PUSHBUTTON;
+                    ButtonFace face) {
+  const DWORD kind = face == ButtonFace::OwnColours ? BS_OWNERDRAW : BS_PUSHBUTTON;
   CreateHandle(L"BUTTON", caption.c_str(), kChild | WS_TABSTOP | kind, 0, &parent, id, bounds);
 }
 
@@ -177,8 +179,8 @@ void Button::DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph) {
   const std::wstring caption = WText();
   SelectedObject font(item.hDC, font_->Handle());
   SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
-                                                          : font_->Info().color);
+  SetTextColor(item.hDC,
+               (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : font_->Info().color);
   if (glyph) {
     // Picture and caption are centred together, four pixels apart.
     constexpr int kSpacing = 4;
@@ -205,7 +207,7 @@ void Button::DrawFace(const DRAWITEMSTRUCT& item, const Glyph* glyph) {
 void BitButton::Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
                        std::shared_ptr<const Glyph> glyph) {
   glyph_ = std::move(glyph);
-  Button::Create(parent, id, caption, bounds, true);
+  Button::Create(parent, id, caption, bounds, ButtonFace::OwnColours);
 }
 
 bool BitButton::HandleDrawItem(const DRAWITEMSTRUCT& item) {
@@ -220,7 +222,9 @@ void CheckBox::Create(Container& parent, int id, const std::wstring& caption, RE
                bounds);
 }
 
-bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool CheckBox::Checked() const {
+  return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void CheckBox::SetChecked(bool checked) {
   SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -229,7 +233,7 @@ void CheckBox::SetChecked(bool checked) {
 // --- StatusBar ---
 
 void StatusBar::Create(Container& parent, int id, const std::vector<int>& widths) {
-  align = Align::Bottom;
+  SetAlignment(Align::Bottom);
   CreateHandle(STATUSCLASSNAMEW, L"", kChild, 0, &parent, id, RECT{0, 0, 0, 0});
   std::vector<int> edges;
   int right = 0;

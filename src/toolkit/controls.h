@@ -13,11 +13,14 @@ namespace toolkit {
 
 class Container;
 
-// Static text. With `autoSize` it takes the width and height of its caption.
+// How a label is sized: as placed, or to the width and height of its caption.
+enum class LabelSize { AsPlaced, FitCaption };
+
+// Static text.
 class Label : public Control {
  public:
   void Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
-              bool autoSize = false);
+              LabelSize size = LabelSize::AsPlaced);
   void SetCaption(const std::wstring& caption);
   std::function<void()> onClick;
   bool HandleCommand(WORD code) override;
@@ -31,7 +34,7 @@ class Label : public Control {
   bool autoSize_ = false;
 };
 
-// One-line edit. With a `popupMenu` a right click shows that menu instead of the edit's own.
+// One-line edit. With a context menu set, a right click shows that menu instead of the edit's own.
 class Edit : public Control, private WindowSubclass {
  public:
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
@@ -71,12 +74,15 @@ class SpinEdit : public Control {
   HWND upDown_ = nullptr;
 };
 
+// Whether a button draws its face itself, so that its caption shows in its font's colour
+// (the system draws every caption black).
+enum class ButtonFace { System, OwnColours };
+
 // Push button. Zero width and height give a button that only the keyboard focus reaches.
-// A button whose font has a colour other than black draws itself to show it.
 class Button : public Control {
  public:
   void Create(Container& parent, int id, const std::wstring& caption, RECT bounds,
-              bool ownColour = false);
+              ButtonFace face = ButtonFace::System);
   std::function<void()> onClick;
   // Presses the button from code: runs its handler when enabled.
   void Click();

@@ -98,9 +98,7 @@ bool WebDownloader::Download(const std::wstring& address, const std::wstring& ta
   if (!job->succeeded) return false;
 
   try {
-    AtomicFileWriter file(target);
-    file.Write(job->body);
-    file.Commit();
+    WriteWholeFile(target, {reinterpret_cast<const char*>(job->body.data()), job->body.size()});
   } catch (const Error&) {
     return false;
   }

@@ -22,13 +22,27 @@ std::wstring ProgramFolder() {
 std::wstring SystemTempFolder() {
   wchar_t path[MAX_PATH + 1] = L"";
   const DWORD length = GetTempPathW(MAX_PATH + 1, path);
-  if (length == 0 || length > MAX_PATH) ThrowSystemError(L"Nie można ustalić folderu tymczasowego.");
+  if (length == 0 || length > MAX_PATH)
+    ThrowSystemError(L"Nie można ustalić folderu tymczasowego.");
   return std::wstring(path, length);
 }
 
 bool FileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  FileReader reader(path);
+  std::string bytes(static_cast<std::size_t>(reader.Size()), '\0');
+  bytes.resize(reader.Read({reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()}));
+  return bytes;
+}
+
+void WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+  AtomicFileWriter file(path);
+  file.Write({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  file.Commit();
 }
 
 FileReader::FileReader(const std::wstring& path)
@@ -40,7 +54,8 @@ FileReader::FileReader(const std::wstring& path)
 
 std::uint64_t FileReader::Size() const {
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file_.Get(), &size)) ThrowSystemError(L"Nie można odczytać pliku " + path_ + L".");
+  if (!GetFileSizeEx(file_.Get(), &size))
+    ThrowSystemError(L"Nie można odczytać pliku " + path_ + L".");
   return static_cast<std::uint64_t>(size.QuadPart);
 }
 

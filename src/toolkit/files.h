@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "toolkit/handles.h"
 
@@ -15,6 +16,12 @@ std::wstring ProgramFolder();
 std::wstring SystemTempFolder();
 
 bool FileExists(const std::wstring& path);
+
+// The whole file as bytes. Raises an error naming the file when it cannot be read.
+std::string ReadWholeFile(const std::wstring& path);
+// Replaces the file with `bytes` through an AtomicFileWriter: a failed write leaves the old
+// file whole. Raises an error naming the file.
+void WriteWholeFile(const std::wstring& path, std::string_view bytes);
 
 // Reads a file front to back in blocks.
 class FileReader {

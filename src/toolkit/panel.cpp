@@ -8,7 +8,7 @@ constexpr DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPS
 }  // namespace
 
 void Panel::Create(Container& parent, int id, RECT bounds, Align alignment) {
-  align = alignment;
+  SetAlignment(alignment);
   CreateOwn(kPanelClass, L"", kPanelStyle, WS_EX_CONTROLPARENT, &parent, id, bounds);
 }
 

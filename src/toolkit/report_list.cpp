@@ -20,7 +20,9 @@ void ReportList::Create(Container& parent, int id, const std::vector<Column>& co
   }
 }
 
-int ReportList::ColumnWidth(int column) const { return ListView_GetColumnWidth(hwnd_, column); }
+int ReportList::ColumnWidth(int column) const {
+  return ListView_GetColumnWidth(hwnd_, column);
+}
 
 void ReportList::SetColumnWidth(int column, int width) {
   ListView_SetColumnWidth(hwnd_, column, width);
@@ -41,13 +43,17 @@ void ReportList::SetRowCount(int count) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-int ReportList::RowCount() const { return ListView_GetItemCount(hwnd_); }
+int ReportList::RowCount() const {
+  return ListView_GetItemCount(hwnd_);
+}
 
-void ReportList::RefreshRows(int first, int last) { ListView_RedrawItems(hwnd_, first, last); }
+void ReportList::RefreshAll() {
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
 
-void ReportList::RefreshAll() { InvalidateRect(hwnd_, nullptr, FALSE); }
-
-int ReportList::Selected() const { return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED); }
+int ReportList::Selected() const {
+  return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
+}
 
 void ReportList::Select(int row) {
   // Only the one selected row is cleared: clearing "all rows" walks every row of a long list.
@@ -57,9 +63,9 @@ void ReportList::Select(int row) {
     ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-int ReportList::TopRow() const { return ListView_GetTopIndex(hwnd_); }
-
-void ReportList::ScrollBy(int pixels) { ListView_Scroll(hwnd_, 0, pixels); }
+void ReportList::ScrollBy(int pixels) {
+  ListView_Scroll(hwnd_, 0, pixels);
+}
 
 RECT ReportList::RowBounds(int row) const {
   RECT rect{};

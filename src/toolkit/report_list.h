@@ -29,15 +29,13 @@ class ReportList : public Control {
   // Tells the list how many rows there are; keeps the selection where it is when possible.
   void SetRowCount(int count);
   int RowCount() const;
-  // Redraws rows whose data changed.
-  void RefreshRows(int first, int last);
+  // Redraws the rows after their data changed.
   void RefreshAll();
 
   // -1 when no row is selected.
   int Selected() const;
   // Selects one row (and gives it the focus mark), or none with -1.
   void Select(int row);
-  int TopRow() const;
   // Scrolls the rows by `pixels` (down when positive).
   void ScrollBy(int pixels);
   RECT RowBounds(int row) const;

@@ -4,7 +4,9 @@
 
 namespace toolkit {
 
-Timer::Timer(unsigned intervalMs) : interval_(intervalMs) { Application::Instance().AddTimer(this); }
+Timer::Timer(unsigned intervalMs) : interval_(intervalMs) {
+  Application::Instance().AddTimer(this);
+}
 
 Timer::~Timer() {
   SetEnabled(false);
@@ -20,12 +22,6 @@ void Timer::SetEnabled(bool enabled) {
     SetTimer(window, id, interval_, nullptr);
   else
     KillTimer(window, id);
-}
-
-void Timer::SetInterval(unsigned intervalMs) {
-  interval_ = intervalMs;
-  if (enabled_) SetTimer(Application::Instance().TimerWindow(), reinterpret_cast<UINT_PTR>(this),
-                         interval_, nullptr);
 }
 
 void Timer::Fire() {

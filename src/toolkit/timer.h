@@ -14,8 +14,6 @@ class Timer {
   // Enabling a running timer does not restart its interval.
   void SetEnabled(bool enabled);
   bool Enabled() const { return enabled_; }
-  void SetInterval(unsigned intervalMs);
-  unsigned Interval() const { return interval_; }
 
   std::function<void()> onTimer;
   void Fire();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/title_cleanup.h"
+
 namespace kadrion {
 namespace {
 
@@ -48,8 +50,10 @@ TEST(TitlesFromPath, CleanedAsTheEditsShowThem) {
       {"C:\\Jim's Films\\Heat.avi", false, {"Jim's Films", "Heat"}},
       {"F:\\Film.2004.DVDRip\\Film (Lektor PL).cd1.avi", false, {"Film", "Film"}},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(CleanTitlesFromPath(c.path, c.polishFromFileName), c.titles) << c.path;
+  for (const auto& c : cases) {
+    const MediaTitles raw = TitlesFromPath(c.path, c.polishFromFileName);
+    EXPECT_EQ((MediaTitles{CleanTitle(raw.polish), CleanTitle(raw.original)}), c.titles) << c.path;
+  }
 }
 
 }  // namespace

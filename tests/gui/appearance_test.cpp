@@ -11,36 +11,31 @@ namespace {
 using namespace testing_support;
 using toolkit::FontInfo;
 
-class AppearanceTest : public ProgramFixture {
+class AppearanceTest : public ProgramTest {
  protected:
-  // The main window, then the description window, as the program starts (and restarts).
-  void Start() {
-    form.reset();
-    StartMain();
-    StartDescription(main->AlwaysOnTop());
-    Pump();
-  }
+  // The next start, after the program ended as closing the main window ends it.
   void Restart() {
-    main->Close();
-    Pump();
-    ASSERT_FALSE(IsWindow(main->Handle()));
+    ASSERT_TRUE(CloseWindow(Main()));
     Start();
   }
 
-  HWND List() const { return main->Lista.Handle(); }
-  void DoubleClickSample() { SendMessageW(main->C.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
-  void TypeIntoSample(wchar_t letter) { SendMessageW(main->C.Handle(), WM_CHAR, letter, 1); }
-  // PopupMenu2: "Czcionka", -, "Kolor czcionki", -, "Kolor tła".
-  void ChooseFromSampleMenu(int item) { main->PopupMenu2.Click(item); }
+  HWND ListHandle() { return List().Handle(); }
+  toolkit::Edit& Sample() { return Field(id::C); }
+  void DoubleClickSample() { SendMessageW(Sample().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
+  void TypeIntoSample(wchar_t letter) { SendMessageW(Sample().Handle(), WM_CHAR, letter, 1); }
+  // The sample's menu: "Czcionka", -, "Kolor czcionki", -, "Kolor tła".
+  void ChooseFromSampleMenu(int item) {
+    toolkit::Application::Instance().Guard([&] { Sample().ContextMenu()->Click(item); });
+  }
   // Both on-top states: the main window's and the description window's.
-  std::pair<bool, bool> OnTop() const { return {main->StayOnTop(), form->StayOnTop()}; }
+  std::pair<bool, bool> OnTop() { return {Main().StayOnTop(), Description().StayOnTop()}; }
 };
 
 TEST_F(AppearanceTest, CancellingAnyDialogChangesNothingAndNoneOpensAtStart) {
   Start();
   EXPECT_TRUE(Dialogs().presetColors.empty());
-  EXPECT_EQ(main->C.WText(), L"Text Text");
-  const FontInfo font = main->Lista.GetFont();
+  EXPECT_EQ(Sample().WText(), L"Text Text");
+  const FontInfo font = List().GetFont();
 
   DoubleClickSample();
   ChooseFromSampleMenu(4);  // "Kolor tła"
@@ -54,28 +49,28 @@ TEST_F(AppearanceTest, CancellingAnyDialogChangesNothingAndNoneOpensAtStart) {
   ASSERT_EQ(Dialogs().presetFonts.size(), 1u);
   EXPECT_EQ(Dialogs().presetFonts[0], font);
 
-  EXPECT_EQ(ListView_GetBkColor(List()), RGB(255, 255, 221));
-  EXPECT_EQ(main->C.Color(), RGB(255, 255, 221));
-  EXPECT_EQ(ListView_GetTextColor(List()), RGB(128, 0, 0));
-  EXPECT_EQ(main->Lista.GetFont(), font);
-  EXPECT_EQ(main->C.GetFont(), font);
+  EXPECT_EQ(ListView_GetBkColor(ListHandle()), RGB(255, 255, 221));
+  EXPECT_EQ(Sample().Color(), RGB(255, 255, 221));
+  EXPECT_EQ(ListView_GetTextColor(ListHandle()), RGB(128, 0, 0));
+  EXPECT_EQ(List().GetFont(), font);
+  EXPECT_EQ(Sample().GetFont(), font);
 }
 
 TEST_F(AppearanceTest, ColoursGoToTheListAndTheSample) {
   Start();
   Dialogs().chosenColor = RGB(1, 2, 3);
   DoubleClickSample();
-  EXPECT_EQ(ListView_GetBkColor(List()), RGB(1, 2, 3));
-  EXPECT_EQ(main->C.Color(), RGB(1, 2, 3));
-  EXPECT_EQ(main->Lista.GetFont().color, RGB(128, 0, 0)) << "the text colour stays";
+  EXPECT_EQ(ListView_GetBkColor(ListHandle()), RGB(1, 2, 3));
+  EXPECT_EQ(Sample().Color(), RGB(1, 2, 3));
+  EXPECT_EQ(List().GetFont().color, RGB(128, 0, 0)) << "the text colour stays";
 
   Dialogs().chosenColor = RGB(4, 5, 6);
   TypeIntoSample(L'x');
   ASSERT_EQ(Dialogs().presetColors.size(), 2u) << "one keystroke, one dialog";
   EXPECT_EQ(Dialogs().presetColors[1], RGB(128, 0, 0));
-  EXPECT_EQ(ListView_GetTextColor(List()), RGB(4, 5, 6));
-  EXPECT_EQ(main->C.GetFont().color, RGB(4, 5, 6));
-  EXPECT_EQ(main->C.Color(), RGB(1, 2, 3)) << "the background stays";
+  EXPECT_EQ(ListView_GetTextColor(ListHandle()), RGB(4, 5, 6));
+  EXPECT_EQ(Sample().GetFont().color, RGB(4, 5, 6));
+  EXPECT_EQ(Sample().Color(), RGB(1, 2, 3)) << "the background stays";
 }
 
 TEST_F(AppearanceTest, AFontWithAColourSetsTheTextColourAndSurvivesARestartAsKc) {
@@ -84,15 +79,15 @@ TEST_F(AppearanceTest, AFontWithAColourSetsTheTextColourAndSurvivesARestartAsKc)
                         RGB(10, 20, 30)};
   Dialogs().chosenFont = chosen;
   ChooseFromSampleMenu(0);
-  EXPECT_EQ(main->Lista.GetFont(), chosen);
-  EXPECT_EQ(main->C.GetFont(), chosen);
-  EXPECT_EQ(ListView_GetTextColor(List()), RGB(10, 20, 30));
+  EXPECT_EQ(List().GetFont(), chosen);
+  EXPECT_EQ(Sample().GetFont(), chosen);
+  EXPECT_EQ(ListView_GetTextColor(ListHandle()), RGB(10, 20, 30));
 
   Restart();
   EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Kc"), "1971210");
-  EXPECT_EQ(main->Lista.GetFont(), chosen);
-  EXPECT_EQ(main->C.GetFont(), chosen);
-  EXPECT_EQ(ListView_GetTextColor(List()), RGB(10, 20, 30));
+  EXPECT_EQ(List().GetFont(), chosen);
+  EXPECT_EQ(Sample().GetFont(), chosen);
+  EXPECT_EQ(ListView_GetTextColor(ListHandle()), RGB(10, 20, 30));
 }
 
 // What the right click on the sample showed: the first item of the menu that popped up.
@@ -113,8 +108,8 @@ TEST_F(AppearanceTest, ARightClickOnTheSampleShowsItsOwnMenuNotTheEditOne) {
   poppedUpFirstItem.clear();
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadAndCloseMenu);
   RECT rect;
-  GetWindowRect(main->C.Handle(), &rect);
-  SendMessageW(main->C.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main->C.Handle()),
+  GetWindowRect(Sample().Handle(), &rect);
+  SendMessageW(Sample().Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Sample().Handle()),
                MAKELPARAM(rect.left + 5, rect.top + 5));
   KillTimer(nullptr, timer);
   EXPECT_EQ(poppedUpFirstItem, L"Czcionka");
@@ -124,36 +119,34 @@ TEST_F(AppearanceTest, ARightClickOnTheSampleShowsItsOwnMenuNotTheEditOne) {
 TEST_F(AppearanceTest, TheMainAndTheDescriptionWindowFollowTheSwitch) {
   Start();
   EXPECT_EQ(OnTop(), std::make_pair(false, false));
-  EXPECT_FALSE(main->PopupMenu1[main->z].visible);
-  EXPECT_TRUE(main->PopupMenu1[main->z2].visible);
-  const HWND list = main->Lista.Handle();
+  EXPECT_EQ(ListMenu()[12], L"Zawsze na wierzchu");
+  const HWND list = List().Handle();
 
-  main->PopupMenu1.Click(main->z2);
+  ChooseFromListMenu(L"Zawsze na wierzchu");
   EXPECT_EQ(OnTop(), std::make_pair(true, true));
-  EXPECT_TRUE(main->PopupMenu1[main->z].visible);
-  EXPECT_FALSE(main->PopupMenu1[main->z2].visible);
-  EXPECT_EQ(GetAncestor(list, GA_ROOT), main->Handle()) << "the list moved to the new window";
+  EXPECT_EQ(ListMenu()[12], L"[x] Zawsze na wierzchu");
+  EXPECT_EQ(GetAncestor(list, GA_ROOT), Main().Handle()) << "the list moved to the new window";
 
   // A description opened in between follows the switch back off.
-  main->Lista.Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
-  main->Lista.Select(0);
-  SendMessageW(main->AllClearBtn.Handle(), BM_CLICK, 0, 0);
-  ASSERT_TRUE(IsWindowVisible(form->Handle()));
-  main->PopupMenu1.Click(main->z);
+  List().Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
+  List().Select(0);
+  Press(id::AllClearBtn);
+  ASSERT_TRUE(IsWindowVisible(Description().Handle()));
+  ChooseFromListMenu(L"Zawsze na wierzchu");
   EXPECT_EQ(OnTop(), std::make_pair(false, false));
-  EXPECT_TRUE(IsWindowVisible(form->Handle()));
-  EXPECT_FALSE(main->PopupMenu1[main->z].visible);
-  EXPECT_TRUE(main->PopupMenu1[main->z2].visible);
+  EXPECT_TRUE(IsWindowVisible(Description().Handle()));
+  EXPECT_EQ(ListMenu()[12], L"Zawsze na wierzchu");
 }
 
 TEST_F(AppearanceTest, OnTopSavedAsTrueShowsTheCheckedItemAfterARestart) {
   Start();
-  main->PopupMenu1.Click(main->z2);
+  ChooseFromListMenu(L"Zawsze na wierzchu");
   Restart();
   EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Zawsze na wierzchu"), "1");
   EXPECT_EQ(OnTop(), std::make_pair(true, true));
 
-  const auto built = main->PopupMenu1.Build();
+  toolkit::PopupMenu& menu = *List().ContextMenu();
+  const auto built = menu.Build();
   int shown = 0;
   for (int position = 0; position < GetMenuItemCount(built.Get()); ++position) {
     wchar_t text[64] = L"";
@@ -162,7 +155,7 @@ TEST_F(AppearanceTest, OnTopSavedAsTrueShowsTheCheckedItemAfterARestart) {
     ++shown;
     EXPECT_TRUE(GetMenuState(built.Get(), position, MF_BYPOSITION) & MF_CHECKED);
     // Choosing it, as the menu does, switches on top off.
-    main->PopupMenu1.Click(static_cast<int>(GetMenuItemID(built.Get(), position)) - 1);
+    menu.Click(static_cast<int>(GetMenuItemID(built.Get(), position)) - 1);
   }
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(OnTop(), std::make_pair(false, false));

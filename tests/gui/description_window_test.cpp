@@ -13,134 +13,132 @@ namespace {
 using namespace testing_support;
 using toolkit::Answer;
 
-FilmEntry Film(const char* polish) { return FilmEntry{polish, "Orig", "Dramat", "1", "DVD"}; }
+FilmEntry Film(const char* polish) {
+  return FilmEntry{polish, "Orig", "Dramat", "1", "DVD"};
+}
 
-class DescriptionWindowTest : public ProgramFixture {
+class DescriptionWindowTest : public ProgramTest {
  protected:
-  // The main window with these films, then the description window, as the program starts.
-  void Start(const std::vector<FilmEntry>& films, bool onTop = false) {
-    StartMain();
-    main->Lista.Assign(films);
-    StartDescription(onTop);
-    Pump();
-  }
-  void Restart() { StartDescription(false); }
+  // The next start of the program, over the files as they are now.
+  void Restart() { ProgramTest::Start(); }
 
-  void Press(toolkit::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
   void OpenRow(int row) {
-    main->Lista.Select(row);
-    Press(main->AllClearBtn);
+    List().Select(row);
+    Press(id::AllClearBtn);
   }
-  std::wstring Description(const std::wstring& title) {
+  std::wstring DescriptionFile(const std::wstring& title) {
     return folder / (L"Opisy\\" + title + L".txt");
   }
-  bool Shown() const { return IsWindowVisible(form->Handle()) != 0; }
+  bool Shown() { return IsWindowVisible(Description().Handle()) != 0; }
+  toolkit::Button& Button(int id) { return InDescription(id); }
+  std::wstring ReaderCaption() { return Button(id::form2::lek).WText(); }
 };
 
 TEST_F(DescriptionWindowTest, OpeningLoadsTheFileWithEveryLineBreakMadeCrLf) {
-  WriteFileText(Description(L"Matrix"), "jeden\ndwa\rtrzy\r\n\xB3\xF3\x64\x9F\r");
+  WriteFileText(DescriptionFile(L"Matrix"), "jeden\ndwa\rtrzy\r\n\xB3\xF3\x64\x9F\r");
   Start({Film("Ala"), Film("Matrix")});
   OpenRow(1);
 
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(form->Caption(), L"Matrix");
-  EXPECT_EQ(form->Sc.WText(), L"Matrix");
-  EXPECT_FALSE(form->Sc.Visible());
-  EXPECT_EQ(form->Op.WText(), L"jeden\r\ndwa\r\ntrzy\r\nłódź\r\n");
-  EXPECT_FALSE(form->Modified());
+  EXPECT_EQ(Description().Caption(), L"Matrix");
+  EXPECT_EQ(InDescription<toolkit::Label>(id::form2::Sc).WText(), L"Matrix");
+  EXPECT_FALSE(InDescription<toolkit::Label>(id::form2::Sc).Visible());
+  EXPECT_EQ(DescriptionText().WText(), L"jeden\r\ndwa\r\ntrzy\r\nłódź\r\n");
+  EXPECT_FALSE(Description().Modified());
 
   // Saved unchanged, the file now holds CR LF everywhere and nothing more.
-  Press(form->Guardar);
-  EXPECT_EQ(ReadFileText(Description(L"Matrix")), "jeden\r\ndwa\r\ntrzy\r\n\xB3\xF3\x64\x9F\r\n");
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")),
+            "jeden\r\ndwa\r\ntrzy\r\n\xB3\xF3\x64\x9F\r\n");
 }
 
 TEST_F(DescriptionWindowTest, AFilmWithoutAFileShowsAnEmptyTextAndSavingCreatesIt) {
   Start({Film("\xA3\xF3\x64\x9F")});  // Łódź
   OpenRow(0);
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(form->Op.WText(), L"");
+  EXPECT_EQ(DescriptionText().WText(), L"");
   EXPECT_TRUE(Dialogs().errors.empty());
 
-  form->Op.SetWText(L"Pierwsza linia\r\nDruga bez końca linii");
-  Press(form->Guardar);
-  EXPECT_EQ(ReadFileText(Description(L"Łódź")), "Pierwsza linia\r\nDruga bez ko\xF1\x63\x61 linii");
-  EXPECT_FALSE(form->Modified());
-  EXPECT_FALSE(Exists(Description(L"Łódź") + L".tmp"));
+  DescriptionText().SetWText(L"Pierwsza linia\r\nDruga bez końca linii");
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Łódź")),
+            "Pierwsza linia\r\nDruga bez ko\xF1\x63\x61 linii");
+  EXPECT_FALSE(Description().Modified());
+  EXPECT_FALSE(Exists(DescriptionFile(L"Łódź") + L".tmp"));
 }
 
 TEST_F(DescriptionWindowTest, ClearThenSaveLeavesAnEmptyFileNotADeletedOne) {
-  WriteFileText(Description(L"Matrix"), "opis");
+  WriteFileText(DescriptionFile(L"Matrix"), "opis");
   Start({Film("Matrix")});
   OpenRow(0);
-  Press(form->Kasuj);
-  EXPECT_EQ(form->Op.WText(), L"");
-  EXPECT_EQ(ReadFileText(Description(L"Matrix")), "opis") << "untouched until saved";
-  Press(form->Guardar);
-  ASSERT_TRUE(Exists(Description(L"Matrix")));
-  EXPECT_TRUE(ReadFileBytes(Description(L"Matrix")).empty());
+  Press(Button(id::form2::Kasuj));
+  EXPECT_EQ(DescriptionText().WText(), L"");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")), "opis") << "untouched until saved";
+  Press(Button(id::form2::Guardar));
+  ASSERT_TRUE(Exists(DescriptionFile(L"Matrix")));
+  EXPECT_TRUE(ReadFileBytes(DescriptionFile(L"Matrix")).empty());
 }
 
 TEST_F(DescriptionWindowTest, SavingWritesTheFilmOpenedLastWhateverIsSelectedNow) {
   Start({Film("A"), Film("B")});
   OpenRow(0);
-  form->Op.SetWText(L"opis A");
-  main->Lista.Select(1);
-  Press(form->Guardar);
-  EXPECT_EQ(ReadFileText(Description(L"A")), "opis A");
-  EXPECT_FALSE(Exists(Description(L"B")));
+  DescriptionText().SetWText(L"opis A");
+  List().Select(1);
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"A")), "opis A");
+  EXPECT_FALSE(Exists(DescriptionFile(L"B")));
 }
 
 TEST_F(DescriptionWindowTest, OpensFromTheButtonTheMenuAndTheEndOfAddOnlyWithASelection) {
   Start({Film("A"), Film("B"), Film("C"), Film("D"), Film("E")});
-  Press(main->AllClearBtn);
+  Press(InMain(id::AllClearBtn));
   EXPECT_FALSE(Shown()) << "no row selected";
 
-  main->Lista.Select(2);
-  main->p.SetWText(L"Nowy");
-  Press(main->AddBtn);
+  List().Select(2);
+  Field(id::p).SetWText(L"Nowy");
+  Press(InMain(id::AddBtn));
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(form->Caption(), L"C") << "the selected row, not the added one";
+  EXPECT_EQ(Description().Caption(), L"C") << "the selected row, not the added one";
 
-  form->Hide();
-  main->Lista.Select(4);
-  main->PopupMenu1.Click(6);  // "Wyczyść pola"
-  ASSERT_EQ(main->PopupMenu1[6].caption, L"Wyczyść pola");
+  Description().Hide();
+  List().Select(4);
+  ChooseFromListMenu(L"Wyczyść pola");
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(form->Caption(), L"E");
+  EXPECT_EQ(Description().Caption(), L"E");
 
-  form->Hide();
-  main->Lista.Select(-1);
-  Press(main->AddBtn);
+  Description().Hide();
+  List().Select(-1);
+  Press(InMain(id::AddBtn));
   EXPECT_FALSE(Shown());
 }
 
 TEST_F(DescriptionWindowTest, ATitleWithABackslashNamesASubfolderThatMustExist) {
   Start({Film("Seriale\\Odcinek 1")});
   OpenRow(0);
-  form->Op.SetWText(L"tekst");
-  Press(form->Guardar);
+  DescriptionText().SetWText(L"tekst");
+  Press(Button(id::form2::Guardar));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Opisy\\Seriale\\Odcinek 1.txt"), std::wstring::npos)
       << "the error names the file";
-  EXPECT_EQ(form->Op.WText(), L"tekst") << "the text stays in the window";
-  EXPECT_TRUE(form->Modified());
+  EXPECT_EQ(DescriptionText().WText(), L"tekst") << "the text stays in the window";
+  EXPECT_TRUE(Description().Modified());
 
   CreateDirectoryW((folder / L"Opisy\\Seriale").c_str(), nullptr);
-  Press(form->Guardar);
-  EXPECT_EQ(ReadFileText(Description(L"Seriale\\Odcinek 1")), "tekst");
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Seriale\\Odcinek 1")), "tekst");
 }
 
 TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesNothingElse) {
   Start({Film("Matrix")});
   RemoveDirectoryW((folder / L"Opisy").c_str());
   OpenRow(0);
-  form->Op.SetWText(L"tekst");
-  Press(form->Guardar);
+  DescriptionText().SetWText(L"tekst");
+  Press(Button(id::form2::Guardar));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Matrix.txt"), std::wstring::npos);
-  EXPECT_EQ(form->Op.WText(), L"tekst");
+  EXPECT_EQ(DescriptionText().WText(), L"tekst");
   EXPECT_FALSE(Exists(folder / L"Opisy"));
-  EXPECT_EQ(main->Lista.Count(), 1);
+  EXPECT_EQ(List().Count(), 1);
 }
 
 TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderHasNoDescription) {
@@ -148,29 +146,29 @@ TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderHasNoDescription)
   Start({Film("..\\Dane\\Dane")});
   OpenRow(0);
   EXPECT_TRUE(Shown());
-  EXPECT_EQ(form->Op.WText(), L"") << "the file outside is not read";
+  EXPECT_EQ(DescriptionText().WText(), L"") << "the file outside is not read";
 
-  form->Op.SetWText(L"nadpisane");
-  Press(form->Guardar);
+  DescriptionText().SetWText(L"nadpisane");
+  Press(Button(id::form2::Guardar));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"poza folderem Opisy"), std::wstring::npos);
   EXPECT_EQ(ReadFileText(folder / L"Dane\\Dane.txt"), "nie opis");
 }
 
 TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysHidden) {
-  WriteFileText(Description(L"Matrix"), "opis");
+  WriteFileText(DescriptionFile(L"Matrix"), "opis");
   Start({Film("Matrix")});
-  FileLock lock(Description(L"Matrix"));
+  FileLock lock(DescriptionFile(L"Matrix"));
   ASSERT_TRUE(lock.Locked());
   OpenRow(0);
   EXPECT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_FALSE(Shown());
-  EXPECT_EQ(form->Op.WText(), L"");
+  EXPECT_EQ(DescriptionText().WText(), L"");
 }
 
 TEST_F(DescriptionWindowTest, ChangedTextIsOfferedForSavingBeforeAnotherFilmLoads) {
-  WriteFileText(Description(L"A"), "stary A");
-  WriteFileText(Description(L"B"), "opis B");
+  WriteFileText(DescriptionFile(L"A"), "stary A");
+  WriteFileText(DescriptionFile(L"B"), "opis B");
   Start({Film("A"), Film("B")});
 
   // Opening again while nothing changed asks nothing.
@@ -179,60 +177,60 @@ TEST_F(DescriptionWindowTest, ChangedTextIsOfferedForSavingBeforeAnotherFilmLoad
   EXPECT_TRUE(Dialogs().questions.empty());
   OpenRow(0);
 
-  form->Op.SetWText(L"nowy A");
+  DescriptionText().SetWText(L"nowy A");
   Dialogs().answer = Answer::Cancel;
   OpenRow(1);
   ASSERT_EQ(Dialogs().questions.size(), 1u);
   EXPECT_NE(Dialogs().questions[0].find(L"\u201EA\u201D"), std::wstring::npos);
-  EXPECT_EQ(form->Caption(), L"A") << "Anuluj keeps the film and its text";
-  EXPECT_EQ(form->Op.WText(), L"nowy A");
-  EXPECT_EQ(ReadFileText(Description(L"A")), "stary A");
+  EXPECT_EQ(Description().Caption(), L"A") << "Anuluj keeps the film and its text";
+  EXPECT_EQ(DescriptionText().WText(), L"nowy A");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"A")), "stary A");
 
   Dialogs().answer = Answer::No;
   OpenRow(1);
-  EXPECT_EQ(form->Caption(), L"B");
-  EXPECT_EQ(form->Op.WText(), L"opis B");
-  EXPECT_EQ(ReadFileText(Description(L"A")), "stary A") << "Nie discards the change";
+  EXPECT_EQ(Description().Caption(), L"B");
+  EXPECT_EQ(DescriptionText().WText(), L"opis B");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"A")), "stary A") << "Nie discards the change";
 
-  form->Op.SetWText(L"nowy B");
+  DescriptionText().SetWText(L"nowy B");
   Dialogs().answer = Answer::Yes;
   OpenRow(0);
-  EXPECT_EQ(ReadFileText(Description(L"B")), "nowy B") << "Tak saves first";
-  EXPECT_EQ(form->Caption(), L"A");
-  EXPECT_EQ(form->Op.WText(), L"stary A");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"B")), "nowy B") << "Tak saves first";
+  EXPECT_EQ(Description().Caption(), L"A");
+  EXPECT_EQ(DescriptionText().WText(), L"stary A");
 
   // Clearing is a change too, and the question also comes at the end of Add.
-  Press(form->Kasuj);
+  Press(Button(id::form2::Kasuj));
   Dialogs().questions.clear();
   Dialogs().answer = Answer::Cancel;
-  main->Lista.Select(1);
-  Press(main->AddBtn);
+  List().Select(1);
+  Press(InMain(id::AddBtn));
   EXPECT_EQ(Dialogs().questions.size(), 1u);
-  EXPECT_EQ(main->Lista.Count(), 3) << "the film is added whatever the answer";
-  EXPECT_EQ(form->Caption(), L"A");
+  EXPECT_EQ(List().Count(), 3) << "the film is added whatever the answer";
+  EXPECT_EQ(Description().Caption(), L"A");
 }
 
 TEST_F(DescriptionWindowTest, AFailedSaveAfterTakKeepsTheChangedText) {
   Start({Film("Seriale\\X"), Film("B")});
   OpenRow(0);
-  form->Op.SetWText(L"zmieniony");
+  DescriptionText().SetWText(L"zmieniony");
   Dialogs().answer = Answer::Yes;
   OpenRow(1);
   EXPECT_EQ(Dialogs().errors.size(), 1u) << "no folder Seriale";
-  EXPECT_EQ(form->Caption(), L"Seriale\\X");
-  EXPECT_EQ(form->Op.WText(), L"zmieniony");
+  EXPECT_EQ(Description().Caption(), L"Seriale\\X");
+  EXPECT_EQ(DescriptionText().WText(), L"zmieniony");
 }
 
 TEST_F(DescriptionWindowTest, AppearanceDefaultsAndTheKeysWrittenAtClose) {
   Start({Film("A")});
-  EXPECT_EQ(form->Op.Color(), 14145495u);
-  EXPECT_EQ(form->Op.GetFont(),
+  EXPECT_EQ(DescriptionText().Color(), 14145495u);
+  EXPECT_EQ(DescriptionText().GetFont(),
             (toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, 1, 8388608}));
-  EXPECT_FALSE(form->StayOnTop());
+  EXPECT_FALSE(Description().StayOnTop());
 
   DeleteFileW((folder / L"Dane\\Baza.ini").c_str());
   OpenRow(0);
-  form->Close();
+  Description().Close();
   EXPECT_FALSE(Shown());
   EXPECT_EQ(ReadFileText(folder / L"Dane\\Baza.ini"),
             "[Ustawienia]\r\nKt2=14145495\r\nKc2=8388608\r\nRozmiar czcionki2=10\r\n"
@@ -244,35 +242,35 @@ TEST_F(DescriptionWindowTest, ColourAndFontChoicesPersistThroughACloseOnly) {
   OpenRow(0);
 
   // Cancelled choosers change nothing; they were preset to the current values.
-  Press(form->BitBtn2);
-  Press(form->BitBtn3);
+  Press(Button(id::form2::BitBtn2));
+  Press(Button(id::form2::BitBtn3));
   EXPECT_EQ(Dialogs().presetColors, std::vector<COLORREF>{14145495});
   ASSERT_EQ(Dialogs().presetFonts.size(), 1u);
-  EXPECT_EQ(Dialogs().presetFonts[0], form->Op.GetFont());
-  EXPECT_EQ(form->Op.Color(), 14145495u);
+  EXPECT_EQ(Dialogs().presetFonts[0], DescriptionText().GetFont());
+  EXPECT_EQ(DescriptionText().Color(), 14145495u);
 
   const toolkit::FontInfo chosen{L"Arial", 14, toolkit::fsItalic | toolkit::fsUnderline, 238,
                                  RGB(10, 20, 30)};
   Dialogs().chosenColor = RGB(1, 2, 3);
   Dialogs().chosenFont = chosen;
-  Press(form->BitBtn2);
-  Press(form->BitBtn3);
-  EXPECT_EQ(form->Op.Color(), RGB(1, 2, 3));
-  EXPECT_EQ(form->Op.GetFont(), chosen);
+  Press(Button(id::form2::BitBtn2));
+  Press(Button(id::form2::BitBtn3));
+  EXPECT_EQ(DescriptionText().Color(), RGB(1, 2, 3));
+  EXPECT_EQ(DescriptionText().GetFont(), chosen);
 
   Restart();
-  EXPECT_EQ(form->Op.Color(), 14145495u) << "not written without a close";
+  EXPECT_EQ(DescriptionText().Color(), 14145495u) << "not written without a close";
 
   Dialogs().chosenColor = RGB(1, 2, 3);
   OpenRow(0);
-  Press(form->BitBtn2);
-  Press(form->BitBtn3);
-  form->Close();
+  Press(Button(id::form2::BitBtn2));
+  Press(Button(id::form2::BitBtn3));
+  Description().Close();
   EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Kc2"), "1971210");
   EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Font2"), "6");
   Restart();
-  EXPECT_EQ(form->Op.Color(), RGB(1, 2, 3));
-  EXPECT_EQ(form->Op.GetFont(), chosen);
+  EXPECT_EQ(DescriptionText().Color(), RGB(1, 2, 3));
+  EXPECT_EQ(DescriptionText().GetFont(), chosen);
 }
 
 TEST_F(DescriptionWindowTest, AFailedSettingsWriteKeepsTheWindowOpenUntilTheNextClose) {
@@ -281,76 +279,89 @@ TEST_F(DescriptionWindowTest, AFailedSettingsWriteKeepsTheWindowOpenUntilTheNext
   {
     FileLock lock(folder / L"Dane\\Baza.ini");
     ASSERT_TRUE(lock.Locked());
-    form->Close();
+    Description().Close();
     EXPECT_EQ(Dialogs().errors.size(), 1u);
     EXPECT_TRUE(Shown());
   }
-  form->Close();
+  Description().Close();
   EXPECT_FALSE(Shown());
   EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", "Skrypt2"), "1");
 }
 
 TEST_F(DescriptionWindowTest, FollowsTheMainWindowOnTopWhenCreated) {
-  Start({Film("A")}, true);
-  EXPECT_TRUE(form->StayOnTop());
+  WriteFileText(Ini(), "[Ustawienia]\r\nZawsze na wierzchu=1\r\n");
+  Start({Film("A")});
+  EXPECT_TRUE(Description().StayOnTop());
 }
 
-// The reader hand-over: every event carries scan code 0x45 and the extended-key flag.
+// The reader hand-over, as a reader watching the keyboard sees it: the chords pressed (the
+// letter with the modifiers held down at that moment) and the keys still held at the end.
 using Event = RecordingKeyboard::Event;
-constexpr DWORD kDown = KEYEVENTF_EXTENDEDKEY;
-constexpr DWORD kUp = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP;
-
-std::vector<Event> Chord(BYTE letter) {
-  return {{VK_LCONTROL, 0x45, kUp}, {VK_LCONTROL, 0x45, kDown}, {VK_LSHIFT, 0x45, kUp},
-          {VK_LSHIFT, 0x45, kDown}, {letter, 0x45, kDown},      {letter, 0x45, kUp}};
+struct SeenKeys {
+  std::vector<std::string> chords;
+  bool allReleased;
+};
+SeenKeys Replay(const std::vector<Event>& events) {
+  SeenKeys seen{{}, true};
+  bool control = false, shift = false, letterDown = false;
+  for (const Event& event : events) {
+    EXPECT_EQ(event.scanCode, 0x45) << "every event carries scan code 0x45";
+    EXPECT_TRUE(event.flags & KEYEVENTF_EXTENDEDKEY);
+    const bool down = !(event.flags & KEYEVENTF_KEYUP);
+    if (event.key == VK_LCONTROL) {
+      control = down;
+    } else if (event.key == VK_LSHIFT) {
+      shift = down;
+    } else {
+      if (down) {
+        seen.chords.push_back(std::string(control ? "Ctrl+" : "") + (shift ? "Shift+" : "") +
+                              static_cast<char>(event.key));
+      }
+      letterDown = down;
+    }
+  }
+  seen.allReleased = !control && !shift && !letterDown;
+  return seen;
 }
-const std::vector<Event> kReleases = {{VK_LCONTROL, 0x45, kUp},
-                                      {VK_LCONTROL, 0x45, kUp},
-                                      {VK_LSHIFT, 0x45, kUp},
-                                      {VK_LSHIFT, 0x45, kUp}};
-
-std::vector<Event> Then(std::vector<Event> first, const std::vector<Event>& second) {
-  first.insert(first.end(), second.begin(), second.end());
-  return first;
-}
+using Chords = std::vector<std::string>;
 
 TEST_F(DescriptionWindowTest, ReaderStartPutsTheTextOnTheClipboardAndPressesCtrlShiftD) {
   Start({Film("A")});
   OpenRow(0);
-  form->Op.SetWText(L"Czytaj\r\nto");
-  Press(form->lek);
+  DescriptionText().SetWText(L"Czytaj\r\nto");
+  Press(Button(id::form2::lek));
   EXPECT_EQ(toolkit::ClipboardText(nullptr), L"Czytaj\r\nto");
   EXPECT_TRUE(keyboard.events.empty()) << "the chord comes on the timer";
-  EXPECT_EQ(form->lek.WText(), L"Lektor start");
+  EXPECT_EQ(ReaderCaption(), L"Lektor start");
 
-  ASSERT_TRUE(PumpUntil([&] { return form->lek.WText() == L"Lektor stop"; }));
-  EXPECT_EQ(keyboard.events, Then(Chord('D'), kReleases));
-  EXPECT_FALSE(form->Le.Enabled());
-  EXPECT_FALSE(form->led.Enabled());
+  ASSERT_TRUE(PumpUntil([&] { return ReaderCaption() == L"Lektor stop"; }));
+  PumpFor(50);
+  EXPECT_EQ(Replay(keyboard.events).chords, Chords{"Ctrl+Shift+D"}) << "once";
+  EXPECT_TRUE(Replay(keyboard.events).allReleased);
 
   // A stop leaves the clipboard alone and presses Ctrl+Shift+S.
   keyboard.events.clear();
   toolkit::SetClipboardText(nullptr, L"cudzy tekst");
-  Press(form->lek);
-  EXPECT_EQ(keyboard.events, Chord('S')) << "sent at once";
-  ASSERT_TRUE(PumpUntil([&] { return form->lek.WText() == L"Lektor start"; }));
-  EXPECT_EQ(keyboard.events, Then(Chord('S'), kReleases));
+  Press(Button(id::form2::lek));
+  EXPECT_EQ(Replay(keyboard.events).chords, Chords{"Ctrl+Shift+S"}) << "sent at once";
+  ASSERT_TRUE(PumpUntil([&] { return ReaderCaption() == L"Lektor start"; }));
+  PumpFor(50);
+  EXPECT_EQ(Replay(keyboard.events).chords, Chords{"Ctrl+Shift+S"}) << "a stop does not start";
+  EXPECT_TRUE(Replay(keyboard.events).allReleased);
   EXPECT_EQ(toolkit::ClipboardText(nullptr), L"cudzy tekst");
-  EXPECT_FALSE(form->ls.Enabled());
-  EXPECT_FALSE(form->Le.Enabled()) << "a stop click does not start again";
 }
 
 TEST_F(DescriptionWindowTest, ReaderStartWithAnEmptyTextStillSendsTheChordAndRestartsIdle) {
   Start({Film("A")});
   OpenRow(0);
   toolkit::SetClipboardText(nullptr, L"stary");
-  Press(form->lek);
+  Press(Button(id::form2::lek));
   EXPECT_EQ(toolkit::ClipboardText(nullptr), L"");
-  ASSERT_TRUE(PumpUntil([&] { return form->lek.WText() == L"Lektor stop"; }));
-  EXPECT_EQ(keyboard.events, Then(Chord('D'), kReleases));
+  ASSERT_TRUE(PumpUntil([&] { return ReaderCaption() == L"Lektor stop"; }));
+  EXPECT_EQ(Replay(keyboard.events).chords, Chords{"Ctrl+Shift+D"});
 
   Restart();
-  EXPECT_EQ(form->lek.WText(), L"Lektor start");
+  EXPECT_EQ(ReaderCaption(), L"Lektor start");
 }
 
 }  // namespace

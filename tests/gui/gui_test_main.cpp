@@ -11,8 +11,12 @@ RecordingDialogs* recorder = nullptr;
 RecordingShell* shellRecorder = nullptr;
 }  // namespace
 
-RecordingDialogs& Dialogs() { return *recorder; }
-RecordingShell& Shell() { return *shellRecorder; }
+RecordingDialogs& Dialogs() {
+  return *recorder;
+}
+RecordingShell& Shell() {
+  return *shellRecorder;
+}
 
 }  // namespace testing_support
 
@@ -22,6 +26,6 @@ int main(int argc, char** argv) {
   testing_support::recorder = &dialogs;
   testing_support::RecordingShell shell;
   testing_support::shellRecorder = &shell;
-  toolkit::Application application(dialogs, shell);
+  toolkit::Application application(dialogs);
   return RUN_ALL_TESTS();
 }

@@ -1,20 +1,20 @@
 // The HTML list written from the real list, and the web title search through the shell.
 #include <gtest/gtest.h>
 
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 
 namespace kadrion {
 namespace {
 
 using namespace testing_support;
-using HtmlExportTest = MainWindowFixture;
+using HtmlExportTest = ProgramTest;
 
 const wchar_t kPage[] = L"Dane\\Lista filmów.html";
 
 TEST_F(HtmlExportTest, ExportSavesTheListFirstAndFollowsItsOrder) {
   Start({FilmEntry{"B", "b", "", "2", "DVD"}, FilmEntry{"A & <C>", "a", "", "1", "CD"}});
-  window->Lista.SetColumnWidth(0, 180);
-  Press(window->ExportBtn);
+  List().SetColumnWidth(0, 180);
+  Press(InMain(id::ExportBtn));
   const std::string first = ReadFileText(folder / kPage);
   EXPECT_NE(first.find("WIDTH=180>B</TD>"), std::string::npos);
   EXPECT_NE(first.find("A &amp; &lt;C&gt;"), std::string::npos);
@@ -23,19 +23,19 @@ TEST_F(HtmlExportTest, ExportSavesTheListFirstAndFollowsItsOrder) {
   EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.dat").size(), 2u * 625) << "saved first";
   EXPECT_TRUE(Dialogs().messages.empty());
 
-  Press(window->ExportBtn);
+  Press(InMain(id::ExportBtn));
   EXPECT_EQ(ReadFileText(folder / kPage), first) << "the same list gives the same page";
 
   ClickHeader(0);  // descending: B before A
   ClickHeader(0);  // ascending: A before B
-  Press(window->ExportBtn);
+  Press(InMain(id::ExportBtn));
   const std::string sorted = ReadFileText(folder / kPage);
   EXPECT_GT(sorted.find(">B<"), sorted.find(">A &amp;"));
 }
 
 TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndWritesNoPage) {
   Start({FilmEntry{"Dobry", "", "", "1", "DVD"}, FilmEntry{"Z\xB3y", "", "", "", "DVD"}});
-  Press(window->ExportBtn);
+  Press(InMain(id::ExportBtn));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Zły"), std::wstring::npos);
   EXPECT_FALSE(Exists(folder / kPage));
@@ -47,14 +47,15 @@ TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndWritesNoPage) {
 
 TEST_F(HtmlExportTest, TheWebSearchOpensTheEncodedAddressMaximisedFromAllThree) {
   Start({});
-  window->ss.SetWText(L"Pan Tadeusz & Zośka");
-  Press(window->Button8);
-  Press(window->Button4);
+  SetTextOf(id::ss, L"Pan Tadeusz & Zośka");
+  Press(InMain(id::Button8));
+  Press(InMain(id::Button4));
   ChooseFromListMenu(L"Podgląd HTML");
   const std::wstring address =
       L"https://www.filmweb.pl/szukaj?q=Pan%20Tadeusz%20%26%20Zo%C5%9Bka+&c=film";
   ASSERT_EQ(Shell().opened.size(), 3u);
-  for (const auto& opened : Shell().opened) EXPECT_EQ(opened, (RecordingShell::Opened{address, true}));
+  for (const auto& opened : Shell().opened)
+    EXPECT_EQ(opened, (RecordingShell::Opened{address, true}));
   EXPECT_FALSE(Exists(folder / kPage)) << "none of them writes the page";
 }
 

@@ -5,7 +5,7 @@
 
 #include "app/control_ids.h"
 #include "local_http_server.h"
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 
 namespace kadrion {
 namespace {
@@ -36,7 +36,7 @@ const std::string kFullList =
     "13=http://www.kadrion.pl/f/\r\n14=http://www.kadrion.pl/\r\n"
     "ww=http://www.kadrion.pl/nowe/\r\n";
 
-class LinksTest : public MainWindowFixture {
+class LinksTest : public ProgramTest {
  protected:
   void StartWith(toolkit::Downloader* source) {
     linkSource = source;
@@ -44,12 +44,12 @@ class LinksTest : public MainWindowFixture {
   }
   // Closes as the caption's close button does; true when the window went away.
   bool CloseWindow() {
-    window->Close();
+    Main().Close();
     Pump();
-    return !IsWindow(window->Handle());
+    return !IsWindow(Main().Handle());
   }
   std::wstring Counter() const { return folder / L"kat.ini"; }
-  std::wstring List() const { return folder / L"kadrion.ini"; }
+  std::wstring LinkListFile() const { return folder / L"kadrion.ini"; }
   std::string SavedCount() const { return IniValue(Counter(), "inne", "1"); }
   void SetCount(int count) {
     std::string text = "[inne]\r\n1=";
@@ -57,16 +57,16 @@ class LinksTest : public MainWindowFixture {
     text += "\r\n";
     WriteFileText(Counter(), text);
   }
-  std::vector<std::wstring> Captions() const {
+  // Link k (from 0), "r1" to "r7" in the design.
+  toolkit::Label& Link(int k) { return InMain<toolkit::Label>(id::r1 + k); }
+  std::vector<std::wstring> Captions() {
     std::vector<std::wstring> captions;
-    for (auto* label : {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5,
-                        &window->r6, &window->r7})
-      captions.push_back(label->WText());
+    for (int k = 0; k < kLinkCount; ++k) captions.push_back(Link(k).WText());
     return captions;
   }
   void ClickLink(toolkit::Label& label) {
-    SendMessageW(window->Panel1.Handle(), WM_COMMAND, MAKEWPARAM(label.Id(), STN_CLICKED),
-                 reinterpret_cast<LPARAM>(label.Handle()));
+    SendMessageW(InMain<toolkit::Panel>(id::Panel1).Handle(), WM_COMMAND,
+                 MAKEWPARAM(label.Id(), STN_CLICKED), reinterpret_cast<LPARAM>(label.Handle()));
   }
   std::vector<RecordingShell::Opened> Opened() const { return testing_support::Shell().opened; }
 
@@ -79,13 +79,12 @@ TEST_F(LinksTest, TheListIsDownloadedItsCaptionsFollowOneAnotherAndTheAnnounceme
   StartWith(&source);
 
   EXPECT_EQ(source.requested, std::vector<std::wstring>{std::wstring(kLinkListAddress)});
-  EXPECT_EQ(ReadFileText(List()), kFullList) << "stored in the temporary folder";
+  EXPECT_EQ(ReadFileText(LinkListFile()), kFullList) << "stored in the temporary folder";
   EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"Strona programu", L"Wsparcie", L"Płyty",
                                                    L"Sklep", L"TV", L"Książki", L"Firma"}));
-  const auto labels = {&window->r1, &window->r2, &window->r3, &window->r4,
-                       &window->r5, &window->r6, &window->r7};
   const toolkit::Label* previous = nullptr;
-  for (const toolkit::Label* label : labels) {
+  for (int k = 0; k < kLinkCount; ++k) {
+    const toolkit::Label* label = &Link(k);
     const RECT bounds = label->Bounds();
     EXPECT_GT(bounds.right - bounds.left, 10) << "sized to its caption";
     if (previous)
@@ -94,13 +93,12 @@ TEST_F(LinksTest, TheListIsDownloadedItsCaptionsFollowOneAnotherAndTheAnnounceme
       EXPECT_EQ(bounds.left, 5);
     previous = label;
   }
-  EXPECT_EQ(window->LinkTarget(3), L"http://sklep.pl/?ref=1");
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"http://www.kadrion.pl/nowe/", true}}))
       << "the announcement, maximised";
 
   testing_support::Shell().opened.clear();
-  ClickLink(window->r4);
-  ClickLink(window->r1);
+  ClickLink(Link(3));
+  ClickLink(Link(0));
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"http://sklep.pl/?ref=1", true},
                                                            {L"http://www.kadrion.pl/a/", true}}));
   ASSERT_TRUE(CloseWindow());
@@ -124,7 +122,7 @@ TEST_F(LinksTest, TheAnnouncementOpensAtTheFirstThreeStartsWithADownloadAndTheCo
 
 TEST_F(LinksTest, TheCounterIsWrittenFirstAtCloseAndAFailureThereKeepsTheCatalogueUnwritten) {
   StartWith(nullptr);
-  window->Lista.Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
+  List().Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
   {
     FileLock lock(Counter());
     ASSERT_TRUE(lock.Locked());
@@ -161,9 +159,9 @@ TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndD
       testing_support::Shell().opened.clear();
       SetCount(1);
       if (withEarlierCopy)
-        WriteFileText(List(), earlier);
+        WriteFileText(LinkListFile(), earlier);
       else
-        DeleteFileW(List().c_str());
+        DeleteFileW(LinkListFile().c_str());
       server.Answer(failure.answer);
       LocalListSource source(failure.answer.empty()
                                  ? L"http://127.0.0.1:" +
@@ -172,20 +170,23 @@ TEST_F(LinksTest, AFailedDownloadUsesTheEarlierCopyOrTheDefaultsOpensNothingAndD
                                  : server.Address());
       StartWith(&source);
       if (withEarlierCopy) {
-        EXPECT_EQ(ReadFileText(List()), earlier) << "the earlier copy stays as it was";
-        EXPECT_EQ(window->r1.WText(), L"Stara strona");
-        EXPECT_EQ(window->r3.WText(), L"") << "an empty key 3";
-        EXPECT_EQ(window->r4.Bounds().left, 280) << "r4 keeps its design position";
-        EXPECT_EQ(window->LinkTarget(0), L"http://stara/");
+        EXPECT_EQ(ReadFileText(LinkListFile()), earlier) << "the earlier copy stays as it was";
+        EXPECT_EQ(Link(0).WText(), L"Stara strona");
+        EXPECT_EQ(Link(2).WText(), L"") << "an empty key 3";
+        EXPECT_EQ(Link(3).Bounds().left, 280) << "r4 keeps its design position";
       } else {
-        EXPECT_FALSE(Exists(List()));
+        EXPECT_FALSE(Exists(LinkListFile()));
         EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"Strona www", L"Wsparcie", L"Płytoteka",
                                                          L"Filmy na DVD", L"Program TV",
                                                          L"Biblioteczka", L"Kadrion Soft"}));
-        EXPECT_EQ(window->LinkTarget(0), L"https://www.kadrion.pl/kadrion/");
       }
       EXPECT_TRUE(Opened().empty()) << "no announcement";
-      EXPECT_FALSE(Exists(List() + L".tmp"));
+      ClickLink(Link(0));
+      EXPECT_EQ(
+          Opened(),
+          (std::vector<RecordingShell::Opened>{
+              {withEarlierCopy ? L"http://stara/" : L"https://www.kadrion.pl/kadrion/", true}}));
+      EXPECT_FALSE(Exists(LinkListFile() + L".tmp"));
       ASSERT_TRUE(CloseWindow());
       EXPECT_EQ(SavedCount(), "1") << "the count stays";
     }
@@ -200,9 +201,9 @@ TEST_F(LinksTest, AStalledOrTricklingServerIsCutOffByTheTimeLimit) {
     LocalListSource source(slow.Address(), 300);
     StartWith(&source);
     EXPECT_EQ(slow.Requests(), 1) << "the server was reached";
-    EXPECT_TRUE(IsWindowVisible(window->Handle()));
-    EXPECT_FALSE(Exists(List()));
-    EXPECT_EQ(window->r1.WText(), L"Strona www");
+    EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+    EXPECT_FALSE(Exists(LinkListFile()));
+    EXPECT_EQ(Link(0).WText(), L"Strona www");
     EXPECT_TRUE(Opened().empty());
     ASSERT_TRUE(CloseWindow());
     EXPECT_EQ(SavedCount(), "0");
@@ -218,18 +219,17 @@ TEST_F(LinksTest, OnlyWebAddressesAreOpenedFromTheLinksAndAsTheAnnouncement) {
   LocalListSource source(server.Address());
   StartWith(&source);
   EXPECT_TRUE(Opened().empty()) << "a file: announcement is refused";
-  EXPECT_EQ(window->LaunchCounter(), 1) << "the download still counts";
-  for (auto* label :
-       {&window->r1, &window->r2, &window->r3, &window->r4, &window->r5, &window->r6, &window->r7})
-    ClickLink(*label);
+  for (int k = 0; k < kLinkCount; ++k) ClickLink(Link(k));
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"HTTPS://WWW.KADRION.PL/", true}}));
+  ASSERT_TRUE(CloseWindow());
+  EXPECT_EQ(SavedCount(), "1") << "the download still counts";
 }
 
 TEST_F(LinksTest, TheLinksShowTheHandCursor) {
   StartWith(nullptr);
-  const LRESULT handled = SendMessageW(window->Panel1.Handle(), WM_SETCURSOR,
-                                       reinterpret_cast<WPARAM>(window->r5.Handle()),
-                                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  const LRESULT handled =
+      SendMessageW(InMain<toolkit::Panel>(id::Panel1).Handle(), WM_SETCURSOR,
+                   reinterpret_cast<WPARAM>(Link(4).Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_TRUE(handled);
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }

@@ -1,13 +1,7 @@
 // The main window driven for real: start, settings, catalogue, close.
-#include "app/main_window.h"
-
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/control_ids.h"
-#include "core/record_codec.h"
-#include "test_support.h"
+#include "program_fixture.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 
@@ -15,19 +9,6 @@ namespace kadrion {
 namespace {
 
 using namespace testing_support;
-
-std::vector<std::uint8_t> CatalogueBytes(const std::vector<FilmEntry>& films) {
-  std::vector<std::uint8_t> bytes(films.size() * kRecordSize);
-  for (std::size_t k = 0; k < films.size(); ++k)
-    EncodeRecord(films[k], std::span(bytes).subspan(k * kRecordSize).first<kRecordSize>());
-  return bytes;
-}
-
-std::vector<FilmEntry> CatalogueFilms(const std::vector<std::uint8_t>& bytes) {
-  std::vector<FilmEntry> films;
-  DecodeRecords(bytes, films);
-  return films;
-}
 
 std::wstring CellText(HWND list, int row, int column) {
   wchar_t buffer[512] = L"";
@@ -53,53 +34,27 @@ const FilmEntry kMatrix{"Matrix", "The Matrix", "Akcja", "2", "DVD"};
 const FilmEntry kPolish{"\xAF\xF3\xB3ta \xB3\xF3\x64\x9F", "\xA3\xF3\x64\x9F", "Dramat", "1", "CD"};
 const FilmEntry kEmpty{};
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Dialogs().Clear();
-    folder.MakeProgramFolders();
-  }
-
-  std::unique_ptr<TMainWindow> Start() {
-    auto window = std::make_unique<TMainWindow>(AppPaths{folder.Path(), folder.Path()});
-    window->Create();
-    window->Show();
-    Pump();
-    return window;
-  }
-
-  // Closes as the caption's close button does; true when the window went away.
-  static bool CloseWindow(TMainWindow& window) {
-    window.Close();
-    Pump();
-    return !IsWindow(window.Handle());
-  }
-
-  std::wstring Dat() const { return folder / L"Dane\\Dane.dat"; }
-  std::wstring Ini() const { return folder / L"Dane\\Baza.ini"; }
-  std::string Setting(const char* key) const { return IniValue(Ini(), "Ustawienia", key); }
-
-  TempFolder folder;
-};
+using MainWindowTest = ProgramTest;
 
 TEST_F(MainWindowTest, FirstStartOnAnEmptyDataFolderUsesTheDefaults) {
-  auto window = Start();
+  DeleteFileW(Dat().c_str());
+  Start();
 
   ASSERT_EQ(Dialogs().messages.size(), 1u);
   EXPECT_EQ(Dialogs().messages[0], L"Nie znalazłem pliku: Dane\\Dane.dat. Zakładam nowy.");
   EXPECT_TRUE(Dialogs().errors.empty());
   EXPECT_FALSE(Exists(Dat())) << "the missing catalogue is created only by the next write";
 
-  EXPECT_EQ(window->Caption(), L"Kadrion filmów");
-  const RECT bounds = WindowRect(window->Handle());
+  EXPECT_EQ(Main().Caption(), L"Kadrion filmów");
+  const RECT bounds = WindowRect(Main().Handle());
   EXPECT_EQ(bounds.left, -4);
   EXPECT_EQ(bounds.top, -4);
   EXPECT_EQ(bounds.right - bounds.left, 808);
   EXPECT_EQ(bounds.bottom - bounds.top, 608);
-  EXPECT_FALSE(IsZoomed(window->Handle()));
-  EXPECT_FALSE(GetWindowLongW(window->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_FALSE(IsZoomed(Main().Handle()));
+  EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
-  const HWND list = window->Lista.Handle();
+  const HWND list = List().Handle();
   for (int column = 0; column < 5; ++column) EXPECT_EQ(ListView_GetColumnWidth(list, column), 110);
   EXPECT_EQ(ListView_GetBkColor(list), RGB(255, 255, 221));
   EXPECT_EQ(ListView_GetTextColor(list), RGB(128, 0, 0));
@@ -108,16 +63,21 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyDataFolderUsesTheDefaults) {
   EXPECT_EQ(font.lfHeight, -13) << "10 points at 96 dpi";
   EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET);
   EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
-  EXPECT_EQ(FontOf(window->C.Handle()).lfWeight, FW_BOLD) << "the colour sample shows the font";
-  EXPECT_EQ(window->C.Color(), RGB(255, 255, 221));
+  EXPECT_EQ(FontOf(Field(id::C).Handle()).lfWeight, FW_BOLD) << "the colour sample shows the font";
+  EXPECT_EQ(Field(id::C).Color(), RGB(255, 255, 221));
 
-  EXPECT_EQ(window->n.WText(), L"DVD");
-  EXPECT_EQ(window->i.WText(), L"1");
-  EXPECT_EQ(window->StatusBar.PanelText(0), L"Rekordów: 0");
-  EXPECT_FALSE(window->PopupMenu1[window->z].visible);
-  EXPECT_TRUE(window->PopupMenu1[window->z2].visible);
+  EXPECT_EQ(TextOf(id::n), L"DVD");
+  EXPECT_EQ(TextOf(id::i), L"1");
+  EXPECT_EQ(Status(), L"Rekordów: 0");
+  // clang-format off
+  const std::vector<std::wstring> menu = {
+      L"Notatnik", L"", L"Usuń wpis", L"", L"Dodaj wpis", L"", L"Wyczyść pola", L"",
+      L"Generuj listę w HTML", L"", L"Podgląd HTML", L"", L"Zawsze na wierzchu", L"",
+      L"Usuń duplikaty"};
+  // clang-format on
+  EXPECT_EQ(ListMenu(), menu) << "the unchecked item shows while the switch is off";
 
-  ASSERT_TRUE(CloseWindow(*window));
+  ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_TRUE(Exists(Dat()));
   EXPECT_TRUE(ReadFileBytes(Dat()).empty());
   EXPECT_EQ(Setting("G\xF3ra"), "-4");
@@ -129,8 +89,8 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyDataFolderUsesTheDefaults) {
 }
 
 TEST_F(MainWindowTest, ANewSettingsFileHasItsKeysInTheWriteOrderInWindows1250) {
-  auto window = Start();
-  ASSERT_TRUE(CloseWindow(*window));
+  Start();
+  ASSERT_TRUE(CloseWindow(Main()));
   const std::string expected =
       "[Ustawienia]\r\n"
       "G\xF3ra=-4\r\nLewo=-4\r\nKc=128\r\nKt=14548991\r\nWysoko\x9C\xE6=608\r\n"
@@ -151,31 +111,29 @@ TEST_F(MainWindowTest, StoredSettingsAreAppliedAndWrittenBackUnchanged) {
                 "No\x9Cnik=P\xB3yta\r\n0=50\r\n1=60\r\n2=70\r\n3=80\r\n4=0x5A\r\n"
                 "Zawsze na wierzchu=1\r\nKt=255\r\nKc=16711680\r\nFont=3\r\nSkrypt=238\r\n"
                 "Rozmiar czcionki=12\r\nNazwa czcionki=Arial\r\n");
-  auto window = Start();
-  const HWND handle = window->Handle();
+  Start();
+  const HWND handle = Main().Handle();
   const RECT bounds = WindowRect(handle);
   EXPECT_EQ(bounds.left, 20);
   EXPECT_EQ(bounds.top, 30);
   EXPECT_EQ(bounds.right - bounds.left, 700) << "hexadecimal $2BC";
   EXPECT_EQ(bounds.bottom - bounds.top, 500);
-  EXPECT_EQ(window->n.WText(), L"Płyta");
+  EXPECT_EQ(TextOf(id::n), L"Płyta");
   const int widths[] = {50, 60, 70, 80, 90};
-  for (int column = 0; column < 5; ++column)
-    EXPECT_EQ(window->Lista.ColumnWidth(column), widths[column]);
+  for (int column = 0; column < 5; ++column) EXPECT_EQ(List().ColumnWidth(column), widths[column]);
   EXPECT_TRUE(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_TRUE(window->PopupMenu1[window->z].visible);
-  EXPECT_FALSE(window->PopupMenu1[window->z2].visible);
-  EXPECT_EQ(ListView_GetBkColor(window->Lista.Handle()), RGB(255, 0, 0));
-  EXPECT_EQ(ListView_GetTextColor(window->Lista.Handle()), RGB(0, 0, 255));
-  const LOGFONTW font = FontOf(window->Lista.Handle());
+  EXPECT_EQ(ListMenu()[12], L"[x] Zawsze na wierzchu") << "the checked item shows";
+  EXPECT_EQ(ListView_GetBkColor(List().Handle()), RGB(255, 0, 0));
+  EXPECT_EQ(ListView_GetTextColor(List().Handle()), RGB(0, 0, 255));
+  const LOGFONTW font = FontOf(List().Handle());
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_TRUE(font.lfItalic);
   EXPECT_FALSE(font.lfUnderline);
   EXPECT_EQ(font.lfCharSet, 238);
   EXPECT_EQ(font.lfHeight, -16);
-  EXPECT_EQ(FontOf(window->C.Handle()).lfHeight, -16) << "the sample carries the list's font";
+  EXPECT_EQ(FontOf(Field(id::C).Handle()).lfHeight, -16) << "the sample carries the list's font";
 
-  ASSERT_TRUE(CloseWindow(*window));
+  ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(Setting("Lewo"), "20");
   EXPECT_EQ(Setting("Szeroko\x9C\xE6"), "700");
   EXPECT_EQ(Setting("No\x9Cnik"), "P\xB3yta");
@@ -191,29 +149,29 @@ TEST_F(MainWindowTest, StoredSettingsAreAppliedAndWrittenBackUnchanged) {
 
 TEST_F(MainWindowTest, InvalidNumbersInTheSettingsGiveTheDefaults) {
   WriteFileText(Ini(), "[Ustawienia]\r\nWysoko\x9C\xE6=wysoko\r\nG\xF3ra=12px\r\n0=\r\n");
-  auto window = Start();
-  const RECT bounds = WindowRect(window->Handle());
+  Start();
+  const RECT bounds = WindowRect(Main().Handle());
   EXPECT_EQ(bounds.bottom - bounds.top, 608);
   EXPECT_EQ(bounds.top, -4);
-  EXPECT_EQ(window->Lista.ColumnWidth(0), 110);
+  EXPECT_EQ(List().ColumnWidth(0), 110);
 }
 
 TEST_F(MainWindowTest, ClosingMaximisedRestartsMaximisedWithoutTheStoredBounds) {
-  auto window = Start();
-  window->SetMaximized(true);
+  Start();
+  Main().SetMaximized(true);
   Pump();
-  ASSERT_TRUE(IsZoomed(window->Handle()));
-  const RECT maximised = WindowRect(window->Handle());
-  ASSERT_TRUE(CloseWindow(*window));
+  ASSERT_TRUE(IsZoomed(Main().Handle()));
+  const RECT maximised = WindowRect(Main().Handle());
+  ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(IniValue(Ini(), "Okno", "1"), "1");
   EXPECT_EQ(Setting("Lewo"), std::to_string(maximised.left));
   EXPECT_EQ(Setting("Szeroko\x9C\xE6"), std::to_string(maximised.right - maximised.left));
 
-  auto again = Start();
-  EXPECT_TRUE(IsZoomed(again->Handle()));
+  Start();
+  EXPECT_TRUE(IsZoomed(Main().Handle()));
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  GetWindowPlacement(again->Handle(), &placement);
+  GetWindowPlacement(Main().Handle(), &placement);
   EXPECT_NE(placement.rcNormalPosition.right - placement.rcNormalPosition.left,
             maximised.right - maximised.left)
       << "the stored bounds are not applied";
@@ -221,9 +179,9 @@ TEST_F(MainWindowTest, ClosingMaximisedRestartsMaximisedWithoutTheStoredBounds) 
 
 TEST_F(MainWindowTest, AnyOtherWindowStateOpensAtTheDesignBounds) {
   WriteFileText(Ini(), "[Okno]\r\n1=2\r\n[Ustawienia]\r\nLewo=300\r\n");
-  auto window = Start();
-  EXPECT_FALSE(IsZoomed(window->Handle()));
-  const RECT bounds = WindowRect(window->Handle());
+  Start();
+  EXPECT_FALSE(IsZoomed(Main().Handle()));
+  const RECT bounds = WindowRect(Main().Handle());
   EXPECT_EQ(bounds.right - bounds.left, 695);
   EXPECT_EQ(bounds.bottom - bounds.top, 548);
   EXPECT_NE(bounds.left, 300);
@@ -236,20 +194,20 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   bytes.push_back(0x42);  // a trailing part shorter than a record is ignored
   WriteFileBytes(Dat(), bytes);
 
-  auto window = Start();
+  Start();
   EXPECT_TRUE(Dialogs().messages.empty());
-  ASSERT_EQ(window->Lista.Count(), 3);
-  EXPECT_EQ(ListView_GetItemCount(window->Lista.Handle()), 3);
-  EXPECT_EQ(window->StatusBar.PanelText(0), L"Rekordów: 3");
-  EXPECT_EQ(CellText(window->Lista.Handle(), 0, 1), L"The Matrix");
-  EXPECT_EQ(CellText(window->Lista.Handle(), 1, 0), L"Żółta łódź");
-  EXPECT_EQ(CellText(window->Lista.Handle(), 1, 1), L"Łódź");
-  EXPECT_EQ(CellText(window->Lista.Handle(), 1, 4), L"CD");
-  EXPECT_EQ(CellText(window->Lista.Handle(), 2, 0), L"");
+  ASSERT_EQ(List().Count(), 3);
+  EXPECT_EQ(ListView_GetItemCount(List().Handle()), 3);
+  EXPECT_EQ(Status(), L"Rekordów: 3");
+  EXPECT_EQ(CellText(List().Handle(), 0, 1), L"The Matrix");
+  EXPECT_EQ(CellText(List().Handle(), 1, 0), L"Żółta łódź");
+  EXPECT_EQ(CellText(List().Handle(), 1, 1), L"Łódź");
+  EXPECT_EQ(CellText(List().Handle(), 1, 4), L"CD");
+  EXPECT_EQ(CellText(List().Handle(), 2, 0), L"");
 
-  window->Lista.Append(longTitle);
-  EXPECT_EQ(window->Lista.Row(3).polishTitle.size(), 300u) << "whole in memory until written";
-  ASSERT_TRUE(CloseWindow(*window));
+  List().Append(longTitle);
+  EXPECT_EQ(List().Row(3).polishTitle.size(), 300u) << "whole in memory until written";
+  ASSERT_TRUE(CloseWindow(Main()));
 
   const auto films = CatalogueFilms(ReadFileBytes(Dat()));
   ASSERT_EQ(ReadFileBytes(Dat()).size(), 4 * kRecordSize);
@@ -258,54 +216,55 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   EXPECT_EQ(films[2], kEmpty);
   EXPECT_EQ(films[3].polishTitle, std::string(255, 'x'));
 
-  auto again = Start();
-  ASSERT_EQ(again->Lista.Count(), 4);
-  EXPECT_EQ(again->Lista.Row(1), kPolish);
+  Start();
+  ASSERT_EQ(List().Count(), 4);
+  EXPECT_EQ(List().Row(1), kPolish);
 }
 
 TEST_F(MainWindowTest, ClosingWithoutTheDataFolderShowsAnErrorAndStaysOpen) {
-  auto window = Start();
+  Start();
   Dialogs().Clear();
-  RemoveDirectoryW((folder / L"Dane").c_str());
+  DeleteFileW(Dat().c_str());
+  ASSERT_TRUE(RemoveDirectoryW((folder / L"Dane").c_str()));
 
-  EXPECT_FALSE(CloseWindow(*window));
+  EXPECT_FALSE(CloseWindow(Main()));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Dane\\Dane.dat"), std::wstring::npos) << "names the file";
-  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Main().Handle()));
   EXPECT_FALSE(Exists(Ini())) << "the settings are not written after the failed catalogue";
 
   CreateDirectoryW((folder / L"Dane").c_str(), nullptr);
-  EXPECT_TRUE(CloseWindow(*window)) << "a later close succeeds";
+  EXPECT_TRUE(CloseWindow(Main())) << "a later close succeeds";
 }
 
 TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileWhole) {
   const auto old = CatalogueBytes({kMatrix, kPolish});
   WriteFileBytes(Dat(), old);
-  auto window = Start();
-  window->Lista.Append(kEmpty);
+  Start();
+  List().Append(kEmpty);
   {
     // Something holds the new version's place: the write cannot finish.
     FileLock lock(toolkit::AtomicFileWriter::TemporaryPathFor(Dat()));
     ASSERT_TRUE(lock.Locked());
-    EXPECT_FALSE(CloseWindow(*window));
+    EXPECT_FALSE(CloseWindow(Main()));
   }
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_EQ(ReadFileBytes(Dat()), old);
-  EXPECT_TRUE(CloseWindow(*window));
+  EXPECT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())).size(), 3u);
 }
 
 TEST_F(MainWindowTest, AFailedSettingsWriteKeepsTheWindowOpen) {
-  auto window = Start();
+  Start();
   Dialogs().Clear();
   {
     FileLock lock(Ini());
     ASSERT_TRUE(lock.Locked());
-    EXPECT_FALSE(CloseWindow(*window));
+    EXPECT_FALSE(CloseWindow(Main()));
   }
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Baza.ini"), std::wstring::npos);
-  EXPECT_TRUE(CloseWindow(*window));
+  EXPECT_TRUE(CloseWindow(Main()));
 }
 
 TEST_F(MainWindowTest, AnUnreadableCatalogueIsReportedAndTheWindowStillOpens) {
@@ -313,17 +272,17 @@ TEST_F(MainWindowTest, AnUnreadableCatalogueIsReportedAndTheWindowStillOpens) {
   WriteFileText(Ini(), "[Ustawienia]\r\nNo\x9Cnik=VCD\r\n");
   FileLock lock(Dat());
   ASSERT_TRUE(lock.Locked());
-  auto window = Start();
+  Start();
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Dane.dat"), std::wstring::npos);
-  EXPECT_TRUE(IsWindowVisible(window->Handle()));
-  EXPECT_EQ(window->Lista.Count(), 0);
-  EXPECT_EQ(window->n.WText(), L"") << "the rest of the creation steps are skipped";
+  EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(TextOf(id::n), L"") << "the rest of the creation steps are skipped";
 }
 
 TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {
   // As when something asks the program to close while its start-up message is up.
-  TMainWindow window(AppPaths{folder.Path(), folder.Path()});
+  MainWindow& window = Make().Main();
   window.Create();
   window.Close();
   Pump();
@@ -336,28 +295,29 @@ TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {
 
 TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) {
   WriteFileBytes(Dat(), CatalogueBytes({kMatrix, kPolish}));
-  auto window = Start();
-  const HWND before = window->Handle();
-  window->SetStayOnTop(true);
+  Start();
+  const HWND before = Main().Handle();
+  Main().SetStayOnTop(true);
   Pump();
-  const HWND after = window->Handle();
+  const HWND after = Main().Handle();
   EXPECT_NE(before, after);
   EXPECT_FALSE(IsWindow(before));
   EXPECT_TRUE(IsWindowVisible(after));
   EXPECT_TRUE(GetWindowLongW(after, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(GetAncestor(window->Lista.Handle(), GA_ROOT), after);
-  EXPECT_EQ(CellText(window->Lista.Handle(), 1, 1), L"Łódź") << "the list still gets its texts";
+  EXPECT_EQ(GetAncestor(List().Handle(), GA_ROOT), after);
+  EXPECT_EQ(CellText(List().Handle(), 1, 1), L"Łódź") << "the list still gets its texts";
 
-  window->SetStayOnTop(false);
+  Main().SetStayOnTop(false);
   Pump();
-  EXPECT_FALSE(GetWindowLongW(window->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_TRUE(CloseWindow(*window)) << "closing the recreated window still ends it";
+  EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(CloseWindow(Main())) << "closing the recreated window still ends it";
 }
 
 TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsReachedAfterAddDescription) {
-  auto window = Start();
-  const HWND panel = GetDlgItem(window->Client().Handle(), id::Panel3);
+  Start();
+  const HWND panel = GetDlgItem(Main().Client().Handle(), id::Panel3);
   ASSERT_TRUE(panel);
+  // clang-format off
   const struct {
     int id;
     const wchar_t* text;
@@ -369,28 +329,29 @@ TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsReachedAfterAddDescrip
                   {id::Button7, L"D"},                {id::Button2, L"Wklej"},
                   {id::Button3, L"Wklej"},            {id::C, L"Text Text"},
                   {id::Label5, L"Nośnik "}};
+  // clang-format on
   for (const auto& c : captions) {
     wchar_t text[64] = L"";
     GetWindowTextW(GetDlgItem(panel, c.id), text, 64);
     EXPECT_STREQ(text, c.text) << "id " << c.id;
   }
-  EXPECT_TRUE(GetDlgItem(window->Client().Handle(), id::Lista));
-  EXPECT_TRUE(GetDlgItem(window->Panel1.Handle(), id::r1));
-  EXPECT_EQ(window->g.ItemCount(), 36);
-  EXPECT_EQ(window->g.Item(0), L"");
-  EXPECT_EQ(window->g.Item(25), L"Obyczjowy");
-  EXPECT_EQ(window->g.Item(35), L"Wojenny");
+  EXPECT_TRUE(GetDlgItem(Main().Client().Handle(), id::Lista));
+  EXPECT_TRUE(GetDlgItem(InMain<toolkit::Panel>(id::Panel1).Handle(), id::r1));
+  EXPECT_EQ(InMain<toolkit::ComboBox>(id::g).ItemCount(), 36);
+  EXPECT_EQ(InMain<toolkit::ComboBox>(id::g).Item(0), L"");
+  EXPECT_EQ(InMain<toolkit::ComboBox>(id::g).Item(25), L"Obyczjowy");
+  EXPECT_EQ(InMain<toolkit::ComboBox>(id::g).Item(35), L"Wojenny");
 
   const HWND save = GetDlgItem(panel, id::SaveBtn);
   const RECT saveBounds = WindowRect(save);
   EXPECT_EQ(saveBounds.right - saveBounds.left, 0);
   EXPECT_FALSE(IsWindowEnabled(save));
-  window->SaveBtn.SetEnabled(true);
-  EXPECT_EQ(GetNextDlgTabItem(window->Handle(), GetDlgItem(panel, id::AllClearBtn), FALSE), save);
+  InMain(id::SaveBtn).SetEnabled(true);
+  EXPECT_EQ(GetNextDlgTabItem(Main().Handle(), GetDlgItem(panel, id::AllClearBtn), FALSE), save);
 }
 
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {
-  auto window = Start();
+  Start();
   const struct {
     const wchar_t* text;
     int delta;
@@ -402,31 +363,32 @@ TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {
                {L"-2147483648", -1, L"-2147483648"},
                {L"abc", 1, L"1"}};
   for (const auto& c : cases) {
-    window->i.SetWText(c.text);
+    SetTextOf(id::i, c.text);
     NMUPDOWN change{};
-    change.hdr.hwndFrom = FindWindowExW(window->Panel3.Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+    const HWND panel = InMain<toolkit::Panel>(id::Panel3).Handle();
+    change.hdr.hwndFrom = FindWindowExW(panel, nullptr, UPDOWN_CLASSW, nullptr);
     change.hdr.code = UDN_DELTAPOS;
     change.iDelta = c.delta;
     ASSERT_TRUE(change.hdr.hwndFrom);
-    SendMessageW(window->Panel3.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_EQ(window->i.WText(), c.after) << c.text << " by " << c.delta;
+    SendMessageW(panel, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(TextOf(id::i), c.after) << c.text << " by " << c.delta;
   }
 }
 
 TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheRestOfItIsAbandoned) {
-  auto window = Start();
+  Start();
   Dialogs().Clear();
   bool finished = false;
-  window->AddBtn.onClick = [&] {
+  InMain(id::AddBtn).onClick = [&] {
     throw toolkit::Error(L"Nie można zapisać pliku C:\\x.txt.");
     finished = true;
   };
-  SendMessageW(window->AddBtn.Handle(), BM_CLICK, 0, 0);
+  SendMessageW(InMain(id::AddBtn).Handle(), BM_CLICK, 0, 0);
   Pump();
   EXPECT_FALSE(finished);
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_EQ(Dialogs().errors[0], L"Nie można zapisać pliku C:\\x.txt.");
-  EXPECT_TRUE(IsWindowVisible(window->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Main().Handle()));
 }
 
 }  // namespace

@@ -10,132 +10,117 @@ namespace {
 
 using namespace testing_support;
 
-class NotepadTest : public ProgramFixture {
+class NotepadTest : public ProgramTest {
  protected:
-  // The main window, then the notepad, as the program starts.
-  void Start() {
-    StartMain();
-    StartNotepad();
-    Pump();
-  }
   // "Notatnik" of the list's menu.
-  void Open() { main->PopupMenu1.Click(0); }
+  void Open() { ChooseFromListMenu(L"Notatnik"); }
   // Ends the program as closing the main window does; true when it went away.
-  bool EndProgram() {
-    main->Close();
-    Pump();
-    return !IsWindow(main->Handle());
-  }
-  bool Shown() const { return IsWindowVisible(notepad->Handle()) != 0; }
-  std::wstring Notes() const { return folder / L"Dane\\Notatnik.ini"; }
+  bool EndProgram() { return CloseWindow(Main()); }
+  bool Shown() { return IsWindowVisible(Notepad().Handle()) != 0; }
+  std::wstring NotesFile() const { return folder / L"Dane\\Notatnik.ini"; }
 };
 
-TEST_F(NotepadTest, DesignValues) {
+TEST_F(NotepadTest, StartsHiddenAndItsNotesFillTheWindowAndWrap) {
   Start();
-  EXPECT_EQ(notepad->Caption(), L"Notatnik");
+  EXPECT_EQ(Notepad().Caption(), L"Notatnik");
   EXPECT_FALSE(Shown());
-  const RECT bounds = notepad->Bounds();
-  EXPECT_EQ(bounds.left, 202);
-  EXPECT_EQ(bounds.top, 130);
-  EXPECT_EQ(bounds.right - bounds.left, 493);
-  EXPECT_EQ(bounds.bottom - bounds.top, 320);
-  EXPECT_EQ(notepad->M.Color(), 14548991u);
-  EXPECT_EQ(notepad->M.GetFont(), (toolkit::FontInfo{L"Trebuchet MS", 10, toolkit::fsBold, 238,
-                                                     GetSysColor(COLOR_WINDOWTEXT)}));
+  Open();
   RECT client{};
-  GetClientRect(notepad->Handle(), &client);
-  const RECT memo = notepad->M.Bounds();
+  GetClientRect(Notepad().Handle(), &client);
+  const RECT memo = Notes().Bounds();
   EXPECT_EQ(memo.right - memo.left, client.right) << "the memo fills the window";
   EXPECT_EQ(memo.bottom - memo.top, client.bottom);
-  EXPECT_TRUE(GetWindowLongW(notepad->M.Handle(), GWL_STYLE) & WS_VSCROLL);
+  const LONG style = GetWindowLongW(Notes().Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_VSCROLL);
+  EXPECT_FALSE(style & (WS_HSCROLL | ES_AUTOHSCROLL)) << "long lines wrap";
 }
 
 TEST_F(NotepadTest, NotesRoundTripAsCp1250WithEveryLineBreakMadeCrLf) {
-  WriteFileText(Notes(), "jeden\ndwa\rtrzy\r\n\xB3\xF3\x64\x9F");
+  WriteFileText(NotesFile(), "jeden\ndwa\rtrzy\r\n\xB3\xF3\x64\x9F");
   Start();
-  EXPECT_EQ(notepad->M.WText(), L"jeden\r\ndwa\r\ntrzy\r\nłódź");
+  EXPECT_EQ(Notes().WText(), L"jeden\r\ndwa\r\ntrzy\r\nłódź");
 
   Open();
   EXPECT_TRUE(Shown());
-  notepad->Close();
+  Notepad().Close();
   EXPECT_FALSE(Shown()) << "closing only hides it";
-  EXPECT_TRUE(IsWindow(notepad->Handle()));
-  EXPECT_EQ(ReadFileText(Notes()), "jeden\r\ndwa\r\ntrzy\r\n\xB3\xF3\x64\x9F");
+  EXPECT_TRUE(IsWindow(Notepad().Handle()));
+  EXPECT_EQ(ReadFileText(NotesFile()), "jeden\r\ndwa\r\ntrzy\r\n\xB3\xF3\x64\x9F");
 
   Open();
-  notepad->M.SetWText(L"");
-  notepad->Close();
-  ASSERT_TRUE(Exists(Notes()));
-  EXPECT_TRUE(ReadFileBytes(Notes()).empty()) << "an empty notepad gives a 0-byte file";
+  Notes().SetWText(L"");
+  Notepad().Close();
+  ASSERT_TRUE(Exists(NotesFile()));
+  EXPECT_TRUE(ReadFileBytes(NotesFile()).empty()) << "an empty notepad gives a 0-byte file";
   EXPECT_TRUE(Dialogs().errors.empty());
 }
 
 TEST_F(NotepadTest, AMissingFileStartsEmptyAndTheFirstCloseCreatesIt) {
   Start();
-  EXPECT_EQ(notepad->M.WText(), L"");
+  EXPECT_EQ(Notes().WText(), L"");
   EXPECT_TRUE(Dialogs().errors.empty());
   EXPECT_EQ(Dialogs().messages.size(), 0u);
 
   Open();
-  notepad->M.SetWText(L"Kupić \u201EPianistę\u201D");
-  notepad->Close();
-  EXPECT_EQ(ReadFileText(Notes()), "Kupi\xE6 \x84Pianist\xEA\x94");
+  Notes().SetWText(L"Kupić \u201EPianistę\u201D");
+  Notepad().Close();
+  EXPECT_EQ(ReadFileText(NotesFile()), "Kupi\xE6 \x84Pianist\xEA\x94");
 }
 
 TEST_F(NotepadTest, AnUnreadableFileIsReportedAndTheNotepadStartsEmpty) {
-  WriteFileText(Notes(), "notatki");
-  FileLock lock(Notes());
+  WriteFileText(NotesFile(), "notatki");
+  FileLock lock(NotesFile());
   ASSERT_TRUE(lock.Locked());
   Start();
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Notatnik.ini"), std::wstring::npos);
-  EXPECT_EQ(notepad->M.WText(), L"");
+  EXPECT_EQ(Notes().WText(), L"");
 }
 
 TEST_F(NotepadTest, AFailedWriteKeepsTheWindowOpenUntilTheNextClose) {
-  WriteFileText(Notes(), "stare");
+  WriteFileText(NotesFile(), "stare");
   Start();
   Open();
-  notepad->M.SetWText(L"nowe");
+  Notes().SetWText(L"nowe");
   {
-    FileLock lock(Notes());
+    FileLock lock(NotesFile());
     ASSERT_TRUE(lock.Locked());
-    notepad->Close();
+    Notepad().Close();
     ASSERT_EQ(Dialogs().errors.size(), 1u);
     EXPECT_NE(Dialogs().errors[0].find(folder / L"Dane\\Notatnik.ini"), std::wstring::npos);
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(notepad->M.WText(), L"nowe");
+    EXPECT_EQ(Notes().WText(), L"nowe");
   }
-  EXPECT_EQ(ReadFileText(Notes()), "stare");
-  notepad->Close();
+  EXPECT_EQ(ReadFileText(NotesFile()), "stare");
+  Notepad().Close();
   EXPECT_FALSE(Shown());
-  EXPECT_EQ(ReadFileText(Notes()), "nowe");
+  EXPECT_EQ(ReadFileText(NotesFile()), "nowe");
 }
 
 TEST_F(NotepadTest, EndingTheProgramWithTheNotepadOpenWritesTheNotes) {
-  WriteFileText(Notes(), "stare");
+  WriteFileText(NotesFile(), "stare");
   Start();
   Open();
-  notepad->M.SetWText(L"dopisane przed końcem");
+  Notes().SetWText(L"dopisane przed końcem");
   EXPECT_TRUE(EndProgram());
-  EXPECT_EQ(ReadFileText(Notes()), "dopisane przed ko\xF1\x63\x65m");
+  EXPECT_EQ(ReadFileText(NotesFile()), "dopisane przed ko\xF1\x63\x65m");
   EXPECT_TRUE(Dialogs().errors.empty());
 }
 
 TEST_F(NotepadTest, AHiddenNotepadWritesNothingAtTheEnd) {
-  WriteFileText(Notes(), "zapisane przy zamkni\xEA\x63iu");
+  WriteFileText(NotesFile(), "zapisane przy zamkni\xEA\x63iu");
   Start();
-  notepad->M.SetWText(L"zmienione w ukryciu");  // as only code could
+  Notes().SetWText(L"zmienione w ukryciu");  // as only code could
   EXPECT_TRUE(EndProgram());
-  EXPECT_EQ(ReadFileText(Notes()), "zapisane przy zamkni\xEA\x63iu");
+  EXPECT_EQ(ReadFileText(NotesFile()), "zapisane przy zamkni\xEA\x63iu");
 }
 
 TEST_F(NotepadTest, AFailedWriteAtTheEndIsShownAndTheProgramStillEnds) {
-  WriteFileText(Notes(), "stare");
+  WriteFileText(NotesFile(), "stare");
   Start();
   Open();
-  notepad->M.SetWText(L"nowe");
-  FileLock lock(Notes());
+  Notes().SetWText(L"nowe");
+  FileLock lock(NotesFile());
   ASSERT_TRUE(lock.Locked());
   EXPECT_TRUE(EndProgram());
   ASSERT_EQ(Dialogs().errors.size(), 1u);
@@ -146,13 +131,13 @@ TEST_F(NotepadTest, AFailedWriteAtTheEndIsShownAndTheProgramStillEnds) {
 
 TEST_F(NotepadTest, AlwaysOnTopWhateverTheMainWindowSwitchSays) {
   Start();
-  const HWND handle = notepad->Handle();
+  const HWND handle = Notepad().Handle();
   EXPECT_TRUE(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_FALSE(main->StayOnTop());
+  EXPECT_FALSE(Main().StayOnTop());
   Open();
-  main->PopupMenu1.Click(main->z2);  // on
-  main->PopupMenu1.Click(main->z);   // off
-  EXPECT_EQ(notepad->Handle(), handle) << "the switch does not touch the notepad";
+  ChooseFromListMenu(L"Zawsze na wierzchu");  // on
+  ChooseFromListMenu(L"Zawsze na wierzchu");  // off
+  EXPECT_EQ(Notepad().Handle(), handle) << "the switch does not touch the notepad";
   EXPECT_TRUE(GetWindowLongW(handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(Shown());
 }

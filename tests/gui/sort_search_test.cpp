@@ -1,13 +1,13 @@
 // Sorting by header clicks, removing duplicates, and find / next / previous on the real list.
 #include <gtest/gtest.h>
 
-#include "main_window_fixture.h"
+#include "program_fixture.h"
 
 namespace kadrion {
 namespace {
 
 using namespace testing_support;
-using SortSearchTest = MainWindowFixture;
+using SortSearchTest = ProgramTest;
 
 FilmEntry Film(const char* polish, const char* original = "", const char* genre = "",
                const char* discs = "1") {
@@ -22,12 +22,12 @@ TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheS
 
   ClickHeader(0);
   EXPECT_EQ(Titles(), "c,b,A,a,") << "descending first; A and a keep their order";
-  EXPECT_EQ(window->Lista.Row(window->Lista.Selected()).polishTitle, "c");
+  EXPECT_EQ(List().Row(List().Selected()).polishTitle, "c");
   ClickHeader(3);
   EXPECT_EQ(Titles(), "b,a,A,c,") << "then ascending, on any column: 1, 1, 10, 2";
   ClickHeader(1);
   EXPECT_EQ(Titles(), "c,A,b,a,") << "descending again";
-  EXPECT_EQ(window->Lista.Row(window->Lista.Selected()).polishTitle, "c");
+  EXPECT_EQ(List().Row(List().Selected()).polishTitle, "c");
   EXPECT_EQ(Status(), status) << "sorting does not refresh the status line";
 }
 
@@ -38,9 +38,9 @@ TEST_F(SortSearchTest, RemovingDuplicatesKeepsTheTopmostAndLeavesTheStatusLine) 
   const std::wstring status = Status();
   ChooseFromListMenu(L"Usuń duplikaty");
   EXPECT_EQ(Titles(), "A,B,\xA3\xF3\x64\x9F,\xB3\xF3\x64\x9F,");
-  EXPECT_EQ(window->Lista.Selected(), -1) << "the selected row was a duplicate";
+  EXPECT_EQ(List().Selected(), -1) << "the selected row was a duplicate";
   EXPECT_EQ(Status(), status);
-  EXPECT_EQ(window->Lista.RowCount(), 4) << "the list view shows the new count";
+  EXPECT_EQ(List().RowCount(), 4) << "the list view shows the new count";
 }
 
 TEST_F(SortSearchTest, FindPrefersAMatchInTheOtherColumnsAndCleansTheSearchText) {
@@ -49,14 +49,14 @@ TEST_F(SortSearchTest, FindPrefersAMatchInTheOtherColumnsAndCleansTheSearchText)
   films[3].polishTitle = "Western z Dzikiego Zachodu";
   films[147].genre = "Western";
   Start(films);
-  window->ss.SetWText(L"western.DVDRip");
-  Press(window->Button1);
-  EXPECT_EQ(window->ss.WText(), L"western") << "cleaned first";
-  EXPECT_EQ(window->Lista.Selected(), 147);
+  SetTextOf(id::ss, L"western.DVDRip");
+  Press(InMain(id::Button1));
+  EXPECT_EQ(TextOf(id::ss), L"western") << "cleaned first";
+  EXPECT_EQ(List().Selected(), 147);
   EXPECT_EQ(Status(), L"Rekordów: 200  [148]");
-  EXPECT_EQ(GetFocus(), window->Lista.Handle());
+  EXPECT_EQ(GetFocus(), List().Handle());
   // The found row stands about 100 pixels below the top: the list scrolls by whole rows.
-  const RECT found = window->Lista.RowBounds(147);
+  const RECT found = List().RowBounds(147);
   const int rowHeight = found.bottom - found.top;
   EXPECT_NEAR(found.top, 100, rowHeight);
 }
@@ -64,25 +64,25 @@ TEST_F(SortSearchTest, FindPrefersAMatchInTheOtherColumnsAndCleansTheSearchText)
 TEST_F(SortSearchTest, NextAndPreviousScanOnlyTheirSideWithoutWrappingAround) {
   Start({Film("\xA3\xF3\x64\x9F"), Film("inny"), Film("\xB3\xF3\x64\x9F 2"), Film("x"),
          Film("\xA3\xF3\x64\x9F 3"), Film("y")});
-  window->ss.SetWText(L"Łódź");
-  Press(window->Button5);
-  EXPECT_EQ(window->Lista.Selected(), 0) << "no selection: from the first row, any case";
-  Press(window->Button5);
-  EXPECT_EQ(window->Lista.Selected(), 2);
-  Press(window->Button5);
-  EXPECT_EQ(window->Lista.Selected(), 4);
-  Press(window->Button5);
-  EXPECT_EQ(window->Lista.Selected(), 4) << "no wrap-around";
-  EXPECT_EQ(window->ss.WText(), L"Łódź") << "next does not clean the text";
+  SetTextOf(id::ss, L"Łódź");
+  Press(InMain(id::Button5));
+  EXPECT_EQ(List().Selected(), 0) << "no selection: from the first row, any case";
+  Press(InMain(id::Button5));
+  EXPECT_EQ(List().Selected(), 2);
+  Press(InMain(id::Button5));
+  EXPECT_EQ(List().Selected(), 4);
+  Press(InMain(id::Button5));
+  EXPECT_EQ(List().Selected(), 4) << "no wrap-around";
+  EXPECT_EQ(TextOf(id::ss), L"Łódź") << "next does not clean the text";
 
   ClickRow(5);
-  Press(window->Button6);
-  EXPECT_EQ(window->Lista.Selected(), 4) << "the nearest match above";
-  Press(window->Button6);
-  Press(window->Button6);
-  EXPECT_EQ(window->Lista.Selected(), 0);
-  Press(window->Button6);
-  EXPECT_EQ(window->Lista.Selected(), 0);
+  Press(InMain(id::Button6));
+  EXPECT_EQ(List().Selected(), 4) << "the nearest match above";
+  Press(InMain(id::Button6));
+  Press(InMain(id::Button6));
+  EXPECT_EQ(List().Selected(), 0);
+  Press(InMain(id::Button6));
+  EXPECT_EQ(List().Selected(), 0);
   EXPECT_EQ(Status(), L"Rekordów: 6  [1]");
 }
 
@@ -90,13 +90,13 @@ TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothing) {
   Start({Film("A"), Film("B"), Film("C")});
   ClickRow(1);
   const std::wstring status = Status();
-  window->ss.SetWText(L"");
-  Press(window->Button1);
-  Press(window->Button5);
-  Press(window->Button6);
-  window->ss.SetWText(L"nic takiego");
-  Press(window->Button1);
-  EXPECT_EQ(window->Lista.Selected(), 1);
+  SetTextOf(id::ss, L"");
+  Press(InMain(id::Button1));
+  Press(InMain(id::Button5));
+  Press(InMain(id::Button6));
+  SetTextOf(id::ss, L"nic takiego");
+  Press(InMain(id::Button1));
+  EXPECT_EQ(List().Selected(), 1);
   EXPECT_EQ(Status(), status);
 }
 

@@ -6,7 +6,9 @@
 
 namespace testing_support {
 
-void Pump() { toolkit::Application::Instance().ProcessMessages(); }
+void Pump() {
+  toolkit::Application::Instance().ProcessMessages();
+}
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
   const DWORD start = GetTickCount();
@@ -16,6 +18,29 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     Pump();
   }
   return true;
+}
+
+namespace {
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
+  auto& search = *reinterpret_cast<ChildSearch*>(data);
+  if (GetDlgCtrlID(child) != search.id) return TRUE;
+  search.found = child;
+  return FALSE;
+}
+}  // namespace
+
+HWND FindChild(HWND window, int id) {
+  ChildSearch search{id, nullptr};
+  EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void PumpFor(int ms) {
+  PumpUntil([] { return false; }, ms);
 }
 
 namespace {
@@ -49,7 +74,9 @@ TempFolder::TempFolder() {
   }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+  RemoveTree(path_);
+}
 
 void TempFolder::MakeProgramFolders() const {
   CreateDirectoryW((path_ + L"Dane").c_str(), nullptr);
@@ -62,15 +89,15 @@ std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot read a test file");
   std::vector<std::uint8_t> bytes(GetFileSize(file, nullptr));
   DWORD read = 0;
-  if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  if (!bytes.empty())
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
   CloseHandle(file);
   bytes.resize(read);
   return bytes;
 }
 
 void WriteFileBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a test file");
   DWORD written = 0;
   if (!bytes.empty())

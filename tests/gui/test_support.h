@@ -88,10 +88,15 @@ class RecordingKeyboard : public toolkit::Keyboard {
 RecordingDialogs& Dialogs();
 RecordingShell& Shell();
 
+// The descendant of `window` with this control id, or null.
+HWND FindChild(HWND window, int id);
+
 // Handles every message waiting on this thread.
 void Pump();
 // Handles messages as they come until `done` holds; false if it still does not after `timeoutMs`.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
+// Handles messages as they come for `ms` milliseconds.
+void PumpFor(int ms);
 
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class TempFolder {

@@ -1,7 +1,7 @@
 // Parts of the toolkit that the main window's tests do not reach on their own.
 #include <gtest/gtest.h>
 
-#include "catalogue/film_list.h"
+#include "features/catalogue/film_list.h"
 #include "test_support.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
@@ -93,7 +93,7 @@ class FilmListTest : public ::testing::Test {
     form.Show();
   }
   toolkit::Form form{L"TFilmListTest"};
-  kadrion::TFilmList list;
+  kadrion::FilmList list;
 };
 
 TEST_F(FilmListTest, SortingIsStableAndTheSelectedFilmStaysSelected) {

@@ -1,0 +1,52 @@
+#pragma once
+// The description window "TForm2", caption "Opis": shows and edits the free-text description of
+// one film and hands it to an external speech reader; keeps its own colours and font. Created
+// once, hidden; closing it only hides it.
+#include <string>
+
+#include "app/services.h"
+#include "features/app_paths.h"
+#include "features/description/description_editor.h"
+#include "features/description/speech_reader.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/ini_file.h"
+#include "toolkit/panel.h"
+
+namespace kadrion {
+
+class DescriptionWindow : public toolkit::Form {
+ public:
+  DescriptionWindow(const AppPaths& paths, const Services& services);
+
+  // Creates the hidden window with its colours and font from the settings; `onTop` is the
+  // main window's always-on-top state, which this window follows.
+  void Create(bool onTop);
+
+  // Shows the description of the film with this Polish title (Windows-1250), in front.
+  // Changed text is offered for saving first; answering "Anuluj", or a failed save, leaves
+  // everything as it was.
+  void Open(const std::string& polishTitle);
+  bool Modified() const { return editor_.Modified(); }
+
+ private:
+  void CreateControls();
+  void LoadAppearance();
+  void SaveAppearance();
+  void PickColour();
+  void PickFont();
+
+  toolkit::Dialogs& dialogs_;
+  toolkit::IniFile settings_;
+
+  // The controls; control_ids.h maps the window design's names to these.
+  toolkit::Label titleLabel_;
+  toolkit::Panel toolbar_;
+  toolkit::BitButton clearButton_, saveButton_, readerButton_, colourButton_, fontButton_;
+  toolkit::Memo textMemo_;
+
+  DescriptionEditor editor_;
+  SpeechReader reader_;
+};
+
+}  // namespace kadrion

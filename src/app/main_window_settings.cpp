@@ -1,0 +1,65 @@
+// The main window's part of the settings file "Dane\Baza.ini". Keys are written in the order
+// they always were, so a new file comes out the same.
+#include <array>
+
+#include "app/main_window.h"
+#include "toolkit/font_settings.h"
+
+namespace kadrion {
+
+namespace {
+
+const std::wstring kWindow = L"Okno";
+const std::wstring kSettings = L"Ustawienia";
+const std::array<std::wstring, 5> kColumnKeys = {L"0", L"1", L"2", L"3", L"4"};
+const toolkit::FontKeys kListFont{L"Rozmiar czcionki", L"Nazwa czcionki", L"Font", L"Skrypt"};
+
+constexpr COLORREF kDefaultBackground = 14548991;  // light yellow
+constexpr COLORREF kDefaultText = 128;             // maroon
+
+}  // namespace
+
+void MainWindow::LoadSettings() {
+  const int window = settings_.ReadInteger(kWindow, L"1", 0);
+  if (window == 0) {
+    const int top = settings_.ReadInteger(kSettings, L"Góra", -4);
+    const int left = settings_.ReadInteger(kSettings, L"Lewo", -4);
+    const int height = settings_.ReadInteger(kSettings, L"Wysokość", 608);
+    const int width = settings_.ReadInteger(kSettings, L"Szerokość", 808);
+    SetBounds(left, top, width, height);
+  } else if (window == 1) {
+    SetMaximized(true);
+  }
+
+  mediumBox_.SetWText(settings_.ReadString(kSettings, L"Nośnik", L"DVD"));
+  for (int column = 0; column < filmList_.ColumnCount(); ++column)
+    filmList_.SetColumnWidth(column, settings_.ReadInteger(kSettings, kColumnKeys[column], 110));
+  const bool onTop = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
+
+  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText);
+  const toolkit::FontInfo font = toolkit::ReadFontKeys(
+      settings_, kSettings, kListFont,
+      toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour});
+  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground), font);
+
+  alwaysOnTop_.Set(onTop);
+}
+
+void MainWindow::SaveSettings() {
+  const RECT bounds = Bounds();
+  const toolkit::FontInfo& font = appearance_.Font();
+  settings_.WriteInteger(kSettings, L"Góra", bounds.top);
+  settings_.WriteInteger(kSettings, L"Lewo", bounds.left);
+  settings_.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));
+  settings_.WriteInteger(kSettings, L"Kt", static_cast<int>(appearance_.Background()));
+  settings_.WriteInteger(kSettings, L"Wysokość", bounds.bottom - bounds.top);
+  settings_.WriteInteger(kSettings, L"Szerokość", bounds.right - bounds.left);
+  settings_.WriteString(kSettings, L"Nośnik", mediumBox_.WText());
+  settings_.WriteBool(kSettings, L"Zawsze na wierzchu", alwaysOnTop_.On());
+  for (int column = 0; column < filmList_.ColumnCount(); ++column)
+    settings_.WriteInteger(kSettings, kColumnKeys[column], filmList_.ColumnWidth(column));
+  toolkit::WriteFontKeys(settings_, kSettings, kListFont, font);
+  settings_.WriteInteger(kWindow, L"1", Maximized() ? 1 : 0);
+}
+
+}  // namespace kadrion

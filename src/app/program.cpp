@@ -1,0 +1,18 @@
+#include "app/program.h"
+
+namespace kadrion {
+
+Program::Program(AppPaths paths, const Services& services)
+    : paths_(std::move(paths)),
+      notepad_(paths_),
+      description_(paths_, services),
+      main_(paths_, services, notepad_, description_) {}
+
+void Program::Start() {
+  main_.Create();
+  main_.Show();
+  notepad_.Create();
+  description_.Create(main_.AlwaysOnTopOn());
+}
+
+}  // namespace kadrion

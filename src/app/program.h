@@ -1,0 +1,31 @@
+#pragma once
+// The program's three windows, made and wired together as the program starts them: the main
+// window first (created and shown), then the notepad and the description window, hidden.
+#include "app/description_window.h"
+#include "app/main_window.h"
+#include "app/notepad_window.h"
+#include "app/services.h"
+#include "features/app_paths.h"
+
+namespace kadrion {
+
+class Program {
+ public:
+  Program(AppPaths paths, const Services& services);
+
+  // Creates and shows the main window, then creates the side windows.
+  void Start();
+
+  MainWindow& Main() { return main_; }
+  NotepadWindow& Notepad() { return notepad_; }
+  DescriptionWindow& Description() { return description_; }
+
+ private:
+  AppPaths paths_;
+  // The side windows are made first, so that the main window can be given them.
+  NotepadWindow notepad_;
+  DescriptionWindow description_;
+  MainWindow main_;
+};
+
+}  // namespace kadrion

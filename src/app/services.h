@@ -1,0 +1,18 @@
+#pragma once
+// What the program's windows reach outside the process through: the real services in the
+// program, recording doubles in the tests.
+#include "toolkit/dialogs.h"
+#include "toolkit/download.h"
+#include "toolkit/keyboard.h"
+#include "toolkit/shell.h"
+
+namespace kadrion {
+
+struct Services {
+  toolkit::Dialogs& dialogs;
+  toolkit::Shell& shell;
+  toolkit::Keyboard& keyboard;
+  toolkit::Downloader* linkSource;  // null: the link list counts as not downloaded
+};
+
+}  // namespace kadrion

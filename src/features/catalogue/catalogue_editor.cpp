@@ -1,0 +1,94 @@
+#include "features/catalogue/catalogue_editor.h"
+
+#include "core/ini_value.h"
+#include "toolkit/clipboard.h"
+#include "toolkit/error.h"
+#include "toolkit/text.h"
+
+namespace kadrion {
+
+namespace {
+constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
+}  // namespace
+
+CatalogueEditor::CatalogueEditor(FilmList& films, FilmFields fields,
+                                 toolkit::Button& saveChangesButton, StatusLine& status,
+                                 const AppPaths& paths,
+                                 std::function<void(const std::string&)> openDescription)
+    : films_(films),
+      fields_(fields),
+      saveChangesButton_(saveChangesButton),
+      status_(status),
+      paths_(paths),
+      openDescription_(std::move(openDescription)) {}
+
+FilmEntry CatalogueEditor::FilmFromFields() const {
+  return FilmEntry{fields_.polishTitle.Text(), fields_.originalTitle.Text(), fields_.genre.Text(),
+                   fields_.discs.Text(), fields_.medium.Text()};
+}
+
+void CatalogueEditor::Add() {
+  films_.Append(FilmFromFields());
+  status_.ShowCount(true);
+  fields_.polishTitle.SetWText(L"");
+  fields_.originalTitle.SetWText(L"");
+  DescribeSelected();
+}
+
+void CatalogueEditor::DeleteSelected() {
+  const int row = films_.Selected();
+  if (row < 0) {
+    status_.ShowMessage(kNothingToDelete);
+  } else {
+    // A missing description, or one that cannot be deleted, does not stop the deletion.
+    if (const auto description = paths_.DescriptionPath(films_.Row(row).polishTitle))
+      DeleteFileW(description->c_str());
+    films_.Delete(row);
+    status_.ShowCount(false);
+  }
+  status_.ClearMessageSoon();
+}
+
+void CatalogueEditor::TakeSelected() {
+  const int row = films_.Selected();
+  if (row < 0) return;
+  const FilmEntry& film = films_.Row(row);
+  fields_.polishTitle.SetText(film.polishTitle);
+  fields_.originalTitle.SetText(film.originalTitle);
+  fields_.searchText.SetText(film.originalTitle);
+  fields_.genre.SetText(film.genre);
+  const auto discs = ParseIniInteger(film.discs);
+  if (!discs)
+    throw toolkit::Error(L"\u201E" + toolkit::FromCp1250(film.discs) +
+                         L"\u201D nie jest poprawną liczbą całkowitą.");
+  fields_.discs.SetWText(std::to_wstring(*discs));
+  fields_.medium.SetText(film.medium);
+  saveChangesButton_.SetEnabled(true);
+  films_.SetMarked(row);
+}
+
+void CatalogueEditor::SaveChanges() {
+  if (films_.Marked() >= 0) films_.Delete(films_.Marked());
+  films_.Append(FilmFromFields());
+  films_.SetMarked(-1);
+  saveChangesButton_.SetEnabled(false);
+}
+
+void CatalogueEditor::DescribeSelected() {
+  const int row = films_.Selected();
+  if (row >= 0) openDescription_(films_.Row(row).polishTitle);
+}
+
+void CatalogueEditor::PastePolishTitle() {
+  fields_.polishTitle.SetWText(toolkit::ClipboardText(fields_.polishTitle.Handle()));
+}
+
+void CatalogueEditor::PasteOriginalTitle() {
+  fields_.originalTitle.SetWText(toolkit::ClipboardText(fields_.originalTitle.Handle()));
+}
+
+void CatalogueEditor::ShowSelection() {
+  status_.ShowCount(true);
+}
+
+}  // namespace kadrion

@@ -1,0 +1,30 @@
+#pragma once
+// Find, next and previous: selects the film whose texts hold the search text, scrolls it near
+// the top of the list and shows its position.
+#include <cstddef>
+
+#include "features/catalogue/film_list.h"
+#include "features/catalogue/status_line.h"
+#include "toolkit/controls.h"
+
+namespace kadrion {
+
+class Finder {
+ public:
+  Finder(FilmList& films, toolkit::Edit& searchText, StatusLine& status);
+
+  // From the first film; cleans the search text of release tags first.
+  void Find();
+  // After or before the selected film; neither wraps around.
+  void Next();
+  void Previous();
+
+ private:
+  void SelectFound(std::size_t row);
+
+  FilmList& films_;
+  toolkit::Edit& searchText_;
+  StatusLine& status_;
+};
+
+}  // namespace kadrion

@@ -1,0 +1,24 @@
+#pragma once
+// The order of the films: sorting by a clicked column header, and removing duplicate films.
+#include "core/film_order.h"
+#include "features/catalogue/film_list.h"
+
+namespace kadrion {
+
+class ListOrder {
+ public:
+  explicit ListOrder(FilmList& films) : films_(films) {}
+
+  // Descending at the first click, then the direction flips with every click, whichever
+  // column it is on; equal films keep their order.
+  void SortByColumn(int column);
+  // Keeps the first of every group of films with equal texts. The status line keeps its old
+  // count until its next refresh.
+  void RemoveDuplicates();
+
+ private:
+  FilmList& films_;
+  ColumnSort columnSort_;
+};
+
+}  // namespace kadrion

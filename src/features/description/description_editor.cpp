@@ -1,0 +1,55 @@
+#include "features/description/description_editor.h"
+
+#include "core/line_breaks.h"
+#include "toolkit/error.h"
+#include "toolkit/files.h"
+#include "toolkit/text.h"
+
+namespace kadrion {
+
+DescriptionEditor::DescriptionEditor(toolkit::Memo& text, toolkit::Dialogs& dialogs,
+                                     const AppPaths& paths, const toolkit::Control& window)
+    : text_(text), dialogs_(dialogs), paths_(paths), window_(window) {}
+
+bool DescriptionEditor::Modified() const {
+  return text_.WText() != savedText_;
+}
+
+bool DescriptionEditor::Load(const std::string& polishTitle) {
+  if (Modified()) {
+    const HWND owner = window_.Visible() ? window_.Handle() : nullptr;
+    const toolkit::Answer answer = dialogs_.Ask(
+        owner, L"Opis filmu \u201E" + toolkit::FromCp1250(title_) +
+                   L"\u201D został zmieniony.\nZapisać go przed otwarciem następnego opisu?");
+    if (answer == toolkit::Answer::Cancel) return false;
+    if (answer == toolkit::Answer::Yes) Save();
+  }
+
+  text_.SetWText(L"");
+  savedText_.clear();
+  title_ = polishTitle;
+  // A title that would name a file outside "Opisy" simply has no description to show.
+  const auto path = paths_.DescriptionPath(polishTitle);
+  if (path && toolkit::FileExists(*path)) {
+    text_.SetText(WithCrLf(toolkit::ReadWholeFile(*path)));
+    savedText_ = text_.WText();
+  }
+  return true;
+}
+
+void DescriptionEditor::Save() {
+  const auto path = paths_.DescriptionPath(title_);
+  if (!path)
+    throw toolkit::Error(L"Opisu filmu \u201E" + toolkit::FromCp1250(title_) +
+                         L"\u201D nie można zapisać: taki tytuł wskazuje plik poza folderem "
+                         L"Opisy.");
+  const std::wstring text = text_.WText();
+  toolkit::WriteWholeFile(*path, toolkit::ToCp1250(text));
+  savedText_ = text;
+}
+
+void DescriptionEditor::Clear() {
+  text_.SetWText(L"");
+}
+
+}  // namespace kadrion

@@ -1,0 +1,40 @@
+#pragma once
+// A film's description in the description window: loaded from its file under "Opisy",
+// edited, cleared and saved back; changed text is never replaced without asking.
+#include <string>
+
+#include "features/app_paths.h"
+#include "toolkit/controls.h"
+#include "toolkit/dialogs.h"
+
+namespace kadrion {
+
+class DescriptionEditor {
+ public:
+  // `window` is the description window, the owner of the question while it is shown.
+  DescriptionEditor(toolkit::Memo& text, toolkit::Dialogs& dialogs, const AppPaths& paths,
+                    const toolkit::Control& window);
+
+  // Loads the description of the film with this Polish title (Windows-1250); a title without
+  // a description file loads an empty text. Text changed since it was loaded or saved is
+  // offered for saving first: false when the user keeps it ("Anuluj"); a failed save raises
+  // its error. Either way nothing changes then.
+  bool Load(const std::string& polishTitle);
+  // Writes the text into the file of the film loaded last. Raises an error naming the file,
+  // or the title when it would name a file outside "Opisy".
+  void Save();
+  void Clear();
+  // Whether the text differs from what was last loaded or saved.
+  bool Modified() const;
+  const std::string& Title() const { return title_; }
+
+ private:
+  toolkit::Memo& text_;
+  toolkit::Dialogs& dialogs_;
+  const AppPaths& paths_;
+  const toolkit::Control& window_;
+  std::string title_;       // the Polish title of the film loaded last
+  std::wstring savedText_;  // the text as last loaded or saved
+};
+
+}  // namespace kadrion

@@ -1,0 +1,22 @@
+#pragma once
+// "Generuj listę w HTML": the whole catalogue as a web page beside it.
+#include "features/app_paths.h"
+#include "features/catalogue/film_list.h"
+
+namespace kadrion {
+
+class HtmlListExport {
+ public:
+  HtmlListExport(const FilmList& films, const AppPaths& paths) : films_(films), paths_(paths) {}
+
+  // Saves the catalogue, then writes the page of the films as the file holds them, with the
+  // list's column captions and widths. Raises an error naming the film whose number of discs
+  // is not a whole number; no page is written then.
+  void Write();
+
+ private:
+  const FilmList& films_;
+  const AppPaths& paths_;
+};
+
+}  // namespace kadrion

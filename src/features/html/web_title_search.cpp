@@ -1,0 +1,12 @@
+#include "features/html/web_title_search.h"
+
+#include "core/web_search.h"
+#include "toolkit/text.h"
+
+namespace kadrion {
+
+void WebTitleSearch::Open() {
+  shell_.Open(toolkit::FromUtf8(FilmDatabaseSearchAddress(searchText_.Text())), true);
+}
+
+}  // namespace kadrion

@@ -1,0 +1,35 @@
+#pragma once
+// Films from picked media files: the file and folder names become the titles, cleaned of
+// release tags, and are added to the list at once when asked.
+#include <functional>
+
+#include "toolkit/controls.h"
+#include "toolkit/dialogs.h"
+
+namespace kadrion {
+
+struct TitleFields {
+  toolkit::Edit& polishTitle;
+  toolkit::Edit& originalTitle;
+  toolkit::CheckBox& addAtOnce;           // add every picked file as a film
+  toolkit::CheckBox& polishFromFileName;  // the Polish title from the file, not the folder
+};
+
+class TitlesFromFiles {
+ public:
+  // `addFilm` adds the films in the fields, as "Dodaj wpis" does.
+  TitlesFromFiles(toolkit::Dialogs& dialogs, const toolkit::Control& owner, TitleFields fields,
+                  std::function<void()> addFilm);
+
+  // The open dialog, then for each picked file in the dialog's order: its titles into the
+  // fields, cleaned, the Polish one on the clipboard, and added when asked.
+  void PickFiles();
+
+ private:
+  toolkit::Dialogs& dialogs_;
+  const toolkit::Control& owner_;
+  TitleFields fields_;
+  std::function<void()> addFilm_;
+};
+
+}  // namespace kadrion
