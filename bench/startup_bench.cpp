@@ -57,7 +57,7 @@ int main() {
   for (int k = 0; k < kFilms; ++k)
     films.push_back({"Film numer " + std::to_string(k), "Original title " + std::to_string(k),
                      "Dramat", std::to_string(k % 5 + 1), "DVD"});
-  kadrion::WriteCatalogue(paths.CataloguePath(), films);
+  kadrion::WriteCatalogue(paths.CataloguePath(), paths.CatalogueBackupPath(), films);
 
   SilentDialogs dialogs;
   NoShell shell;
@@ -89,7 +89,8 @@ int main() {
       dialogs.errors);
 
   for (const std::wstring& file :
-       {paths.CataloguePath(), paths.SettingsPath(), paths.LaunchCounterPath()})
+       {paths.CataloguePath(), paths.CatalogueBackupPath(), paths.SettingsPath(),
+        paths.LaunchCounterPath()})
     DeleteFileW(file.c_str());
   RemoveDirectoryW((folder + L"Dane").c_str());
   RemoveDirectoryW(folder.c_str());

@@ -67,6 +67,7 @@ void MainWindow::Create() {
   CreateControls();
   onShow = [this] { OnFirstShow(); };
   onClose = [this] { OnClose(); };
+  onEndSession = [this] { OnEndSession(); };
   toolkit::Application::Instance().Guard([this] { OnCreate(); });
 }
 

@@ -46,6 +46,8 @@ class MainWindow : public toolkit::Form {
   void OnCreate();
   void OnFirstShow();
   void OnClose();
+  void OnEndSession();
+  void SaveLaunchCounter();
   void LoadCatalogue();
   void LoadSettings();
   void SaveSettings();
@@ -56,6 +58,7 @@ class MainWindow : public toolkit::Form {
   toolkit::IniFile settings_;
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
+  bool counterFailureShown_ = false;
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;

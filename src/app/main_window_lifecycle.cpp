@@ -28,12 +28,36 @@ void MainWindow::OnFirstShow() {
 }
 
 void MainWindow::OnClose() {
-  linkStrip_.SaveLaunchCounter();
-  WriteCatalogue(paths_.CataloguePath(), filmList_.Rows());
+  SaveLaunchCounter();
+  // A failure from here on keeps the window open, so that nothing is lost.
+  WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
   toolkit::Application::Instance().Guard([this] { notepad_.WriteNotesIfOpen(); });
+}
+
+void MainWindow::OnEndSession() {
+  // Windows ends the process after this, whatever fails: every file gets its own chance.
+  auto& application = toolkit::Application::Instance();
+  SaveLaunchCounter();
+  application.Guard([this] {
+    WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
+  });
+  application.Guard([this] { SaveSettings(); });
+  application.Guard([this] { notepad_.WriteNotesIfOpen(); });
+}
+
+void MainWindow::SaveLaunchCounter() {
+  // The count of starts only decides the announcement page; a temporary folder that cannot
+  // take it must not keep the user from closing. It is said once, not at every close.
+  try {
+    linkStrip_.SaveLaunchCounter();
+  } catch (...) {
+    if (counterFailureShown_) return;
+    counterFailureShown_ = true;
+    toolkit::Application::Instance().ShowCurrentException();
+  }
 }
 
 void MainWindow::LoadCatalogue() {

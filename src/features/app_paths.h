@@ -13,6 +13,8 @@ struct AppPaths {
   std::wstring tempFolder;     // the user's temporary folder, with its closing backslash
 
   std::wstring CataloguePath() const { return programFolder + L"Dane\\Dane.dat"; }
+  // The catalogue as it was before its last save.
+  std::wstring CatalogueBackupPath() const { return programFolder + L"Dane\\Dane.bak"; }
   std::wstring SettingsPath() const { return programFolder + L"Dane\\Baza.ini"; }
   // The notepad's notes: plain text despite the extension.
   std::wstring NotesPath() const { return programFolder + L"Dane\\Notatnik.ini"; }

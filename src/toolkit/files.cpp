@@ -79,6 +79,27 @@ AtomicFileWriter::AtomicFileWriter(std::wstring path)
   if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + path_ + L".");
 }
 
+void AtomicFileWriter::KeepBackup(const std::wstring& backupPath) {
+  // A second name for the old file costs nothing and stays valid when the new version takes
+  // the first name; file systems without hard links (FAT) get a copy.
+  const std::wstring backupTemporary = TemporaryPathFor(backupPath);
+  DeleteFileW(backupTemporary.c_str());
+  if (!CreateHardLinkW(backupTemporary.c_str(), path_.c_str(), nullptr) &&
+      !CopyFileW(path_.c_str(), backupTemporary.c_str(), FALSE)) {
+    const DWORD code = GetLastError();
+    DeleteFileW(temporaryPath_.c_str());
+    ThrowSystemError(L"Nie można zapisać kopii pliku " + path_ + L" jako " + backupPath + L".",
+                     code);
+  }
+  if (!MoveFileExW(backupTemporary.c_str(), backupPath.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD code = GetLastError();
+    DeleteFileW(backupTemporary.c_str());
+    DeleteFileW(temporaryPath_.c_str());
+    ThrowSystemError(L"Nie można zastąpić pliku " + backupPath + L".", code);
+  }
+}
+
 AtomicFileWriter::~AtomicFileWriter() {
   if (file_) {
     file_.Reset();
@@ -96,9 +117,10 @@ void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
   }
 }
 
-void AtomicFileWriter::Commit() {
+void AtomicFileWriter::Commit(const std::wstring& backupPath) {
   if (!FlushFileBuffers(file_.Get())) ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
   file_.Reset();
+  if (!backupPath.empty() && FileExists(path_)) KeepBackup(backupPath);
   if (!MoveFileExW(temporaryPath_.c_str(), path_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD code = GetLastError();

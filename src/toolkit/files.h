@@ -46,11 +46,16 @@ class AtomicFileWriter {
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
   void Write(std::span<const std::uint8_t> bytes);
-  void Commit();
+  // Puts the new version in the file's place. With a `backupPath`, the file as it was is kept
+  // there first, in place of an earlier backup and again in one step; when that fails, the file
+  // stays as it was.
+  void Commit(const std::wstring& backupPath = {});
 
   static std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
 
  private:
+  void KeepBackup(const std::wstring& backupPath);
+
   std::wstring path_;
   std::wstring temporaryPath_;
   FileHandle file_;

@@ -32,14 +32,18 @@ void Form::Show() {
   UpdateWindow(hwnd_);
 }
 
-void Form::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void Form::Hide() {
+  ShowWindow(hwnd_, SW_HIDE);
+}
 
 void Form::BringToFront() {
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   SetForegroundWindow(hwnd_);
 }
 
-void Form::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+void Form::Close() {
+  SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
 
 void Form::SetMaximized(bool maximized) {
   if (IsWindowVisible(hwnd_))
@@ -52,7 +56,9 @@ bool Form::Maximized() const {
   return IsWindowVisible(hwnd_) ? IsZoomed(hwnd_) != 0 : maximizeWhenShown_;
 }
 
-bool Form::StayOnTop() const { return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool Form::StayOnTop() const {
+  return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 void Form::SetStayOnTop(bool onTop) {
   if (onTop == StayOnTop()) return;
@@ -124,6 +130,11 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd_);
       else
         Hide();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam && shown_ && onEndSession) Application::Instance().Guard(onEndSession);
       return 0;
     case WM_DESTROY:
       if (mainForm_) PostQuitMessage(0);

@@ -49,6 +49,9 @@ class Form : public Container {
   std::function<void()> onShow;
   // A close handler that raises an error keeps the window open.
   std::function<void()> onClose;
+  // Windows is ending the session (log-off, shutdown): the process may be ended as soon as
+  // this returns. Not called for a form never shown.
+  std::function<void()> onEndSession;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -237,21 +237,71 @@ TEST_F(MainWindowTest, ClosingWithoutTheDataFolderShowsAnErrorAndStaysOpen) {
   EXPECT_TRUE(CloseWindow(Main())) << "a later close succeeds";
 }
 
-TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileWhole) {
-  const auto old = CatalogueBytes({kMatrix, kPolish});
-  WriteFileBytes(Dat(), old);
+TEST_F(MainWindowTest, EverySaveKeepsThePreviousCatalogueAsDaneBak) {
+  const auto first = CatalogueBytes({kMatrix, kPolish});
+  WriteFileBytes(Dat(), first);
   Start();
   List().Append(kEmpty);
-  {
-    // Something holds the new version's place: the write cannot finish.
-    FileLock lock(toolkit::AtomicFileWriter::TemporaryPathFor(Dat()));
-    ASSERT_TRUE(lock.Locked());
-    EXPECT_FALSE(CloseWindow(Main()));
+  ASSERT_TRUE(CloseWindow(Main()));
+  const auto second = ReadFileBytes(Dat());
+  EXPECT_EQ(second.size(), 3 * kRecordSize);
+  EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), first);
+
+  Start();
+  List().Delete(0);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), second) << "replaced at every save";
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<FilmEntry>{kPolish, kEmpty}));
+  EXPECT_FALSE(Exists(folder / L"Dane\\Dane.bak.tmp"));
+}
+
+TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileAndItsBackupWhole) {
+  const auto old = CatalogueBytes({kMatrix, kPolish});
+  const std::vector<std::uint8_t> backup = CatalogueBytes({kMatrix});
+  // Something holds the place of the new version, or of the backup: the save cannot finish.
+  for (const std::wstring& blocked :
+       {toolkit::AtomicFileWriter::TemporaryPathFor(Dat()), folder / L"Dane\\Dane.bak"}) {
+    SCOPED_TRACE(std::string(blocked.begin(), blocked.end()));
+    WriteFileBytes(Dat(), old);
+    WriteFileBytes(folder / L"Dane\\Dane.bak", backup);
+    Start();
+    List().Append(kEmpty);
+    Dialogs().Clear();
+    {
+      FileLock lock(blocked);
+      ASSERT_TRUE(lock.Locked());
+      EXPECT_FALSE(CloseWindow(Main()));
+    }
+    ASSERT_EQ(Dialogs().errors.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(Dat()), old);
+    EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), backup);
+    EXPECT_TRUE(CloseWindow(Main())) << "the next close saves";
+    EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())).size(), 3u);
+    EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), old);
   }
+}
+
+TEST_F(MainWindowTest, TheEndOfTheWindowsSessionSavesWhatACloseSaves) {
+  Start({kMatrix});
+  List().Append(kPolish);
+  ChooseFromListMenu(L"Notatnik");
+  Notes().SetWText(L"notatka");
+  const HWND window = Main().Handle();
+  EXPECT_TRUE(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF)) << "never refused";
+  SendMessageW(window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // the end was called off
+  EXPECT_EQ(ReadFileBytes(Dat()).size(), kRecordSize);
+  EXPECT_FALSE(Exists(Ini()));
+
+  {
+    // Even with one file that cannot be written, the others are.
+    FileLock lock(Ini());
+    SendMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  }
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<FilmEntry>{kMatrix, kPolish}));
+  EXPECT_EQ(ReadFileText(folder / L"Dane\\Notatnik.ini"), "notatka");
+  EXPECT_EQ(IniValue(folder / L"kat.ini", "inne", "1"), "0");
   ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_EQ(ReadFileBytes(Dat()), old);
-  EXPECT_TRUE(CloseWindow(Main()));
-  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())).size(), 3u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Baza.ini"), std::wstring::npos);
 }
 
 TEST_F(MainWindowTest, AFailedSettingsWriteKeepsTheWindowOpen) {

@@ -2,6 +2,9 @@
 // user or a UI-automation tool would: through its windows only.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -26,8 +29,8 @@ std::wstring NewFolder(const std::wstring& name) {
 }
 
 std::string ReadText(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   std::string text(GetFileSize(file, nullptr), '\0');
   DWORD read = 0;
@@ -116,8 +119,9 @@ class ProgramProcess : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (const wchar_t* file : {L"Dane\\Dane.dat", L"Dane\\Baza.ini", L"Kadrion.exe", L"kat.ini",
-                                L"kadrion.ini", L"kadrion.ini.tmp"})
+    for (const wchar_t* file :
+         {L"Dane\\Dane.dat", L"Dane\\Dane.dat.tmp", L"Dane\\Dane.bak", L"Dane\\Dane.bak.tmp",
+          L"Dane\\Baza.ini", L"Kadrion.exe", L"kat.ini", L"kadrion.ini", L"kadrion.ini.tmp"})
       DeleteFileW((folder + file).c_str());
     RemoveDirectoryW((folder + L"Dane").c_str());
     RemoveDirectoryW((folder + L"Opisy").c_str());
@@ -216,6 +220,81 @@ TEST_F(ProgramProcess, AMissingCatalogueIsAnnouncedInAMessageBoxBeforeTheWindowO
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.Wait(20000), 0u);
   EXPECT_EQ(ReadText(folder + L"Dane\\Dane.dat"), "") << "closing creates an empty catalogue";
+}
+
+TEST_F(ProgramProcess, KilledAtAnyMomentOfASaveItLeavesAWholeCatalogueAndBackup) {
+  // 20,000 films (12.5 MB); each round adds one from outside, closes, and kills the program
+  // somewhere in its save. Every earlier catalogue is a start of the later ones.
+  std::string saved;
+  for (int film = 0; film < 20000; ++film)
+    saved += Record("Film " + std::to_string(film), "Original " + std::to_string(film));
+  WriteText(folder + L"Dane\\Dane.dat", saved);
+  const std::string first = saved;
+
+  struct Child {
+    int id;
+    HWND found;
+    static BOOL CALLBACK Match(HWND child, LPARAM param) {
+      auto& c = *reinterpret_cast<Child*>(param);
+      if (GetDlgCtrlID(child) != c.id) return TRUE;
+      c.found = child;
+      return FALSE;
+    }
+  };
+  const auto control = [](HWND window, int id) {
+    Child child{id, nullptr};
+    EnumChildWindows(window, Child::Match, reinterpret_cast<LPARAM>(&child));
+    return child.found;
+  };
+  // The fields "p", "O", "g", "i", "n" and the button "AddBtn".
+  constexpr int kFields[] = {202, 206, 209, 211, 213}, kAdd = 216;
+
+  std::mt19937 random(20261208);
+  DWORD saveMs = 400;  // measured by the first round, which is not killed
+  int keptOld = 0, tookNew = 0;
+  for (int round = 0; round <= 50; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    Process program;
+    Launch(program, folder);
+    const HWND window = FindProcessWindow(program.info.dwProcessId, L"TMainWindow");
+    ASSERT_TRUE(window);
+    const std::string title = "Nowy " + std::to_string(round);
+    const std::wstring texts[] = {std::wstring(title.begin(), title.end()), L"Original", L"Dramat",
+                                  L"1", L"DVD"};
+    for (int field = 0; field < 5; ++field)
+      SendMessageW(control(window, kFields[field]), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(texts[field].c_str()));
+    SendMessageW(control(window, kAdd), BM_CLICK, 0, 0);
+    const std::string added = Record(title, "Original");
+
+    const DWORD start = GetTickCount();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (round == 0) {
+      ASSERT_EQ(program.Wait(30000), 0u);
+      saveMs = std::max<DWORD>(GetTickCount() - start, 20);
+    } else {
+      Sleep(std::uniform_int_distribution<DWORD>(0, saveMs)(random));
+      TerminateProcess(program.info.hProcess, 9);
+      program.Wait(10000);
+    }
+
+    const std::string now = ReadText(folder + L"Dane\\Dane.dat");
+    const std::string grown = saved + added;
+    ASSERT_TRUE(now == saved || now == grown)
+        << now.size() << " bytes: neither the old nor the new catalogue";
+    (now == saved ? keptOld : tookNew) += 1;
+    const std::string backup = ReadText(folder + L"Dane\\Dane.bak");
+    if (backup != "<missing>") {
+      ASSERT_EQ(backup.size() % 625, 0u);
+      ASSERT_GE(backup.size(), first.size());
+      ASSERT_TRUE(now.compare(0, backup.size(), backup) == 0) << "an earlier catalogue, whole";
+    }
+    saved = now;
+  }
+  std::printf(
+      "[          ] save %lu ms; killed rounds kept the old catalogue %d times, had the new "
+      "one %d times\n",
+      static_cast<unsigned long>(saveMs), keptOld, tookNew - 1);
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ std::vector<FilmEntry> ReadCatalogue(const std::wstring& path) {
   return rows;
 }
 
-void WriteCatalogue(const std::wstring& path, const std::vector<FilmEntry>& rows) {
+void WriteCatalogue(const std::wstring& path, const std::wstring& backupPath,
+                    const std::vector<FilmEntry>& rows) {
   toolkit::AtomicFileWriter file(path);
   std::vector<std::uint8_t> block(kRecordsPerBlock * kRecordSize);
   for (std::size_t first = 0; first < rows.size(); first += kRecordsPerBlock) {
@@ -38,7 +39,7 @@ void WriteCatalogue(const std::wstring& path, const std::vector<FilmEntry>& rows
       EncodeRecord(rows[first + k], std::span(block).subspan(k * kRecordSize).first<kRecordSize>());
     file.Write(std::span(block).first(count * kRecordSize));
   }
-  file.Commit();
+  file.Commit(backupPath);
 }
 
 }  // namespace kadrion

@@ -11,7 +11,9 @@ namespace kadrion {
 std::vector<FilmEntry> ReadCatalogue(const std::wstring& path);
 
 // Replaces the file with the rows in one step: until the new file is complete the old one
-// stays as it was. Raises an error naming the file when it cannot be written.
-void WriteCatalogue(const std::wstring& path, const std::vector<FilmEntry>& rows);
+// stays as it was. The old file is kept as `backupPath` first (a user who saved a wrong list
+// can go back one step). Raises an error naming the file when it cannot be written.
+void WriteCatalogue(const std::wstring& path, const std::wstring& backupPath,
+                    const std::vector<FilmEntry>& rows);
 
 }  // namespace kadrion

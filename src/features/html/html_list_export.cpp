@@ -12,7 +12,7 @@ namespace kadrion {
 void HtmlListExport::Write() {
   toolkit::WaitCursor wait;
   // The page shows the films as the catalogue file holds them, so the list is saved first.
-  WriteCatalogue(paths_.CataloguePath(), films_.Rows());
+  WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), films_.Rows());
   const std::vector<FilmEntry> films = ReadCatalogue(paths_.CataloguePath());
 
   HtmlColumns columns;
