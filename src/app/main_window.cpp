@@ -62,6 +62,11 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
       linkStrip_(links_, services.shell, services.linkSource, paths) {}
 
 void MainWindow::Create() {
+  onKey = [this](WPARAM key, bool control, bool shift) { return OnKey(key, control, shift); };
+  // Media files dropped from Explorer are taken as if picked with "D".
+  onFilesDropped = [this](const std::vector<std::wstring>& files) {
+    titlesFromFiles_.AddFiles(files);
+  };
   CreateForm(L"Kadrion filmów 1.1", kDesignBounds);
   SetMainForm(true);
   CreateControls();
@@ -187,6 +192,25 @@ void MainWindow::BindEvents() {
   // of the sample's text asks for the text colour, the text itself means nothing.
   colourSample_.onChange = [this] { appearance_.PickTextColour(); };
   colourSample_.onDblClick = [this] { appearance_.PickBackground(); };
+}
+
+bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
+  const HWND focus = GetFocus();
+  if (key == 'F' && control && !shift) {
+    searchEdit_.Focus();
+    SendMessageW(searchEdit_.Handle(), EM_SETSEL, 0, -1);
+  } else if (key == VK_F3 && !control) {
+    shift ? finder_.Previous() : finder_.Next();
+  } else if (key == VK_RETURN && focus == searchEdit_.Handle()) {
+    finder_.Find();
+  } else if (key == VK_RETURN && focus == filmList_.Handle()) {
+    editor_.TakeSelected();
+  } else if (key == VK_DELETE && focus == filmList_.Handle()) {
+    editor_.DeleteSelected();
+  } else {
+    return false;
+  }
+  return true;
 }
 
 void MainWindow::OpenNotepad() {

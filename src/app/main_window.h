@@ -52,6 +52,7 @@ class MainWindow : public toolkit::Form {
   void LoadSettings();
   void SaveSettings();
   void OpenNotepad();
+  bool OnKey(WPARAM key, bool control, bool shift);
 
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;

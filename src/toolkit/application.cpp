@@ -4,6 +4,7 @@
 
 #include "toolkit/control.h"
 #include "toolkit/error.h"
+#include "toolkit/form.h"
 #include "toolkit/text.h"
 #include "toolkit/timer.h"
 
@@ -66,7 +67,9 @@ void Application::Dispatch(MSG& msg) {
   // Tab and the arrow keys move the focus between controls of a form as in a dialog box.
   if (msg.hwnd) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (root && Control::FromHandle(root) && IsDialogMessageW(root, &msg)) return;
+    if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {
+      if (form->HandleKey(msg) || IsDialogMessageW(root, &msg)) return;
+    }
   }
   TranslateMessage(&msg);
   DispatchMessageW(&msg);

@@ -1,5 +1,7 @@
 #include "toolkit/form.h"
 
+#include <shellapi.h>
+
 #include "toolkit/application.h"
 #include "toolkit/error.h"
 
@@ -16,7 +18,8 @@ HWND Form::CreateSystemWindow(const std::wstring& caption, RECT bounds, DWORD ex
 
 void Form::CreateForm(const std::wstring& caption, RECT bounds) {
   SetFont(FontInfo{});
-  CreateSystemWindow(caption, bounds, WS_EX_CONTROLPARENT);
+  CreateSystemWindow(caption, bounds,
+                     WS_EX_CONTROLPARENT | (onFilesDropped ? WS_EX_ACCEPTFILES : 0));
   RECT client{};
   GetClientRect(hwnd_, &client);
   client_.Create(*this, 0, client, Align::Client);
@@ -43,6 +46,15 @@ void Form::BringToFront() {
 
 void Form::Close() {
   SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+bool Form::HandleKey(const MSG& message) {
+  if (!onKey || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
+  bool handled = false;
+  Application::Instance().Guard([&] {
+    handled = onKey(message.wParam, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
+  });
+  return handled;
 }
 
 void Form::SetMaximized(bool maximized) {
@@ -131,6 +143,18 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       else
         Hide();
       return 0;
+    case WM_DROPFILES: {
+      const auto drop = reinterpret_cast<HDROP>(wParam);
+      std::vector<std::wstring> paths(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+      for (UINT k = 0; k < paths.size(); ++k) {
+        paths[k].resize(DragQueryFileW(drop, k, nullptr, 0) + 1);
+        paths[k].resize(
+            DragQueryFileW(drop, k, paths[k].data(), static_cast<UINT>(paths[k].size())));
+      }
+      DragFinish(drop);
+      if (onFilesDropped) onFilesDropped(paths);
+      return 0;
+    }
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -27,6 +27,9 @@ class Form : public Container {
   void BringToFront();
   // Asks the window to close, as its close button does. A form never shown ignores it.
   void Close();
+  // Runs the key handler for a key message on its way to a control of this form; true when
+  // the handler took it.
+  bool HandleKey(const MSG& message);
 
   void SetCaption(const std::wstring& caption) { SetWText(caption); }
   std::wstring Caption() const { return WText(); }
@@ -49,6 +52,12 @@ class Form : public Container {
   std::function<void()> onShow;
   // A close handler that raises an error keeps the window open.
   std::function<void()> onClose;
+  // A key pressed anywhere in the form, before the focused control sees it: return true when
+  // handled. `control` and `shift` tell whether those keys are held.
+  std::function<bool(WPARAM key, bool control, bool shift)> onKey;
+  // Files dropped on the form from Explorer, full paths in the order given. Set before the
+  // form is created.
+  std::function<void(const std::vector<std::wstring>& paths)> onFilesDropped;
   // Windows is ending the session (log-off, shutdown): the process may be ended as soon as
   // this returns. Not called for a form never shown.
   std::function<void()> onEndSession;

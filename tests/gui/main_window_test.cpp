@@ -400,6 +400,49 @@ TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsReachedAfterAddDescrip
   EXPECT_EQ(GetNextDlgTabItem(Main().Handle(), GetDlgItem(panel, id::AllClearBtn), FALSE), save);
 }
 
+// A key typed into a window of the program: posted, as the keyboard does, through the message
+// loop, with Ctrl and Shift held as asked.
+void Type(HWND target, WPARAM key, bool control = false, bool shift = false) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  const BYTE before[2] = {keys[VK_CONTROL], keys[VK_SHIFT]};
+  keys[VK_CONTROL] = control ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  Pump();
+  keys[VK_CONTROL] = before[0];
+  keys[VK_SHIFT] = before[1];
+  SetKeyboardState(keys);
+}
+
+TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
+  Start({kMatrix, kPolish, FilmEntry{"Matrix 2", "Reloaded", "Akcja", "1", "DVD"}});
+  const HWND list = List().Handle(), search = Field(id::ss).Handle();
+  List().Focus();
+  Type(list, 'F', true);
+  EXPECT_EQ(GetFocus(), search) << "Ctrl+F: to the search text";
+  SetTextOf(id::ss, L"matrix");
+  Type(search, VK_RETURN);
+  EXPECT_EQ(List().Selected(), 0) << "Enter there: Szukaj";
+  Type(GetFocus(), VK_F3);
+  EXPECT_EQ(List().Selected(), 2) << "F3: Następny";
+  Type(GetFocus(), VK_F3, false, true);
+  EXPECT_EQ(List().Selected(), 0) << "Shift+F3: Poprzedni";
+
+  List().Focus();
+  Type(list, VK_RETURN);
+  EXPECT_EQ(TextOf(id::p), L"Matrix") << "Enter on a row: into the fields";
+  EXPECT_TRUE(InMain(id::SaveBtn).Enabled());
+  Type(list, VK_DELETE);
+  EXPECT_EQ(List().Count(), 2) << "Delete in the list: Usuń wpis";
+  List().Select(0);
+  Field(id::ss).Focus();
+  Type(search, VK_DELETE);
+  EXPECT_EQ(List().Count(), 2) << "Delete elsewhere is the field's";
+}
+
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {
   Start();
   const struct {

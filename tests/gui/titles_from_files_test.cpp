@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "program_fixture.h"
+#include <shlobj.h>
+
 #include "toolkit/clipboard.h"
 
 namespace kadrion {
@@ -16,22 +18,45 @@ const std::vector<std::wstring> kThreeFiles = {
     L"E:\\Pianista (Lektor PL).avi",
 };
 
-TEST_F(TitlesFromFilesTest, WithAddCheckedEveryPickedFileIsAddedInTheDialogsOrder) {
-  Start({FilmEntry{"Stary", "Old", "", "1", "DVD"}});
-  InMain<toolkit::CheckBox>(id::Al).SetChecked(true);
-  SetTextOf(id::g, L"Dramat");
-  Dialogs().pickedFiles = kThreeFiles;
-  Press(InMain(id::Button7));
+// Files dropped from Explorer, as the shell hands them over: a DROPFILES block of wide paths.
+void DropFiles(HWND window, const std::vector<std::wstring>& files) {
+  std::wstring paths;
+  for (const std::wstring& file : files) paths += file + L'\0';
+  paths += L'\0';
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + paths.size() * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::copy(paths.begin(), paths.end(), reinterpret_cast<wchar_t*>(drop + 1));
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  Pump();
+}
 
-  ASSERT_EQ(List().Count(), 4);
-  EXPECT_EQ(List().Row(1), (FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
-  EXPECT_EQ(List().Row(2).polishTitle, "CD1") << "an apostrophe splits like any folder";
-  EXPECT_EQ(List().Row(3).polishTitle, "E:");
-  EXPECT_EQ(List().Row(3).originalTitle, "Pianista");
-  EXPECT_EQ(TextOf(id::p), L"") << "as Add leaves it";
-  EXPECT_EQ(toolkit::ClipboardText(nullptr), L"E:");
-  EXPECT_EQ(Dialogs().fileFilters.size(), 5u);
-  EXPECT_EQ(Dialogs().fileFilters[0].caption, L"Wszyskie pliki ");
+TEST_F(TitlesFromFilesTest, WithAddCheckedEveryPickedOrDroppedFileIsAddedInItsOrder) {
+  for (const bool dropped : {false, true}) {
+    SCOPED_TRACE(dropped ? "dropped on the window" : "picked with D");
+    Dialogs().Clear();
+    Start({FilmEntry{"Stary", "Old", "", "1", "DVD"}});
+    InMain<toolkit::CheckBox>(id::Al).SetChecked(true);
+    SetTextOf(id::g, L"Dramat");
+    if (dropped) {
+      EXPECT_TRUE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+      DropFiles(Main().Handle(), kThreeFiles);
+    } else {
+      Dialogs().pickedFiles = kThreeFiles;
+      Press(InMain(id::Button7));
+      EXPECT_EQ(Dialogs().fileFilters.size(), 5u);
+      EXPECT_EQ(Dialogs().fileFilters[0].caption, L"Wszyskie pliki ");
+    }
+    ASSERT_EQ(List().Count(), 4);
+    EXPECT_EQ(List().Row(1), (FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
+    EXPECT_EQ(List().Row(2).polishTitle, "CD1") << "an apostrophe splits like any folder";
+    EXPECT_EQ(List().Row(3).polishTitle, "E:");
+    EXPECT_EQ(List().Row(3).originalTitle, "Pianista");
+    EXPECT_EQ(TextOf(id::p), L"") << "as Add leaves it";
+    EXPECT_EQ(toolkit::ClipboardText(nullptr), L"E:");
+  }
 }
 
 TEST_F(TitlesFromFilesTest, WithoutAddTheEditsAndTheClipboardHoldTheLastFile) {

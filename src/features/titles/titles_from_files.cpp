@@ -36,7 +36,10 @@ TitlesFromFiles::TitlesFromFiles(toolkit::Dialogs& dialogs, const toolkit::Contr
 
 void TitlesFromFiles::PickFiles() {
   std::vector<std::wstring> files;
-  if (!dialogs_.OpenFiles(owner_.Handle(), kMediaFiles, files)) return;
+  if (dialogs_.OpenFiles(owner_.Handle(), kMediaFiles, files)) AddFiles(files);
+}
+
+void TitlesFromFiles::AddFiles(const std::vector<std::wstring>& files) {
   // The program's files have full paths from the start, so the folder the dialog browsed to
   // does not matter here.
   for (const std::wstring& file : files) {

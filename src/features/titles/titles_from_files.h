@@ -21,9 +21,11 @@ class TitlesFromFiles {
   TitlesFromFiles(toolkit::Dialogs& dialogs, const toolkit::Control& owner, TitleFields fields,
                   std::function<void()> addFilm);
 
-  // The open dialog, then for each picked file in the dialog's order: its titles into the
-  // fields, cleaned, the Polish one on the clipboard, and added when asked.
+  // The open dialog, then AddFiles with the picked files in the dialog's order.
   void PickFiles();
+  // For each file in turn: its titles into the fields, cleaned, the Polish one on the
+  // clipboard, and added as a film when asked.
+  void AddFiles(const std::vector<std::wstring>& files);
 
  private:
   toolkit::Dialogs& dialogs_;
