@@ -1,5 +1,6 @@
 // Kadrion: start-up. One copy runs at a time; the second one ends silently.
 #include "app/program.h"
+#include "app/single_instance.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/download.h"
@@ -11,7 +12,10 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The mutex is only a marker that another copy runs; it stays open until the process ends.
   toolkit::KernelHandle mutex(CreateMutexW(nullptr, FALSE, L"Kadrion 1.1"));
-  if (GetLastError() != 0) return 0;
+  if (GetLastError() != 0) {
+    kadrion::HandOverToRunningCopy();
+    return 0;
+  }
 
   toolkit::SystemDialogs dialogs;
   toolkit::Application application(dialogs);

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/control_ids.h"
+#include "app/single_instance.h"
 #include "features/titles/title_cleaning.h"
 #include "toolkit/application.h"
 
@@ -211,6 +212,19 @@ bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
     return false;
   }
   return true;
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == BringToFrontMessage()) {
+    ComeToFront();
+    return 0;
+  }
+  return Form::OnMessage(message, wParam, lParam);
+}
+
+void MainWindow::ComeToFront() {
+  Show();
+  BringToFront();
 }
 
 void MainWindow::OpenNotepad() {

@@ -36,6 +36,9 @@ class MainWindow : public toolkit::Form {
   void Create();
   bool AlwaysOnTopOn() const { return alwaysOnTop_.On(); }
 
+ protected:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
   void CreateControls();
   void CreateEditPanel();
@@ -53,6 +56,8 @@ class MainWindow : public toolkit::Form {
   void SaveSettings();
   void OpenNotepad();
   bool OnKey(WPARAM key, bool control, bool shift);
+  // A second start of the program: shown, restored and in front, wherever it was.
+  void ComeToFront();
 
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;

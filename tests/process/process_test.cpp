@@ -177,9 +177,17 @@ TEST_F(ProgramProcess, StartsLoadsTheCatalogueAndWritesItBackWhenClosed) {
   GetWindowTextW(window, caption, 64);
   EXPECT_STREQ(caption, L"Kadrion filmów");
 
-  Process second;
-  Launch(second, folder);
-  EXPECT_EQ(second.Wait(10000), 0u) << "a second copy ends at once";
+  // A second copy ends at once and brings the first one back, wherever it was put away.
+  for (const int putAway : {SW_MINIMIZE, SW_HIDE}) {
+    ShowWindow(window, putAway);
+    Process second;
+    Launch(second, folder);
+    EXPECT_EQ(second.Wait(10000), 0u) << "a second copy ends at once";
+    for (int tries = 0; tries < 100 && (!IsWindowVisible(window) || IsIconic(window)); ++tries)
+      Sleep(50);
+    EXPECT_TRUE(IsWindowVisible(window)) << putAway;
+    EXPECT_FALSE(IsIconic(window)) << putAway;
+  }
 
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(first.Wait(20000), 0u);
