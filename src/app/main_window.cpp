@@ -47,6 +47,7 @@ void TMainWindow::Create() {
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   toolkit::Application::Instance().Guard([this] { FormCreate(); });
+  decorations = std::make_unique<components::MainWindowDecorations>(*this);
 }
 
 void TMainWindow::CreateControls() {

@@ -3,10 +3,12 @@
 // strip and the status bar; loads the catalogue and the settings when created, writes both
 // back when closed.
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/paths.h"
 #include "catalogue/film_list.h"
+#include "components/window_decorations.h"
 #include "core/film_order.h"
 #include "core/link_list.h"
 #include "toolkit/controls.h"
@@ -131,6 +133,8 @@ class TMainWindow : public toolkit::Form {
   int z = -1, z2 = -1;  // the two "Zawsze na wierzchu" items of PopupMenu1
   toolkit::PopupMenu PopupMenu2;
   toolkit::Timer ClearTimer{3000};
+  // FormTrayIcon1 and FormRoller1 in the caption bar, made once the window exists.
+  std::unique_ptr<components::MainWindowDecorations> decorations;
 
  private:
   void CreateControls();
