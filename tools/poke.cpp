@@ -120,17 +120,22 @@ int ChooseFromMenu(HWND window, int id, int item) {
 }
 
 // Moves the pointer there and presses and releases the left button, as the user's mouse does.
+// Each event carries the point (in 0..65535 units of the screen): under Wine, a pointer only
+// placed with SetCursorPos is not where the next button event lands.
 int Click(POINT at) {
-  if (!SetCursorPos(at.x, at.y)) return 1;
-  Sleep(200);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input[0], sizeof(INPUT));
-  Sleep(100);
-  SendInput(1, &input[1], sizeof(INPUT));
-  Sleep(200);
+  INPUT input[3] = {};
+  for (INPUT& event : input) {
+    event.type = INPUT_MOUSE;
+    event.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    event.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    event.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  }
+  input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  for (INPUT& event : input) {
+    if (!SendInput(1, &event, sizeof(INPUT))) return 1;
+    Sleep(150);
+  }
   return 0;
 }
 
@@ -177,6 +182,8 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
-  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | menu WINDOW ID N | move WINDOW LEFT TOP | click [WINDOW] X Y | windows | controls WINDOW\n");
+  std::fwprintf(stderr,
+                L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | menu WINDOW ID "
+                L"N | move WINDOW LEFT TOP | click [WINDOW] X Y | windows | controls WINDOW\n");
   return 2;
 }

@@ -273,10 +273,10 @@ void CaptionButton::AfterMessage(Message& message) {
         if (CaptionButtonRegistry* registry = CaptionButtonRegistry::Current()) {
           POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
           ScreenToClient(window, &at);
-          MSG relayed{window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y),
-                       static_cast<DWORD>(GetMessageTime()), {}};
-          SendMessageW(registry->Tooltips(), TTM_RELAYEVENT, 0,
-                       reinterpret_cast<LPARAM>(&relayed));
+          MSG relayed{
+              window, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y), static_cast<DWORD>(GetMessageTime()),
+              {}};
+          SendMessageW(registry->Tooltips(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
         }
       }
       break;

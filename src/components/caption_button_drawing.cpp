@@ -76,7 +76,8 @@ BitmapHandle PrepareGlyph(HDC reference, HBITMAP glyph, bool enabled, SIZE& size
   FillFace(target.Get(), size.cx, size.cy);
   SetTextColor(target.Get(), RGB(0, 0, 0));
   SetBkColor(target.Get(), RGB(255, 255, 255));
-  for (const auto& [color, offset] : {std::pair{COLOR_BTNHIGHLIGHT, 1}, std::pair{COLOR_BTNSHADOW, 0}}) {
+  for (const auto& [color, offset] :
+       {std::pair{COLOR_BTNHIGHLIGHT, 1}, std::pair{COLOR_BTNSHADOW, 0}}) {
     toolkit::BrushHandle brush(CreateSolidBrush(GetSysColor(color)));
     SelectedObject selected(target.Get(), brush.Get());
     BitBlt(target.Get(), offset, offset, size.cx, size.cy, maskDc.Get(), 0, 0,
@@ -100,11 +101,10 @@ void CaptionButton::Draw(bool pressed) {
   const LONG_PTR exStyle = WindowExStyle();
   const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
   const bool dialogFrame = IsIconic(window) || !(style & WS_THICKFRAME);
-  const kadrion::CaptionMetrics metrics{
-      GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE),
-      GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE),
-      GetSystemMetrics(dialogFrame ? SM_CXDLGFRAME : SM_CXFRAME),
-      GetSystemMetrics(dialogFrame ? SM_CYDLGFRAME : SM_CYFRAME)};
+  const kadrion::CaptionMetrics metrics{GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE),
+                                        GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE),
+                                        GetSystemMetrics(dialogFrame ? SM_CXDLGFRAME : SM_CXFRAME),
+                                        GetSystemMetrics(dialogFrame ? SM_CYDLGFRAME : SM_CYFRAME)};
   const kadrion::CaptionStyle caption{tool, (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0,
                                       (exStyle & WS_EX_CONTEXTHELP) != 0,
                                       (style & WS_SYSMENU) != 0};
@@ -112,7 +112,8 @@ void CaptionButton::Draw(bool pressed) {
   const int w = place_.faceWidth, h = place_.faceHeight, p = pressed ? 1 : 0;
 
   MemoryDc image(windowDc.Get());
-  BitmapHandle bitmap(CreateCompatibleBitmap(windowDc.Get(), place_.imageWidth, place_.imageHeight));
+  BitmapHandle bitmap(
+      CreateCompatibleBitmap(windowDc.Get(), place_.imageWidth, place_.imageHeight));
   SelectedObject imageBitmap(image.Get(), bitmap.Get());
   DrawBorder(image.Get(), w, h, pressed);
   {
@@ -123,8 +124,8 @@ void CaptionButton::Draw(bool pressed) {
   }
 
   if (!glyph_) {
-    toolkit::FontHandle font(CreateFontW(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0, FW_NORMAL, 0,
-                                         0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, letterFace_.c_str()));
+    toolkit::FontHandle font(CreateFontW(7 - GetSystemMetrics(SM_CYSIZE), 0, 0, 0, FW_NORMAL, 0, 0,
+                                         0, DEFAULT_CHARSET, 0, 0, 0, 0, letterFace_.c_str()));
     SelectedObject letterFont(image.Get(), font.Get());
     SetBkMode(image.Get(), TRANSPARENT);
     SetTextAlign(image.Get(), TA_CENTER | TA_TOP);

@@ -17,15 +17,17 @@ std::unique_ptr<CaptionButtonRegistry>& Instance() {
 
 CaptionButtonRegistry::CaptionButtonRegistry() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr,
-                              nullptr, toolkit::Application::Module(), nullptr);
+                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
+                              toolkit::Application::Module(), nullptr);
 }
 
 CaptionButtonRegistry::~CaptionButtonRegistry() {
   if (tooltips_) DestroyWindow(tooltips_);
 }
 
-CaptionButtonRegistry* CaptionButtonRegistry::Current() { return Instance().get(); }
+CaptionButtonRegistry* CaptionButtonRegistry::Current() {
+  return Instance().get();
+}
 
 CaptionButtonRegistry& CaptionButtonRegistry::Obtain() {
   if (!Instance()) Instance().reset(new CaptionButtonRegistry);
@@ -36,8 +38,7 @@ void CaptionButtonRegistry::FreeIfEmpty() {
   if (Instance() && Instance()->lists_.empty()) Instance().reset();
 }
 
-CaptionButtonRegistry::WindowButtons* CaptionButtonRegistry::Holding(
-    const CaptionButton& button) {
+CaptionButtonRegistry::WindowButtons* CaptionButtonRegistry::Holding(const CaptionButton& button) {
   for (WindowButtons& list : lists_)
     if (std::find(list.buttons.begin(), list.buttons.end(), &button) != list.buttons.end())
       return &list;

@@ -10,7 +10,9 @@ FormHookComponent::FormHookComponent(toolkit::Form& owner)
   HookList::Join(*this);
 }
 
-FormHookComponent::~FormHookComponent() { HookList::Leave(*this); }
+FormHookComponent::~FormHookComponent() {
+  HookList::Leave(*this);
+}
 
 void FormHookComponent::Hook() {
   window_ = WindowToHook();
@@ -56,7 +58,9 @@ void FormHookComponent::UpdateFrame() {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-bool FormHookComponent::StayOnTop() const { return (WindowExStyle() & WS_EX_TOPMOST) != 0; }
+bool FormHookComponent::StayOnTop() const {
+  return (WindowExStyle() & WS_EX_TOPMOST) != 0;
+}
 
 void FormHookComponent::SetStayOnTop(bool onTop) {
   if (onTop == StayOnTop()) return;

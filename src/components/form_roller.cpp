@@ -23,8 +23,8 @@ FormRoller::FormRoller(toolkit::Form& owner)
 int FormRoller::RolledHeight() const {
   const LONG_PTR style = WindowStyle();
   // A single, dialog or tool-window border is thin; sizeable ones and none count as sizing.
-  const bool fixedBorder = !(style & WS_THICKFRAME) &&
-                           ((style & (WS_BORDER | WS_DLGFRAME)) || (WindowExStyle() & WS_EX_TOOLWINDOW));
+  const bool fixedBorder = !(style & WS_THICKFRAME) && ((style & (WS_BORDER | WS_DLGFRAME)) ||
+                                                        (WindowExStyle() & WS_EX_TOOLWINDOW));
   return GetSystemMetrics(SM_CYCAPTION) +
          GetSystemMetrics(fixedBorder ? SM_CYFIXEDFRAME : SM_CYSIZEFRAME) + remainHeight_ + 3;
 }

@@ -17,7 +17,9 @@ std::unique_ptr<HookList>& Instance() {
 
 HookList::HookList() : window_([this](Message& message) { OnMessage(message); }) {}
 
-HookList* HookList::Current() { return Instance().get(); }
+HookList* HookList::Current() {
+  return Instance().get();
+}
 
 void HookList::Join(FormHookComponent& component) {
   if (!Instance()) Instance().reset(new HookList);

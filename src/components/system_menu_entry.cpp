@@ -15,12 +15,18 @@ void SystemMenuEntry::Change(T& field, T value) {
   Insert();
 }
 
-void SystemMenuEntry::SetApplyToMenu(bool apply) { Change(applyToMenu_, apply); }
-void SystemMenuEntry::SetCaption(std::wstring caption) { Change(caption_, std::move(caption)); }
+void SystemMenuEntry::SetApplyToMenu(bool apply) {
+  Change(applyToMenu_, apply);
+}
+void SystemMenuEntry::SetCaption(std::wstring caption) {
+  Change(caption_, std::move(caption));
+}
 void SystemMenuEntry::SetPosition(int position) {
   Change(position_, static_cast<int>(static_cast<std::uint16_t>(position)));
 }
-void SystemMenuEntry::SetSeparators(unsigned separators) { Change(separators_, separators); }
+void SystemMenuEntry::SetSeparators(unsigned separators) {
+  Change(separators_, separators);
+}
 
 void SystemMenuEntry::Insert() {
   if (!applyToMenu_) return;

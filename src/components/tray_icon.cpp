@@ -67,7 +67,9 @@ void TrayIcon::Notify(DWORD action, bool withBalloon) {
   area_.Notify(action, icon);
 }
 
-void TrayIcon::ShowBalloon() { Notify(NIM_MODIFY, true); }
+void TrayIcon::ShowBalloon() {
+  Notify(NIM_MODIFY, true);
+}
 
 void TrayIcon::SetIconVisible(bool visible) {
   if ((options_ & kHideOnRestore) && Loading()) return;
@@ -163,7 +165,9 @@ void TrayIcon::SetImageIndex(int index) {
   UpdateIcon();
 }
 
-void TrayIcon::SetOptions(unsigned options) { options_ = static_cast<std::uint8_t>(options); }
+void TrayIcon::SetOptions(unsigned options) {
+  options_ = static_cast<std::uint8_t>(options);
+}
 
 void TrayIcon::RestartAnimation() {
   KillTimer(UtilityWindowHandle(), kAnimationTimer);
@@ -180,7 +184,9 @@ void TrayIcon::SetPopupMenu(toolkit::PopupMenu* menu) {
   menu_ = menu;
 }
 
-void TrayIcon::SetRestoreItem(int item) { Manage(restoreItem_, restoreItemClick_, item, true); }
+void TrayIcon::SetRestoreItem(int item) {
+  Manage(restoreItem_, restoreItemClick_, item, true);
+}
 
 void TrayIcon::SetMinimizeItem(int item) {
   Manage(minimizeItem_, minimizeItemClick_, item, false);
@@ -243,8 +249,8 @@ void TrayIcon::Notification(const void* removed) {
 void TrayIcon::AfterMessage(Message& message) {
   CaptionButton::AfterMessage(message);
   // The form owns its taskbar button, so only the main form's minimize box means the program.
-  if (message.id == WM_SIZE && message.wParam == SIZE_MINIMIZED &&
-      (options_ & kMinimizeToTray) && Owner().MainForm())
+  if (message.id == WM_SIZE && message.wParam == SIZE_MINIMIZED && (options_ & kMinimizeToTray) &&
+      Owner().MainForm())
     HideToTray();
 }
 

@@ -15,11 +15,11 @@ namespace components {
 class TrayIcon : public CaptionButton {
  public:
   enum Options : std::uint8_t {
-    kHideOnRestore = 1,       // restoring removes the icon; a stored "visible" is ignored
-    kMinimizeToTray = 2,      // minimizing the main form hides it to the tray
-    kOneClickRestore = 4,     // a left click on the icon restores the hidden form
-    kDblClickRestore = 8,     // a double click restores (or, with kMinimizeToTray, hides)
-    kShowAtDesignTime = 16,   // kept for stored settings; there is no designer
+    kHideOnRestore = 1,      // restoring removes the icon; a stored "visible" is ignored
+    kMinimizeToTray = 2,     // minimizing the main form hides it to the tray
+    kOneClickRestore = 4,    // a left click on the icon restores the hidden form
+    kDblClickRestore = 8,    // a double click restores (or, with kMinimizeToTray, hides)
+    kShowAtDesignTime = 16,  // kept for stored settings; there is no designer
     kShowMenuOnLeftClick = 32,
   };
   enum class BalloonIcon { kNone = 0, kInfo = 1, kWarning = 2, kError = 3 };

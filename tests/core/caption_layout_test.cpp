@@ -84,7 +84,7 @@ TEST(CaptionLayout, DesignOrderIsAppliedOnceLoaded) {
       {{{'a', 1}, {'b', 0}}, "ba", true},
       {{{'a', 0}, {'b', 1}}, "ab", false},
       {{{'a', 2}, {'b', -1}, {'c', 2}, {'d', 0}}, "bdac", true},  // equal orders keep places
-      {{{'a', 0x10000}, {'b', 5}}, "ab", false},  // 65536 is 0 as a 16-bit order
+      {{{'a', 0x10000}, {'b', 5}}, "ab", false},                  // 65536 is 0 as a 16-bit order
   };
   for (auto c : cases) {
     EXPECT_EQ(SortByLoadedOrder(c.read, [](const Button& b) { return b.order; }), c.moved);

@@ -92,7 +92,8 @@ TEST(HookChain, NewestSeesAMessageFirstAndTheOldestHandsItToTheForm) {
   };
 
   EXPECT_EQ(probe(), 7);
-  EXPECT_EQ(log, (Log{"before 3", "before 2", "before 1", "form", "after 1", "after 2", "after 3"}));
+  EXPECT_EQ(log,
+            (Log{"before 3", "before 2", "before 1", "form", "after 1", "after 2", "after 3"}));
 
   c2->handles = true;  // keeps it from the older ones, its own and newer afters still run
   EXPECT_EQ(probe(), 9);
@@ -153,7 +154,9 @@ POINT OnButton(const CaptionButton& button) {
   return at;
 }
 
-LPARAM ScreenLParam(POINT at) { return MAKELPARAM(at.x, at.y); }
+LPARAM ScreenLParam(POINT at) {
+  return MAKELPARAM(at.x, at.y);
+}
 
 // A left press on the button, the pointer moved by `drag` while held, then the release.
 void Press(const CaptionButton& button, std::optional<POINT> drag = std::nullopt) {
@@ -306,7 +309,8 @@ TEST(FormRoller, RolledUpTheWindowKeepsItsCaptionAndCannotBeResizedAlsoWhenRecre
   const int width = bounds.right - bounds.left;
   const int rolled = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME) + 3;
   auto hitTest = [&](int x, int y) {
-    return SendMessageW(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(bounds.left + x, bounds.top + y));
+    return SendMessageW(form.Handle(), WM_NCHITTEST, 0,
+                        MAKELPARAM(bounds.left + x, bounds.top + y));
   };
 
   Press(roller);
