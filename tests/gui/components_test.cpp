@@ -11,6 +11,7 @@
 #include "components/form_roller.h"
 #include "components/hook_list.h"
 #include "components/tray_icon.h"
+#include "program_fixture.h"
 #include "test_support.h"
 #include "toolkit/application.h"
 
@@ -215,6 +216,54 @@ TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
   EXPECT_EQ(button.clicks, 0) << "right clicks and a disabled button do nothing";
 }
 
+std::wstring MenuText(HMENU menu, int position) {
+  wchar_t text[64] = L"";
+  GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+  return text;
+}
+
+TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
+  Log log;
+  ProbedForm form(log);
+  CountingButton second(form), first(form);
+  second.SetOrder(1);
+  first.SetOrder(0);
+  second.SetHint(L"Zwiń");
+  second.SystemMenu().SetPosition(200);  // past the end: at the end
+  second.SystemMenu().SetSeparators(SystemMenuEntry::kBefore | SystemMenuEntry::kAfter);
+  second.SystemMenu().SetApplyToMenu(true);
+  second.Loaded();
+  first.Loaded();
+  form.ShowNow();
+  EXPECT_EQ(first.Order(), 0);
+  EXPECT_LE(second.Place().right, first.Place().left) << "order 0 sits rightmost";
+
+  for (bool recreated : {false, true}) {
+    if (recreated) {
+      form.SetStayOnTop(true);
+      Pump();
+    }
+    const HMENU menu = GetSystemMenu(form.Handle(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(GetMenuItemID(menu, count - 3), second.CommandId() + 1000);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), second.CommandId());
+    EXPECT_EQ(MenuText(menu, count - 2), L"Zwiń");
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), second.CommandId() + 2000);
+  }
+  second.SetEnabled(false);
+  EXPECT_TRUE(GetMenuState(GetSystemMenu(form.Handle(), FALSE), second.CommandId(), MF_BYCOMMAND) &
+              MF_GRAYED);
+  second.SetEnabled(true);
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, second.CommandId(), 0);
+  EXPECT_EQ(second.clicks, 1) << "chosen from the menu";
+
+  second.SetOrder(-3);
+  EXPECT_EQ(second.Order(), 0);
+  Pump();
+  EXPECT_GE(second.Place().left, first.Place().right) << "moved to the right end";
+}
+
 // Remembers what the program asked of the notification area.
 class RecordingArea : public NotificationArea {
  public:
@@ -336,6 +385,38 @@ TEST(FormRoller, RolledUpTheWindowKeepsItsCaptionAndCannotBeResizedAlsoWhenRecre
   EXPECT_EQ(RegionBox(form.Handle()), (RECT{-1, -1, -1, -1})) << "no region";
   EXPECT_EQ(hitTest(1, 150), HTLEFT);
   EXPECT_EQ(roller.Hint(), L"Roll up");
+}
+
+// The program's own window: the tray button rightmost, the roller left of it, no system-menu
+// entries and no icon at start; both still act after "Zawsze na wierzchu" made the window anew.
+class MainWindowDecorationsTest : public kadrion::ProgramFixture {};
+
+TEST_F(MainWindowDecorationsTest, BothButtonsSurviveTheOnTopSwitch) {
+  StartMain();
+  Pump();
+  TrayIcon& tray = main->decorations->FormTrayIcon1;
+  FormRoller& roller = main->decorations->FormRoller1;
+  EXPECT_LE(roller.Place().right, tray.Place().left);
+  EXPECT_EQ(tray.Hint(), L"Minimalizuj do zasobnika");
+  EXPECT_FALSE(tray.IconVisible());
+  const HMENU menu = GetSystemMenu(main->Handle(), FALSE);
+  EXPECT_EQ(GetMenuState(menu, tray.CommandId(), MF_BYCOMMAND), static_cast<UINT>(-1));
+  EXPECT_EQ(GetMenuState(menu, roller.CommandId(), MF_BYCOMMAND), static_cast<UINT>(-1));
+
+  main->z2Click();
+  Pump();
+  RECT before{}, after{};
+  GetWindowRect(main->Handle(), &before);
+  EXPECT_EQ(SendMessageW(main->Handle(), WM_NCHITTEST, 0, ScreenLParam(OnButton(tray))),
+            static_cast<LRESULT>(tray.CommandId()));
+  Press(roller);
+  EXPECT_TRUE(roller.RolledUp());
+  EXPECT_EQ(roller.Hint(), L"Rozwiń");
+  EXPECT_NE(RegionBox(main->Handle()), (RECT{-1, -1, -1, -1}));
+  Press(roller);
+  EXPECT_EQ(roller.Hint(), L"Zwiń");
+  GetWindowRect(main->Handle(), &after);
+  EXPECT_EQ(after, before) << "back whole, unchanged in size";
 }
 
 }  // namespace
