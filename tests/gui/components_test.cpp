@@ -322,7 +322,7 @@ TEST_F(TrayIconTest, OneClickOnTheIconBringsTheFormBackAndTheIconStays) {
   EXPECT_TRUE(tray.IconVisible());
 }
 
-TEST_F(TrayIconTest, ARestartedTaskbarGetsTheIconBackAndRemovingItShowsTheForm) {
+TEST_F(TrayIconTest, ARestartedTaskbarGetsTheIconBackAndLoggingOffRemovesIt) {
   const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
   SendMessageW(tray.UtilityWindowHandle(), taskbarCreated, 0, 0);
   EXPECT_TRUE(area.calls.empty()) << "no icon to put back";
@@ -333,10 +333,38 @@ TEST_F(TrayIconTest, ARestartedTaskbarGetsTheIconBackAndRemovingItShowsTheForm) 
   EXPECT_FALSE(Shown());
 
   area.calls.clear();
-  tray.SetIconVisible(false);
+  // Logging off takes the icon away first, and the hidden window must not block it.
+  EXPECT_EQ(SendMessageW(tray.UtilityWindowHandle(), WM_QUERYENDSESSION, 0, 0), 1);
   ASSERT_EQ(area.calls.size(), 1u);
   EXPECT_EQ(area.calls[0].action, static_cast<DWORD>(NIM_DELETE));
   EXPECT_TRUE(Shown()) << "never hidden without an icon to bring it back";
+}
+
+TEST_F(TrayIconTest, ItsMenuItemsFollowTheFormAndADoubleClickRunsTheDefaultOne) {
+  toolkit::PopupMenu menu;
+  int restores = 0, hides = 0;
+  const int restore = menu.Add(L"Przywróć", [&] { ++restores; });
+  const int hide = menu.Add(L"Do zasobnika", [&] { ++hides; });
+  tray.SetPopupMenu(&menu);
+  tray.SetRestoreItem(restore);
+  tray.SetRestoreItem(restore);  // again: its own handler must still run once, not be lost
+  tray.SetMinimizeItem(hide);
+  tray.SetOptions(TrayIcon::kDblClickRestore);
+
+  menu.Click(hide);
+  EXPECT_FALSE(Shown());
+  EXPECT_TRUE(menu[restore].isDefault && menu[restore].enabled);
+  EXPECT_FALSE(menu[hide].isDefault || menu[hide].enabled);
+
+  area.Mouse(WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(Shown()) << "the default item restored it";
+  EXPECT_EQ(restores, 1);
+  EXPECT_TRUE(menu[hide].isDefault && menu[hide].enabled);
+
+  tray.SetPopupMenu(nullptr);
+  menu.Click(hide);
+  EXPECT_TRUE(Shown()) << "a released item has only its own handler";
+  EXPECT_EQ(hides, 2);
 }
 
 RECT RegionBox(HWND window) {
