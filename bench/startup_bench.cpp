@@ -37,6 +37,11 @@ class NoKeys : public toolkit::Keyboard {
   void SendKey(BYTE, BYTE, DWORD) override {}
 };
 
+class NoIcons : public components::NotificationArea {
+ public:
+  void Notify(DWORD, const NOTIFYICONDATAW&) override {}
+};
+
 double Since(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
       .count();
@@ -62,9 +67,10 @@ int main() {
   SilentDialogs dialogs;
   NoShell shell;
   NoKeys keyboard;
+  NoIcons notificationArea;
   toolkit::Application application(dialogs);
   // No link source: nothing is downloaded.
-  kadrion::Program program(paths, {dialogs, shell, keyboard, nullptr});
+  kadrion::Program program(paths, {dialogs, shell, keyboard, nullptr, notificationArea});
   auto start = std::chrono::steady_clock::now();
   program.Main().Create();
   const double created = Since(start);
@@ -88,9 +94,8 @@ int main() {
       kFilms, created, shown, closed, memory.PeakWorkingSetSize / 1048576.0, written,
       dialogs.errors);
 
-  for (const std::wstring& file :
-       {paths.CataloguePath(), paths.CatalogueBackupPath(), paths.SettingsPath(),
-        paths.LaunchCounterPath()})
+  for (const std::wstring& file : {paths.CataloguePath(), paths.CatalogueBackupPath(),
+                                   paths.SettingsPath(), paths.LaunchCounterPath()})
     DeleteFileW(file.c_str());
   RemoveDirectoryW((folder + L"Dane").c_str());
   RemoveDirectoryW(folder.c_str());

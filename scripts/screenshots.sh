@@ -3,7 +3,9 @@
 # outside with tools/poke.cpp.   usage: scripts/screenshots.sh BUILD_DIR
 # (`make screenshots` picks the build this machine runs.)
 # Saves shots/*.png: three films added from picked files, a search, the main window with a
-# selected row, the description window, the notepad; and the HTML list it wrote
+# selected row, the description window, the notepad, the two extra caption buttons, the window
+# rolled up (after switching it to stay on top, which recreates it), the tray icon after hiding
+# the window and the window back after a click on the icon; and the HTML list it wrote
 # (shots/lista.html). Offline, the link strip shows its default captions; a second start shows
 # it from an earlier copy of the link list (shots/links-earlier-list.png, the strip's places in
 # shots/links.txt).
@@ -74,6 +76,21 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   wine poke.exe press TMainWindow 220   # the HTML list
   sleep 1
   cp "Dane/Lista filmów.html" "$1/lista.html"
+  # The caption buttons, counted from the right edge of the window: the tray button (-67),
+  # then the roller (-83), both 12 pixels down.
+  shot "$1" caption-buttons
+  wine poke.exe menu TMainWindow 100 7   # "Zawsze na wierzchu": the window is made anew
+  sleep 1
+  wine poke.exe click TMainWindow -83 12
+  sleep 1
+  shot "$1" rolled-up
+  wine poke.exe click TMainWindow -83 12
+  wine poke.exe click TMainWindow -67 12
+  sleep 2
+  shot "$1" tray
+  wine poke.exe click 1270 1013   # the icon, at the right end of the taskbar
+  sleep 1
+  shot "$1" tray-restored
   wine taskkill /im Kadrion.exe >/dev/null 2>&1
   sleep 2
   # An earlier copy of the link list in the temporary folder: a longer first caption moves the

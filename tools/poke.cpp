@@ -8,6 +8,9 @@
 //   poke move WINDOW LEFT TOP  move a window (screen coordinates)
 //   poke menu WINDOW ID N    open the context menu of a control and choose its Nth item
 //                            (from 1, counting the items shown, separators left out)
+//   poke click WINDOW X Y    a real left click at X, Y of the whole window (caption and frame
+//                            included); a negative X counts from the right edge
+//   poke click X Y           a real left click at a screen point
 // WINDOW is a window class: TMainWindow, TForm1 or TForm2.
 #include <windows.h>
 #include <commctrl.h>
@@ -116,6 +119,32 @@ int ChooseFromMenu(HWND window, int id, int item) {
   return 0;
 }
 
+// Moves the pointer there and presses and releases the left button, as the user's mouse does.
+// Each event carries the point (in 0..65535 units of the screen): under Wine, a pointer only
+// placed with SetCursorPos is not where the next button event lands.
+int Click(POINT at) {
+  INPUT input[3] = {};
+  for (INPUT& event : input) {
+    event.type = INPUT_MOUSE;
+    event.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    event.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    event.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  }
+  input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  for (INPUT& event : input) {
+    if (!SendInput(1, &event, sizeof(INPUT))) return 1;
+    Sleep(150);
+  }
+  return 0;
+}
+
+int ClickWindow(HWND window, int x, int y) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return Click(POINT{x < 0 ? rect.right + x : rect.left + x, rect.top + y});
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -136,6 +165,11 @@ int wmain(int argc, wchar_t** argv) {
     HWND window = Window(argv[2]);
     return window ? ChooseFromMenu(window, _wtoi(argv[3]), _wtoi(argv[4])) : 1;
   }
+  if (command == L"click" && argc == 4) return Click(POINT{_wtoi(argv[2]), _wtoi(argv[3])});
+  if (command == L"click" && argc == 5) {
+    HWND window = Window(argv[2]);
+    return window ? ClickWindow(window, _wtoi(argv[3]), _wtoi(argv[4])) : 1;
+  }
   if ((command == L"press" && argc == 4) || (command == L"text" && argc == 5)) {
     HWND window = Window(argv[2]);
     HWND control =
@@ -148,6 +182,8 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
-  std::fwprintf(stderr, L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | menu WINDOW ID N | move WINDOW LEFT TOP | windows | controls WINDOW\n");
+  std::fwprintf(stderr,
+                L"usage: poke select ROW | press WINDOW ID | text WINDOW ID TEXT | menu WINDOW ID "
+                L"N | move WINDOW LEFT TOP | click [WINDOW] X Y | windows | controls WINDOW\n");
   return 2;
 }

@@ -23,8 +23,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::SystemShell shell;
     toolkit::SystemKeyboard keyboard;
     toolkit::WebDownloader linkSource;
+    components::SystemNotificationArea notificationArea;
     kadrion::Program program({toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
-                             {dialogs, shell, keyboard, &linkSource});
+                             {dialogs, shell, keyboard, &linkSource, notificationArea});
     program.Start();
     return application.Run();
   } catch (...) {

@@ -60,7 +60,8 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
-      linkStrip_(links_, services.shell, services.linkSource, paths) {}
+      linkStrip_(links_, services.shell, services.linkSource, paths),
+      notificationArea_(services.notificationArea) {}
 
 void MainWindow::Create() {
   onKey = [this](WPARAM key, bool control, bool shift) { return OnKey(key, control, shift); };
@@ -75,6 +76,7 @@ void MainWindow::Create() {
   onClose = [this] { OnClose(); };
   onEndSession = [this] { OnEndSession(); };
   toolkit::Application::Instance().Guard([this] { OnCreate(); });
+  decorations_ = std::make_unique<components::MainWindowDecorations>(*this, notificationArea_);
 }
 
 void MainWindow::CreateControls() {
@@ -223,6 +225,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::ComeToFront() {
+  if (decorations_->trayIcon.IconVisible() && !Visible()) decorations_->trayIcon.RestoreFromTray();
+  if (decorations_->roller.RolledUp()) decorations_->roller.SetRolledUp(false);
   Show();
   BringToFront();
 }

@@ -2,9 +2,12 @@
 // The main window "TMainWindow": the film list, the fields and buttons beside it, the link
 // strip and the status bar. It owns its controls and composes the features that work on them;
 // it loads the catalogue and the settings when created and writes both back when closed.
+#include <memory>
+
 #include "app/description_window.h"
 #include "app/notepad_window.h"
 #include "app/services.h"
+#include "components/window_decorations.h"
 #include "features/app_paths.h"
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
@@ -35,6 +38,8 @@ class MainWindow : public toolkit::Form {
   // stays hidden until Show, which first fills the link strip.
   void Create();
   bool AlwaysOnTopOn() const { return alwaysOnTop_.On(); }
+  // The tray button and the roller in the caption bar; they exist once the window does.
+  components::MainWindowDecorations& Decorations() { return *decorations_; }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -102,6 +107,8 @@ class MainWindow : public toolkit::Form {
   ListAppearance appearance_;
   AlwaysOnTop alwaysOnTop_;
   LinkStrip linkStrip_;
+  components::NotificationArea& notificationArea_;
+  std::unique_ptr<components::MainWindowDecorations> decorations_;
 };
 
 }  // namespace kadrion

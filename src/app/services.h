@@ -1,6 +1,7 @@
 #pragma once
 // What the program's windows reach outside the process through: the real services in the
 // program, recording doubles in the tests.
+#include "components/notification_area.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/download.h"
 #include "toolkit/keyboard.h"
@@ -13,6 +14,7 @@ struct Services {
   toolkit::Shell& shell;
   toolkit::Keyboard& keyboard;
   toolkit::Downloader* linkSource;  // null: the link list counts as not downloaded
+  components::NotificationArea& notificationArea;
 };
 
 }  // namespace kadrion

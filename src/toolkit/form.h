@@ -45,6 +45,7 @@ class Form : public Container {
 
   // The main form ends the message loop when it closes; other forms only hide.
   void SetMainForm(bool main) { mainForm_ = main; }
+  bool MainForm() const { return mainForm_; }
 
   // A tooltip shown over `control`.
   void AddHint(Control& control, std::wstring hint);

@@ -55,6 +55,11 @@ struct ImageListTraits {
   static Type Invalid() { return nullptr; }
   static void Close(Type h) { ImageList_Destroy(h); }
 };
+struct IconTraits {
+  using Type = HICON;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { DestroyIcon(h); }
+};
 struct MenuTraits {
   using Type = HMENU;
   static Type Invalid() { return nullptr; }
@@ -65,9 +70,11 @@ using FileHandle = UniqueHandle<FileTraits>;      // CreateFile
 using KernelHandle = UniqueHandle<KernelObjectTraits>;  // mutexes, events, processes
 using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
+using PenHandle = UniqueHandle<GdiTraits<HPEN>>;
 using BitmapHandle = UniqueHandle<GdiTraits<HBITMAP>>;
 using RegionHandle = UniqueHandle<GdiTraits<HRGN>>;
 using ImageListHandle = UniqueHandle<ImageListTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
+using IconHandle = UniqueHandle<IconTraits>;  // CopyIcon, ImageList_GetIcon; not shared icons
 
 }  // namespace toolkit

@@ -18,8 +18,10 @@ MenuHandle PopupMenu::Build() const {
     if (item.IsSeparator())
       AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     else
-      AppendMenuW(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : 0),
+      AppendMenuW(menu.Get(),
+                  MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.enabled ? 0 : MF_GRAYED),
                   static_cast<UINT_PTR>(i + 1), item.caption.c_str());
+    if (item.isDefault) SetMenuDefaultItem(menu.Get(), static_cast<UINT>(i + 1), FALSE);
   }
   return menu;
 }

@@ -16,6 +16,8 @@ class PopupMenu {
     std::function<void()> onClick;
     bool visible = true;
     bool checked = false;
+    bool enabled = true;
+    bool isDefault = false;  // shown in bold; what a double click on the menu's owner runs
     bool IsSeparator() const { return caption.empty(); }
   };
 

@@ -39,8 +39,8 @@ class ProgramTest : public ::testing::Test {
   Program& Make() {
     program.reset();
     program = std::make_unique<Program>(
-        Paths(),
-        Services{testing_support::Dialogs(), testing_support::Shell(), keyboard, linkSource});
+        Paths(), Services{testing_support::Dialogs(), testing_support::Shell(), keyboard,
+                          linkSource, notificationArea});
     return *program;
   }
   // Starts the program as it starts, over a catalogue file of these films.
@@ -164,6 +164,7 @@ class ProgramTest : public ::testing::Test {
 
   testing_support::TempFolder folder;
   testing_support::RecordingKeyboard keyboard;
+  testing_support::RecordingNotificationArea notificationArea;
   toolkit::Downloader* linkSource = nullptr;
   std::unique_ptr<Program> program;
 };

@@ -1,11 +1,14 @@
 #pragma once
 // Helpers for tests that drive real windows under Wine or Windows.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "components/notification_area.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/shell.h"
@@ -82,6 +85,28 @@ class RecordingKeyboard : public toolkit::Keyboard {
     events.push_back({key, scanCode, flags});
   }
   std::vector<Event> events;
+};
+
+// Remembers what the program asked of the notification area.
+class RecordingNotificationArea : public components::NotificationArea {
+ public:
+  struct Call {
+    DWORD action;
+    UINT flags;
+    std::wstring tip;
+    bool withIcon;
+    bool operator==(const Call&) const = default;
+  };
+  void Notify(DWORD action, const NOTIFYICONDATAW& icon) override {
+    calls.push_back({action, icon.uFlags, icon.szTip, icon.hIcon != nullptr});
+    window = icon.hWnd;
+    EXPECT_EQ(icon.uCallbackMessage, 0x3A64u);
+  }
+  std::vector<Call> calls;
+  HWND window = nullptr;  // where the shell sends the icon's mouse messages
+
+  // The shell reports a mouse message on the icon.
+  void Mouse(UINT message) const { SendMessageW(window, 0x3A64, 0, message); }
 };
 
 // The dialogs and the shell of the test program's one Application.

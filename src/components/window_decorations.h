@@ -1,0 +1,19 @@
+#pragma once
+// The main window's two caption-bar components, set up as the window's design has them:
+// FormTrayIcon1 (rightmost) hides the window to the notification area, and one click on the
+// icon there brings it back; FormRoller1 (left of it) rolls the window up to its caption bar
+// and down again, at once.
+#include "components/form_roller.h"
+#include "components/notification_area.h"
+#include "components/tray_icon.h"
+
+namespace components {
+
+struct MainWindowDecorations {
+  MainWindowDecorations(toolkit::Form& window, NotificationArea& area);
+
+  TrayIcon trayIcon;  // "FormTrayIcon1" of the design
+  FormRoller roller;  // "FormRoller1"
+};
+
+}  // namespace components
