@@ -10,14 +10,10 @@ namespace {
 constexpr std::string_view kBlanks = " \t\v\f\x1A";
 constexpr std::string_view kEndOfLine = "\r\n";
 
-std::string_view TrimStart(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
 std::string_view Trim(std::string_view text) {
-  text = TrimStart(text);
-  return text.substr(0, text.find_last_not_of(kBlanks) + 1);
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) + 1 - first);
 }
 
 char FoldAscii(char c) {
@@ -71,7 +67,8 @@ Entry ParseLine(std::string_view line) {
 // the same name are never read.
 struct Place {
   bool sectionFound = false;
-  std::optional<Line> key;
+  std::optional<Line> key;  // the key's line, and what it reads as
+  Entry entry;
   std::size_t insertAt = 0;       // behind the section's last line that is not blank
   bool insertNeedsBreak = false;  // that line is the text's last and has no line break
 };
@@ -92,6 +89,7 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
       continue;
     } else if (entry.kind == Entry::kKey && SameName(entry.name, key)) {
       place.key = line;
+      place.entry = entry;
       return place;
     } else if (Trim(lineText).empty()) {
       continue;
@@ -107,9 +105,7 @@ Place Locate(std::string_view text, std::string_view section, std::string_view k
 std::optional<std::string> IniDocument::Find(std::string_view section, std::string_view key) const {
   const Place place = Locate(text_, Trim(section), Trim(key));
   if (!place.key) return std::nullopt;
-  const Line& line = *place.key;
-  std::string_view value =
-      ParseLine(std::string_view(text_).substr(line.begin, line.end - line.begin)).value;
+  std::string_view value = place.entry.value;
   value = value.substr(0, value.find('\0'));
   if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
     value = value.substr(1, value.size() - 2);
@@ -125,15 +121,12 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
 
   const Place place = Locate(text_, section, key);
   if (place.key) {
-    const Line& line = *place.key;
-    const Entry entry =
-        ParseLine(std::string_view(text_).substr(line.begin, line.end - line.begin));
-    if (entry.value == value) return false;
+    if (place.entry.value == value) return false;
     // The key keeps its name as the file spells it.
-    std::string replaced(entry.name);
+    std::string replaced(place.entry.name);
     replaced += '=';
     replaced += value;
-    text_.replace(line.begin, line.end - line.begin, replaced);
+    text_.replace(place.key->begin, place.key->end - place.key->begin, replaced);
     return true;
   }
 
