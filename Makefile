@@ -4,8 +4,10 @@
 # Wine those it can execute (scripts/wine-arch.sh finds out by trying).
 BUILD ?= build
 JOBS ?= 2
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build native windows win32 win64 run test bench screenshots clean
+.PHONY: all setup build native sanitize windows win32 win64 run test fuzz bench screenshots clean
 
 all: build
 
@@ -15,6 +17,12 @@ setup:
 native: setup
 	cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/native -j $(JOBS)
+
+# The portable logic and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DKADRION_SANITIZE=ON
+	cmake --build $(BUILD)/sanitize --target core_tests -j $(JOBS)
 
 win32: setup
 	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
@@ -35,9 +43,17 @@ run: setup
 	@arch=$$(scripts/wine-arch.sh --preferred) && $(MAKE) --no-print-directory $$arch && \
 	  cmake --build $(BUILD)/$$arch --target poke && scripts/run.sh $(BUILD)/$$arch/Kadrion
 
-test: build
+test: build sanitize
 	ctest --test-dir $(BUILD)/native --output-on-failure
+	ctest --test-dir $(BUILD)/sanitize --output-on-failure
 	scripts/wine-tests.sh $(BUILD)
+
+# Every fuzz target for FUZZ_SECONDS from the seeds in fuzz/corpus; fails on any finding.
+fuzz: setup
+	cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DKADRION_FUZZ=ON
+	cmake --build $(BUILD)/fuzz --target fuzzers -j $(JOBS)
+	scripts/fuzz.sh $(BUILD)/fuzz $(FUZZ_SECONDS) $(JOBS)
 
 # Speed and memory with a catalogue of 100,000 films, under Wine on the build `make run` uses.
 bench: native

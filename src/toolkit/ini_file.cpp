@@ -1,41 +1,68 @@
 #include "toolkit/ini_file.h"
 
+#include <span>
+
+#include "core/ini_document.h"
 #include "core/ini_value.h"
 #include "toolkit/error.h"
+#include "toolkit/files.h"
+#include "toolkit/handles.h"
 #include "toolkit/text.h"
 
 namespace toolkit {
 
 namespace {
-constexpr DWORD kValueCapacity = 2048;  // 2047 characters and the terminating zero
 
-// The narrow profile functions pass the key and value bytes through unchanged, which keeps the
-// file in code page 1250 whatever the system's code page; only the path is in the system's one.
-std::string SystemCodePagePath(const std::wstring& path) {
-  const int size = static_cast<int>(path.size());
-  const int length = WideCharToMultiByte(CP_ACP, 0, path.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, path.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
+constexpr std::size_t kValueCapacity = 2047;  // what the profile functions return at most
+
+// The whole file, or the error that kept it from being read; a file that does not exist reads
+// as an empty one.
+DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
+  bytes.clear();
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? 0 : code;
+  }
+  char block[16384];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), block, sizeof(block), &read, nullptr)) return GetLastError();
+    if (read == 0) return 0;
+    bytes.append(block, read);
+  }
 }
+
 }  // namespace
 
-IniFile::IniFile(std::wstring path) : path_(std::move(path)), systemPath_(SystemCodePagePath(path_)) {}
+IniFile::IniFile(std::wstring path) : path_(std::move(path)) {}
 
 std::string IniFile::ReadBytes(const std::wstring& section, const std::wstring& key,
                                const std::string& fallback) const {
-  char buffer[kValueCapacity];
-  const DWORD length =
-      GetPrivateProfileStringA(ToCp1250(section).c_str(), ToCp1250(key).c_str(), fallback.c_str(),
-                               buffer, kValueCapacity, systemPath_.c_str());
-  return std::string(buffer, length);
+  std::string bytes;
+  if (ReadWholeFile(path_, bytes) != 0) return fallback;
+  const auto value = kadrion::IniDocument(std::move(bytes)).Find(ToCp1250(section), ToCp1250(key));
+  return value ? value->substr(0, kValueCapacity) : fallback;
 }
 
 void IniFile::WriteBytes(const std::wstring& section, const std::wstring& key,
                          const std::string& value) {
-  if (!WritePrivateProfileStringA(ToCp1250(section).c_str(), ToCp1250(key).c_str(), value.c_str(),
-                                  systemPath_.c_str()))
-    ThrowSystemError(L"Nie można zapisać ustawienia \u201E" + key + L"\u201D w pliku " + path_ + L".");
+  const std::wstring failed =
+      L"Nie można zapisać ustawienia \u201E" + key + L"\u201D w pliku " + path_ + L".";
+  std::string bytes;
+  if (const DWORD code = ReadWholeFile(path_, bytes)) ThrowSystemError(failed, code);
+  kadrion::IniDocument document(std::move(bytes));
+  if (!document.Set(ToCp1250(section), ToCp1250(key), value)) return;
+  try {
+    AtomicFileWriter file(path_);
+    const std::string& text = document.Text();
+    file.Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    file.Commit();
+  } catch (const Error& error) {
+    ThrowSystemError(failed, error.SystemCode());
+  }
 }
 
 std::wstring IniFile::ReadString(const std::wstring& section, const std::wstring& key,

@@ -1,7 +1,8 @@
 #pragma once
-// An ini file read and written one key at a time through the system's private-profile
-// functions. Sections, keys and string values are Windows-1250 in the file. A missing file or
-// key reads as the default; a failed write raises an error naming the file.
+// An ini file read and written one key at a time, with the sections, keys, bytes and order the
+// system's profile functions give it. Sections, keys and string values are Windows-1250 in the
+// file; the path may hold any letter. A missing or unreadable file or key reads as the default;
+// a failed write raises an error naming the file.
 #include <string>
 
 namespace toolkit {
@@ -17,6 +18,8 @@ class IniFile {
   int ReadInteger(const std::wstring& section, const std::wstring& key, int fallback) const;
   bool ReadBool(const std::wstring& section, const std::wstring& key, bool fallback) const;
 
+  // Each write reads the whole file, changes the one line and puts the new file in the old one's
+  // place in one step; a value the file already holds writes nothing.
   void WriteString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
   void WriteInteger(const std::wstring& section, const std::wstring& key, int value);
   void WriteBool(const std::wstring& section, const std::wstring& key, bool value);
@@ -27,7 +30,6 @@ class IniFile {
   void WriteBytes(const std::wstring& section, const std::wstring& key, const std::string& value);
 
   std::wstring path_;
-  std::string systemPath_;  // the path as the narrow profile functions take it
 };
 
 }  // namespace toolkit

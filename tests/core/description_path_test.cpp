@@ -7,7 +7,7 @@ namespace {
 
 TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
   const struct {
-    const char* title;
+    std::string_view title;
     std::optional<std::string> file;
   } cases[] = {
       {"Matrix", "Opisy\\Matrix.txt"},
@@ -25,6 +25,24 @@ TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
       {"\\\\serwer\\udział\\x", std::nullopt},
       {"\\Windows\\x", std::nullopt},
       {"/etc/x", std::nullopt},
+      {".. ", std::nullopt},  // Windows trims trailing dots and blanks
+      {"a\\...\\x", std::nullopt},
+      {std::string_view("..\0", 3), std::nullopt},  // the system would end the path at the NUL
+      // Devices in any folder, any case, with an ending or trailing blanks.
+      {"CON", std::nullopt},
+      {"nul", std::nullopt},
+      {"Aux.txt", std::nullopt},
+      {"PRN.", std::nullopt},
+      {"com1", std::nullopt},
+      {"LPT9 ", std::nullopt},
+      {"Seriale\\con .avi", std::nullopt},
+      {"CONOUT$", std::nullopt},
+      {"COM3\\x", std::nullopt},
+      {"COM0", "Opisy\\COM0.txt"},
+      {"LPT10", "Opisy\\LPT10.txt"},
+      {"Conan", "Opisy\\Conan.txt"},
+      {"Auxilia.txt", "Opisy\\Auxilia.txt.txt"},
+      {"Seriale\\NULL", "Opisy\\Seriale\\NULL.txt"},
   };
   for (const auto& c : cases) EXPECT_EQ(DescriptionFile(c.title), c.file) << c.title;
 }

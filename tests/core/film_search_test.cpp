@@ -27,6 +27,7 @@ TEST(FilmSearch, KeyFoldsAsciiAndPolishCapitalsEverywhere) {
       // Š Ť Ž Ä É are no Polish letters and stay.
       {"\x8A\x8D\x8E\xC4\xC9", "\x8A\x8D\x8E\xC4\xC9"},
       {"[@]^_`{}", "[@]^_`{}"},
+      {"AZ", "az"},  // both ends of the ASCII capitals
       {std::string(160, 'A') + "BC", std::string(160, 'a') + "b"},
       {std::string(161, 'x'), std::string(161, 'x')},
   };
@@ -40,6 +41,8 @@ TEST(FilmSearch, MatchesTitleOrOtherColumnsFoldedAlike) {
     bool found;
   } cases[] = {
       {{"Abc", "", "", "", ""}, "ab", true},
+      {{"Zorro", "", "", "", ""}, "zorro", true},
+      {{"x", "ZORRO", "", "", ""}, "zorro", true},
       {{"abc", "", "", "", ""}, "BC", true},
       {{"\xA3\xF3\x64\x9F", "", "", "", ""}, "\xB3\xF3\x64\x9F", true},   // Łódź by łódź
       {{"x", "\xB3\xF3\x64\x9F", "", "", ""}, "\xA3\xD3\x44\x8F", true},  // łódź by ŁÓDŹ
@@ -104,6 +107,7 @@ TEST(FilmSearch, StepsPreferOtherColumnsAndNeverWrap) {
       {Step::kPrevious, 8, "akcja", 3},         // genre of 3 wins over the nearer title of 7
       {Step::kPrevious, 6, "komedia", 2},
       {Step::kPrevious, 20, "mysz", 6},
+      {Step::kPrevious, 6, "", kNone},
   };
   for (const auto& c : cases) {
     std::optional<std::size_t> found;

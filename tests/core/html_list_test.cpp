@@ -83,6 +83,11 @@ TEST(HtmlList, WritesOneRowPerFilmAndTheTotals) {
                   " <TR><TD WIDTH=180>\xA3\xF3\x64\x9F</TD><TD WIDTH=150></TD><TD WIDTH=90>"
                   "Dramat</TD><TD WIDTH=60>1</TD><TD WIDTH=70>VHS</TD></TR>"},
                  "2", "3"));
+  // Two counts at the 32-bit limit add up without wrapping.
+  const std::vector<std::string> lines = Lines(
+      BuildHtmlList({{"A", "", "", "2147483647", ""}, {"B", "", "", "$7FFFFFFF", ""}}, kColumns));
+  EXPECT_EQ(lines[lines.size() - 5],
+            " <TR><TD WIDTH=150>Razem p\xB3ytek</TD><TD WIDTH=50>4294967294</TD></TR>");
 }
 
 TEST(HtmlList, AnEmptyCatalogueHasTheHeaderRowAndZeroTotals) {

@@ -24,6 +24,9 @@ TEST(IniValue, ReadsIntegersInDecimalAndHexadecimal) {
       {"-$10", -16},
       {"2147483648", std::nullopt},
       {"$100000000", std::nullopt},
+      {"18446744073709551617", std::nullopt},  // 2^64 + 1 must not wrap to 1
+      {"-18446744073709551616", std::nullopt},
+      {"$10000000000000005", std::nullopt},
       {"", std::nullopt},
       {"-", std::nullopt},
       {"$", std::nullopt},

@@ -89,7 +89,9 @@ TEST(RecordCodec, ReadsALengthByteAboveCapacityAsTheCapacity) {
   EXPECT_EQ(film.discs, std::string(10, 'x')) << "never past the field's own bytes";
 }
 
-TEST(RecordCodec, DecodesOnlyWholeRecords) {
+// A large catalogue is decoded block by block into one list, so every block must append.
+TEST(RecordCodec, DecodesOnlyWholeRecordsBehindTheFilmsAlreadyThere) {
+  const FilmEntry earlier{"Earlier", "", "", "1", "VHS"};
   const Record one = Encode(FilmEntry{"A", "B", "C", "1", "DVD"});
   const Record two = Encode(FilmEntry{"D", "E", "F", "2", "CD"});
   const struct {
@@ -101,11 +103,12 @@ TEST(RecordCodec, DecodesOnlyWholeRecords) {
     file.insert(file.end(), two.begin(), two.end());
     file.push_back(0x55);
     file.resize(c.size);
-    std::vector<FilmEntry> rows;
+    std::vector<FilmEntry> rows = {earlier};
     DecodeRecords(file, rows);
-    ASSERT_EQ(rows.size(), c.rows) << c.size << " bytes";
+    ASSERT_EQ(rows.size(), 1 + c.rows) << c.size << " bytes";
+    EXPECT_EQ(rows[0], earlier);
     if (c.rows == 2) {
-      EXPECT_EQ(rows[1].medium, "CD");
+      EXPECT_EQ(rows[2].medium, "CD");
     }
   }
 }

@@ -24,6 +24,9 @@ TEST(WebSearch, ConvertsWindows1250ToUtf8) {
       {"\xA0", "\xC2\xA0"},
       {"\xFF", "\xCB\x99"},
       {"\x81", "\xC2\x81"},  // unused in Windows-1250
+      // é á č ř Ú Š ť ő: Czech, Slovak and Hungarian letters beside the Polish ones.
+      {"\xE9\xE1\xE8\xF8\xDA\x8A\x9D\xF5",
+       "\xC3\xA9\xC3\xA1\xC4\x8D\xC5\x99\xC3\x9A\xC5\xA0\xC5\xA5\xC5\x91"},
   };
   for (const auto& c : cases) EXPECT_EQ(Cp1250ToUtf8(c.cp1250), c.utf8) << c.cp1250;
 }

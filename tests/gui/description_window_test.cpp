@@ -141,18 +141,23 @@ TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesN
   EXPECT_EQ(List().Count(), 1);
 }
 
-TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderHasNoDescription) {
+TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDescription) {
   WriteFileText(folder / L"Dane\\Dane.txt", "nie opis");
-  Start({Film("..\\Dane\\Dane")});
-  OpenRow(0);
-  EXPECT_TRUE(Shown());
-  EXPECT_EQ(DescriptionText().WText(), L"") << "the file outside is not read";
+  for (const char* title : {"..\\Dane\\Dane", "con"}) {
+    SCOPED_TRACE(title);
+    Dialogs().Clear();
+    Start({Film(title)});
+    OpenRow(0);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(DescriptionText().WText(), L"") << "nothing outside is read";
 
-  DescriptionText().SetWText(L"nadpisane");
-  Press(Button(id::form2::Guardar));
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"poza folderem Opisy"), std::wstring::npos);
-  EXPECT_EQ(ReadFileText(folder / L"Dane\\Dane.txt"), "nie opis");
+    DescriptionText().SetWText(L"nadpisane");
+    Press(Button(id::form2::Guardar));
+    ASSERT_EQ(Dialogs().errors.size(), 1u);
+    EXPECT_NE(Dialogs().errors[0].find(L"nie jest nazwą pliku w folderze Opisy"),
+              std::wstring::npos);
+    EXPECT_EQ(ReadFileText(folder / L"Dane\\Dane.txt"), "nie opis");
+  }
 }
 
 TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysHidden) {

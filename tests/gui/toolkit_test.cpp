@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "features/catalogue/film_list.h"
+#include "core/web_search.h"
 #include "test_support.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/text.h"
 #include "toolkit/timer.h"
 
 namespace {
@@ -79,6 +81,19 @@ TEST(Timer, AnErrorInItsHandlerIsShownAndTheTimerGoesOn) {
   EXPECT_EQ(fired, 2);
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_EQ(Dialogs().errors[0], L"first tick failed");
+}
+
+// The web search's own Windows-1250 table, which the native tests check only in places, against
+// the system's code page 1250 that every window text goes through.
+TEST(Cp1250, ThePortableTableIsTheSystemsCodePage) {
+  for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    const std::string text(1, static_cast<char>(byte));
+    const std::wstring wide = toolkit::FromCp1250(text);
+    char utf8[8];
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           utf8, sizeof(utf8), nullptr, nullptr);
+    EXPECT_EQ(kadrion::Cp1250ToUtf8(text), std::string(utf8, length)) << "byte " << byte;
+  }
 }
 
 kadrion::FilmEntry Film(const char* polish, const char* original = "") {

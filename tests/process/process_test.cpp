@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/ini_file.h"
 #include "toolkit/win.h"
 
 namespace {
@@ -107,7 +108,10 @@ class ProgramProcess : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    folder = NewFolder(std::wstring(name.begin(), name.end()));
+    // A Polish user's folder on a system whose ANSI code page holds neither "Ł" nor "ж":
+    // every file the program keeps beside itself or in the temporary folder lies under it.
+    folder =
+        NewFolder(L"Filmy \u0141\u00F3d\u017A \u0436 " + std::wstring(name.begin(), name.end()));
     CreateDirectoryW((folder + L"Dane").c_str(), nullptr);
     CreateDirectoryW((folder + L"Opisy").c_str(), nullptr);
     ASSERT_TRUE(CopyFileW((OwnFolder() + L"Kadrion.exe").c_str(), (folder + L"Kadrion.exe").c_str(),
@@ -150,13 +154,8 @@ class ProgramProcess : public ::testing::Test {
   }
 
   // The saved count of starts with a downloaded link list.
-  std::string LaunchCount() const {
-    char narrow[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, (folder + L"kat.ini").c_str(), -1, narrow, MAX_PATH, nullptr,
-                        nullptr);
-    char value[64] = "";
-    GetPrivateProfileStringA("inne", "1", "<none>", value, sizeof(value), narrow);
-    return value;
+  std::wstring LaunchCount() const {
+    return toolkit::IniFile(folder + L"kat.ini").ReadString(L"inne", L"1", L"<none>");
   }
 
   std::wstring folder;
@@ -195,10 +194,12 @@ TEST_F(ProgramProcess, StartsLoadsTheCatalogueAndWritesItBackWhenClosed) {
   const std::string written = ReadText(folder + L"Dane\\Dane.dat");
   EXPECT_EQ(written.substr(0, 7), catalogue.substr(0, 7));
   EXPECT_EQ(written.substr(625, 5), catalogue.substr(625, 5));
-  EXPECT_NE(ReadText(folder + L"Dane\\Baza.ini").find("[Okno]"), std::string::npos);
+  const std::string settings = ReadText(folder + L"Dane\\Baza.ini");
+  EXPECT_NE(settings.find("[Ustawienia]\r\nG\xF3ra="), std::string::npos) << settings;
+  EXPECT_NE(settings.find("[Okno]\r\n1=0\r\n"), std::string::npos) << settings;
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Dane.dat"), "<missing>");
-  const std::string count = LaunchCount();
-  EXPECT_TRUE(count == "3" || count == "4") << count << ": written to the temporary folder";
+  const std::wstring count = LaunchCount();
+  EXPECT_TRUE(count == L"3" || count == L"4") << "written to the temporary folder";
   EXPECT_EQ(ReadText(elsewhere + L"Dane\\Baza.ini"), "<missing>");
   RemoveDirectoryW((elsewhere + L"Dane").c_str());
   RemoveDirectoryW(elsewhere.c_str());

@@ -21,7 +21,7 @@ class DescriptionEditor {
   // its error. Either way nothing changes then.
   bool Load(const std::string& polishTitle);
   // Writes the text into the file of the film loaded last. Raises an error naming the file,
-  // or the title when it would name a file outside "Opisy".
+  // or the title when it names no file of "Opisy" (a path outside it, a device).
   void Save();
   void Clear();
   // Whether the text differs from what was last loaded or saved.
