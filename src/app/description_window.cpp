@@ -3,21 +3,21 @@
 #include "app/control_ids.h"
 #include "app/description_glyphs.h"
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
 
 namespace kadrion {
 
 namespace {
 
-constexpr RECT kDesignBounds{264, 260, 264 + 563, 260 + 352};
-
 const std::wstring kSettings = L"Ustawienia";
 const toolkit::FontKeys kTextFont{L"Rozmiar czcionki2", L"Nazwa czcionki2", L"Font2", L"Skrypt2"};
 constexpr COLORREF kDefaultBackground = 14145495;  // light grey
 constexpr COLORREF kDefaultText = 8388608;         // navy
 
+// A place of the window design, at the screen's DPI setting.
 RECT At(int left, int top, int width, int height) {
-  return RECT{left, top, left + width, top + height};
+  return toolkit::ScaledRect(left, top, width, height);
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& serv
       reader_(services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {}
 
 void DescriptionWindow::Create(bool onTop) {
-  CreateForm(L"Opis", kDesignBounds);
+  CreateForm(L"Opis", At(264, 260, 563, 352));
   CreateControls();
   // The text is not saved at a close; only the appearance is, and a failed write keeps the
   // window open so that the next close tries again.

@@ -5,6 +5,7 @@
 #include "app/single_instance.h"
 #include "features/titles/title_cleaning.h"
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
 
 namespace kadrion {
 
@@ -12,12 +13,11 @@ namespace {
 
 using toolkit::Align;
 
-// Design bounds of the window; the settings file normally overrides them at every start.
-constexpr RECT kDesignBounds{192, 114, 192 + 695, 114 + 548};
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
+// A place of the window design, at the screen's DPI setting.
 RECT At(int left, int top, int width, int height) {
-  return RECT{left, top, left + width, top + height};
+  return toolkit::ScaledRect(left, top, width, height);
 }
 
 // clang-format off
@@ -69,7 +69,8 @@ void MainWindow::Create() {
   onFilesDropped = [this](const std::vector<std::wstring>& files) {
     titlesFromFiles_.AddFiles(files);
   };
-  CreateForm(L"Kadrion filmów 1.1", kDesignBounds);
+  // The design bounds; the settings file normally overrides them at every start.
+  CreateForm(L"Kadrion filmów 1.1", At(192, 114, 695, 548));
   SetMainForm(true);
   CreateControls();
   onShow = [this] { OnFirstShow(); };
@@ -83,7 +84,7 @@ void MainWindow::CreateControls() {
   toolkit::Panel& client = Client();
   linkPanel_.Create(client, id::Panel1, At(0, 0, 100, 17), Align::Top);
   linkStrip_.Create(linkPanel_, {id::r1, id::r2, id::r3, id::r4, id::r5, id::r6, id::r7});
-  statusBar_.Create(client, id::StatusBar, {150, 200});
+  statusBar_.Create(client, id::StatusBar, {toolkit::Scaled(150), toolkit::Scaled(200)});
   editPanel_.Create(client, id::Panel3, At(0, 0, 198, 100), Align::Right);
   CreateEditPanel();
   filmList_.Create(client, id::Lista);

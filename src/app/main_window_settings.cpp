@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
 
 namespace kadrion {
@@ -24,8 +25,8 @@ void MainWindow::LoadSettings() {
   if (window == 0) {
     const int top = settings_.ReadInteger(kSettings, L"Góra", -4);
     const int left = settings_.ReadInteger(kSettings, L"Lewo", -4);
-    const int height = settings_.ReadInteger(kSettings, L"Wysokość", 608);
-    const int width = settings_.ReadInteger(kSettings, L"Szerokość", 808);
+    const int height = settings_.ReadInteger(kSettings, L"Wysokość", toolkit::Scaled(608));
+    const int width = settings_.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(808));
     SetBounds(left, top, width, height);
   } else if (window == 1) {
     SetMaximized(true);
@@ -33,7 +34,8 @@ void MainWindow::LoadSettings() {
 
   mediumBox_.SetWText(settings_.ReadString(kSettings, L"Nośnik", L"DVD"));
   for (int column = 0; column < filmList_.ColumnCount(); ++column)
-    filmList_.SetColumnWidth(column, settings_.ReadInteger(kSettings, kColumnKeys[column], 110));
+    filmList_.SetColumnWidth(
+        column, settings_.ReadInteger(kSettings, kColumnKeys[column], toolkit::Scaled(110)));
   const bool onTop = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
 
   const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText);

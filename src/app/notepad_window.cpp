@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "core/line_breaks.h"
 #include "toolkit/application.h"
+#include "toolkit/dpi.h"
 #include "toolkit/files.h"
 #include "toolkit/text.h"
 
@@ -10,7 +11,6 @@ namespace kadrion {
 
 namespace {
 
-constexpr RECT kDesignBounds{202, 130, 202 + 493, 130 + 320};
 constexpr COLORREF kBackground = 14548991;  // pale yellow
 
 }  // namespace
@@ -18,7 +18,7 @@ constexpr COLORREF kBackground = 14548991;  // pale yellow
 NotepadWindow::NotepadWindow(const AppPaths& paths) : Form(L"TForm1"), paths_(paths) {}
 
 void NotepadWindow::Create() {
-  CreateForm(L"Notatnik", kDesignBounds);
+  CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
   toolkit::Panel& client = Client();
   RECT area{};
   GetClientRect(client.Handle(), &area);

@@ -2,17 +2,9 @@
 
 #include <cwchar>
 
-#include "toolkit/gdi.h"
+#include "toolkit/dpi.h"
 
 namespace toolkit {
-
-namespace {
-int ScreenDpi() {
-  const WindowDc screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : 96;
-}
-}  // namespace
 
 LOGFONTW ToLogFont(const FontInfo& info) {
   LOGFONTW font{};

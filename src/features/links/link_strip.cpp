@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/maker_site.h"
+#include "toolkit/dpi.h"
 #include "toolkit/ini_file.h"
 
 namespace kadrion {
@@ -28,8 +29,7 @@ void LinkStrip::Create(toolkit::Container& strip, const std::array<int, kLinkCou
     label.SetFont(font);
     label.SetHoverCursor(IDC_HAND);
     label.Create(strip, ids[static_cast<std::size_t>(k)], caption,
-                 RECT{kLinkDesignLefts[k], 1, kLinkDesignLefts[k], 1},
-                 toolkit::LabelSize::FitCaption);
+                 toolkit::ScaledRect(kLinkDesignLefts[k], 1, 0, 0), toolkit::LabelSize::FitCaption);
     label.onClick = [this, k] { Open(k); };
   }
 }
