@@ -7,7 +7,7 @@ JOBS ?= 2
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build native sanitize windows win32 win64 run test fuzz bench screenshots clean
+.PHONY: all setup build native sanitize windows win32 win64 run test fuzz bench screenshots dist clean
 
 all: build
 
@@ -62,6 +62,10 @@ bench: native
 	  cmake --build $(BUILD)/$$arch --target startup_bench && \
 	  $(BUILD)/native/catalogue_bench && \
 	  scripts/wine-run.sh $(BUILD)/$$arch wine startup_bench.exe
+
+# The portable zips of both programs and their installers, in dist/.
+dist: windows
+	scripts/dist.sh $(BUILD) dist
 
 # A tour through the running program, saved as shots/*.png.
 screenshots: setup

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick
+          nsis zip wine wine32:i386 wine64 fonts-wine xvfb xauth x11-utils x11-apps imagemagick
           clang libclang-rt-14-dev)
 
 missing=()

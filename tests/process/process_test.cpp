@@ -11,6 +11,8 @@
 #include "toolkit/ini_file.h"
 #include "toolkit/win.h"
 
+#include <shlobj.h>
+
 namespace {
 
 std::wstring OwnFolder() {
@@ -132,10 +134,11 @@ class ProgramProcess : public ::testing::Test {
     RemoveDirectoryW(folder.c_str());
   }
 
-  void Launch(Process& process, const std::wstring& workingFolder) {
+  // Starts the program of the test folder, or the given command line.
+  void Launch(Process& process, const std::wstring& workingFolder, std::wstring command = {}) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    std::wstring command = L"\"" + folder + L"Kadrion.exe\"";
+    if (command.empty()) command = L"\"" + folder + L"Kadrion.exe\"";
     // The program inherits TMP and TEMP pointing at the test folder, for its link strip files.
     const std::wstring tmp = Variable(L"TMP"), temp = Variable(L"TEMP");
     SetEnvironmentVariableW(L"TMP", folder.c_str());
@@ -305,5 +308,56 @@ TEST_F(ProgramProcess, KilledAtAnyMomentOfASaveItLeavesAWholeCatalogueAndBackup)
       "one %d times\n",
       static_cast<unsigned long>(saveMs), keptOld, tookNew - 1);
 }
+
+#ifdef KADRION_INSTALLER
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The installer run silently as a user would script it, the installed program, and the
+// uninstaller, which takes the program and keeps the user's films.
+TEST_F(ProgramProcess, TheInstallerInstallsForTheUserAndTheUninstallerKeepsTheFilms) {
+  const std::wstring target = folder + L"Programy\\Kadrion";
+  wchar_t programs[MAX_PATH] = L"";
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PROGRAMS, nullptr, 0, programs), S_OK);
+  const std::wstring shortcut = std::wstring(programs) + L"\\Kadrion.lnk";
+
+  Process setup;
+  Launch(setup, folder, L"\"" + OwnFolder() + KADRION_INSTALLER + L"\" /S /D=" + target);
+  ASSERT_EQ(setup.Wait(60000), 0u);
+  for (const wchar_t* part : {L"\\Kadrion.exe", L"\\Odinstaluj.exe", L"\\Dane", L"\\Opisy"})
+    EXPECT_TRUE(Exists(target + part)) << part;
+  EXPECT_TRUE(Exists(shortcut)) << "a Start-menu shortcut";
+
+  // The installed program starts on its new folder and writes its catalogue when closed.
+  Process program;
+  Launch(program, target, L"\"" + target + L"\\Kadrion.exe\"");
+  const HWND box = FindProcessWindow(program.info.dwProcessId, L"#32770");
+  ASSERT_TRUE(box) << "a new catalogue is announced";
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  const HWND window = FindProcessWindow(program.info.dwProcessId, L"TMainWindow");
+  ASSERT_TRUE(window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_EQ(program.Wait(20000), 0u);
+  ASSERT_TRUE(Exists(target + L"\\Dane\\Dane.dat"));
+
+  // The uninstaller hands over to a copy of itself in the temporary folder and ends.
+  Process uninstall;
+  Launch(uninstall, folder, L"\"" + target + L"\\Odinstaluj.exe\" /S");
+  EXPECT_EQ(uninstall.Wait(30000), 0u);
+  for (int tries = 0; tries < 300 && Exists(target + L"\\Odinstaluj.exe"); ++tries) Sleep(100);
+  EXPECT_FALSE(Exists(target + L"\\Kadrion.exe"));
+  EXPECT_FALSE(Exists(target + L"\\Odinstaluj.exe"));
+  EXPECT_FALSE(Exists(shortcut));
+  EXPECT_TRUE(Exists(target + L"\\Dane\\Dane.dat")) << "the films stay";
+  EXPECT_TRUE(Exists(target + L"\\Opisy"));
+
+  for (const wchar_t* file : {L"\\Dane\\Dane.dat", L"\\Dane\\Baza.ini"})
+    DeleteFileW((target + file).c_str());
+  for (const wchar_t* part : {L"\\Dane", L"\\Opisy", L""})
+    RemoveDirectoryW((target + part).c_str());
+  RemoveDirectoryW((folder + L"Programy").c_str());
+}
+#endif
 
 }  // namespace
