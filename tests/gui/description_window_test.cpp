@@ -2,6 +2,9 @@
 // unsaved text is replaced, and the key chords of the speech reader hand-over.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 #include "program_fixture.h"
 #include "test_support.h"
 #include "toolkit/clipboard.h"
@@ -128,22 +131,50 @@ TEST_F(DescriptionWindowTest, ATitleWithABackslashNamesASubfolderThatMustExist) 
   EXPECT_EQ(ReadFileText(DescriptionFile(L"Seriale\\Odcinek 1")), "tekst");
 }
 
-TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesNothingElse) {
-  Start({Film("Matrix")});
-  RemoveDirectoryW((folder / L"Opisy").c_str());
-  OpenRow(0);
-  DescriptionText().SetWText(L"tekst");
-  Press(Button(id::form2::Guardar));
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"Matrix.txt"), std::wstring::npos);
-  EXPECT_EQ(DescriptionText().WText(), L"tekst");
-  EXPECT_FALSE(Exists(folder / L"Opisy"));
-  EXPECT_EQ(List().Count(), 1);
+// A save that cannot write the file says so, naming it, and loses nothing: the text stays in
+// the window, still unsaved, and every other file stays as it was.
+TEST_F(DescriptionWindowTest, ASaveThatCannotWriteTheFileKeepsTheText) {
+  const std::string longTitle(300, 'x');
+  const struct {
+    const char* what;
+    std::string title;
+    std::function<std::unique_ptr<FileLock>()> spoil;
+  } cases[] = {
+      {"no folder Opisy", "Matrix",
+       [&] {
+         DeleteFileW(DescriptionFile(L"Matrix").c_str());
+         RemoveDirectoryW((folder / L"Opisy").c_str());
+         return nullptr;
+       }},
+      {"a file another program holds", "Matrix",
+       [&] { return std::make_unique<FileLock>(DescriptionFile(L"Matrix")); }},
+      {"a 300-character title", longTitle, [] { return nullptr; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Dialogs().Clear();
+    WriteFileText(DescriptionFile(L"Matrix"), "stary");
+    Start({Film(c.title.c_str())});
+    OpenRow(0);
+    DescriptionText().SetWText(L"tekst");
+    const auto spoiled = c.spoil();
+    Press(Button(id::form2::Guardar));
+    ASSERT_EQ(Dialogs().errors.size(), 1u);
+    const std::wstring name = toolkit::FromCp1250(c.title.substr(0, 40));
+    EXPECT_NE(Dialogs().errors[0].find(L"Opisy\\" + name), std::wstring::npos) << "names the file";
+    EXPECT_EQ(DescriptionText().WText(), L"tekst");
+    EXPECT_TRUE(Description().Modified());
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(List().Count(), 1);
+    CreateDirectoryW((folder / L"Opisy").c_str(), nullptr);
+  }
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")), "stary");
 }
 
 TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDescription) {
   WriteFileText(folder / L"Dane\\Dane.txt", "nie opis");
-  for (const char* title : {"..\\Dane\\Dane", "con"}) {
+  // Also titles with characters Windows forbids in file names, or control characters.
+  for (const char* title : {"..\\Dane\\Dane", "con", "Kto?", "<Matrix>", "A|B", "Tab\tulator"}) {
     SCOPED_TRACE(title);
     Dialogs().Clear();
     Start({Film(title)});
@@ -160,15 +191,49 @@ TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDes
   }
 }
 
-TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysHidden) {
+TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysAsItWas) {
   WriteFileText(DescriptionFile(L"Matrix"), "opis");
+  WriteFileText(DescriptionFile(L"Alien"), "obcy");
+  Start({Film("Matrix"), Film("Alien")});
+  {
+    FileLock lock(DescriptionFile(L"Matrix"));
+    ASSERT_TRUE(lock.Locked());
+    OpenRow(0);
+    EXPECT_EQ(Dialogs().errors.size(), 1u);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(DescriptionText().WText(), L"");
+
+    // Shown with another film, the window keeps that film and its text.
+    OpenRow(1);
+    OpenRow(0);
+    EXPECT_EQ(Dialogs().errors.size(), 2u);
+    EXPECT_EQ(Description().Caption(), L"Alien");
+    EXPECT_EQ(DescriptionText().WText(), L"obcy");
+  }
+  DescriptionText().SetWText(L"obcy z kosmosu");
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Alien")), "obcy z kosmosu");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")), "opis");
+}
+
+// The description file is Windows-1250 too: such text is stored as the code page's
+// replacement, and a box says so at each save that replaced something.
+TEST_F(DescriptionWindowTest, CharactersTheCodePageCannotHoldAreSaidAtTheSave) {
   Start({Film("Matrix")});
-  FileLock lock(DescriptionFile(L"Matrix"));
-  ASSERT_TRUE(lock.Locked());
   OpenRow(0);
-  EXPECT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_FALSE(Shown());
-  EXPECT_EQ(DescriptionText().WText(), L"");
+  DescriptionText().SetWText(L"Łódź");
+  Press(Button(id::form2::Guardar));
+  EXPECT_TRUE(Dialogs().messages.empty());
+  DescriptionText().SetWText(L"Брат \U0001F600");
+  Press(Button(id::form2::Guardar));
+  ASSERT_EQ(Dialogs().messages.size(), 1u);
+  EXPECT_EQ(Dialogs().messages[0],
+            L"Niektórych znaków nie da się zapisać w pliku opisu (strona kodowa 1250); "
+            L"zastąpiono je podobnymi lub znakiem \u201E?\u201D.");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")).substr(0, 5), "???? ");
+  EXPECT_EQ(DescriptionText().WText(), L"Брат \U0001F600") << "the window keeps what was typed";
+  EXPECT_FALSE(Description().Modified());
+  EXPECT_TRUE(Dialogs().errors.empty());
 }
 
 TEST_F(DescriptionWindowTest, ChangedTextIsOfferedForSavingBeforeAnotherFilmLoads) {
