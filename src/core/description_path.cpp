@@ -40,8 +40,8 @@ std::optional<std::string> DescriptionFile(std::string_view polishTitle) {
     return std::nullopt;
   if (polishTitle.find(':') != npos) return std::nullopt;  // drive or stream
   // Windows allows none of these in a file name (and "*?<>\"" are patterns to some of its
-  // functions); Wine would pass some of them on to its own file system. A NUL would end the
-  // path short of the checks below.
+  // functions): saying so about the title is clearer than the system's word on the name's
+  // syntax. A NUL would end the path short of the checks below.
   for (const char c : polishTitle)
     if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>\"|?*").find(c) != npos)
       return std::nullopt;

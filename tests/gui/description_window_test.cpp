@@ -2,9 +2,6 @@
 // unsaved text is replaced, and the key chords of the speech reader hand-over.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-
 #include "program_fixture.h"
 #include "test_support.h"
 #include "toolkit/clipboard.h"
@@ -131,44 +128,41 @@ TEST_F(DescriptionWindowTest, ATitleWithABackslashNamesASubfolderThatMustExist) 
   EXPECT_EQ(ReadFileText(DescriptionFile(L"Seriale\\Odcinek 1")), "tekst");
 }
 
-// A save that cannot write the file says so, naming it, and loses nothing: the text stays in
-// the window, still unsaved, and every other file stays as it was.
+TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesNothingElse) {
+  Start({Film("Matrix")});
+  RemoveDirectoryW((folder / L"Opisy").c_str());
+  OpenRow(0);
+  DescriptionText().SetWText(L"tekst");
+  Press(Button(id::form2::Guardar));
+  ASSERT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Matrix.txt"), std::wstring::npos);
+  EXPECT_EQ(DescriptionText().WText(), L"tekst");
+  EXPECT_FALSE(Exists(folder / L"Opisy"));
+  EXPECT_EQ(List().Count(), 1);
+}
+
+// Another program holds the file, or the title is too long to name one: the save names the
+// file and loses nothing.
 TEST_F(DescriptionWindowTest, ASaveThatCannotWriteTheFileKeepsTheText) {
-  const std::string longTitle(300, 'x');
-  const struct {
-    const char* what;
-    std::string title;
-    std::function<std::unique_ptr<FileLock>()> spoil;
-  } cases[] = {
-      {"no folder Opisy", "Matrix",
-       [&] {
-         DeleteFileW(DescriptionFile(L"Matrix").c_str());
-         RemoveDirectoryW((folder / L"Opisy").c_str());
-         return nullptr;
-       }},
-      {"a file another program holds", "Matrix",
-       [&] { return std::make_unique<FileLock>(DescriptionFile(L"Matrix")); }},
-      {"a 300-character title", longTitle, [] { return nullptr; }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Dialogs().Clear();
-    WriteFileText(DescriptionFile(L"Matrix"), "stary");
-    Start({Film(c.title.c_str())});
-    OpenRow(0);
-    DescriptionText().SetWText(L"tekst");
-    const auto spoiled = c.spoil();
+  WriteFileText(DescriptionFile(L"Zamek"), "stary");
+  Start({Film("Zamek"), Film(std::string(300, 'x').c_str())});
+  OpenRow(0);
+  DescriptionText().SetWText(L"nowy");
+  {
+    FileLock lock(DescriptionFile(L"Zamek"));
     Press(Button(id::form2::Guardar));
-    ASSERT_EQ(Dialogs().errors.size(), 1u);
-    const std::wstring name = toolkit::FromCp1250(c.title.substr(0, 40));
-    EXPECT_NE(Dialogs().errors[0].find(L"Opisy\\" + name), std::wstring::npos) << "names the file";
-    EXPECT_EQ(DescriptionText().WText(), L"tekst");
-    EXPECT_TRUE(Description().Modified());
-    EXPECT_TRUE(Shown());
-    EXPECT_EQ(List().Count(), 1);
-    CreateDirectoryW((folder / L"Opisy").c_str(), nullptr);
   }
-  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")), "stary");
+  EXPECT_TRUE(Description().Modified());
+  Dialogs().answer = Answer::No;
+  OpenRow(1);
+  DescriptionText().SetWText(L"nowy");
+  Press(Button(id::form2::Guardar));
+  ASSERT_EQ(Dialogs().errors.size(), 2u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Opisy\\Zamek.txt"), std::wstring::npos);
+  EXPECT_NE(Dialogs().errors[1].find(L"Opisy\\xxxxxxxxxx"), std::wstring::npos);
+  EXPECT_EQ(DescriptionText().WText(), L"nowy");
+  EXPECT_TRUE(Description().Modified());
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Zamek")), "stary");
 }
 
 TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDescription) {
@@ -193,27 +187,25 @@ TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDes
 
 TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysAsItWas) {
   WriteFileText(DescriptionFile(L"Matrix"), "opis");
-  WriteFileText(DescriptionFile(L"Alien"), "obcy");
   Start({Film("Matrix"), Film("Alien")});
-  {
-    FileLock lock(DescriptionFile(L"Matrix"));
-    ASSERT_TRUE(lock.Locked());
-    OpenRow(0);
-    EXPECT_EQ(Dialogs().errors.size(), 1u);
-    EXPECT_FALSE(Shown());
-    EXPECT_EQ(DescriptionText().WText(), L"");
+  FileLock lock(DescriptionFile(L"Matrix"));
+  ASSERT_TRUE(lock.Locked());
+  OpenRow(0);
+  EXPECT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(DescriptionText().WText(), L"");
 
-    // Shown with another film, the window keeps that film and its text.
-    OpenRow(1);
-    OpenRow(0);
-    EXPECT_EQ(Dialogs().errors.size(), 2u);
-    EXPECT_EQ(Description().Caption(), L"Alien");
-    EXPECT_EQ(DescriptionText().WText(), L"obcy");
-  }
+  // Shown with another film, the window keeps that film and its text.
+  OpenRow(1);
+  DescriptionText().SetWText(L"obcy");
+  Press(Button(id::form2::Guardar));
+  OpenRow(0);
+  EXPECT_EQ(Dialogs().errors.size(), 2u);
+  EXPECT_EQ(Description().Caption(), L"Alien");
+  EXPECT_EQ(DescriptionText().WText(), L"obcy");
   DescriptionText().SetWText(L"obcy z kosmosu");
   Press(Button(id::form2::Guardar));
   EXPECT_EQ(ReadFileText(DescriptionFile(L"Alien")), "obcy z kosmosu");
-  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")), "opis");
 }
 
 // The description file is Windows-1250 too: such text is stored as the code page's
