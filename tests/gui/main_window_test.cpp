@@ -159,7 +159,8 @@ TEST_F(MainWindowTest, SettingsOutsideTheirLimitsGiveTheDefaults) {
   const std::map<std::string, std::string> defaults = {
       {"G\xF3ra", "-4"}, {"Lewo", "-4"}, {"Wysoko\x9C\xE6", "608"}, {"Szeroko\x9C\xE6", "808"},
       {"0", "110"}, {"Kt", "14548991"}, {"Kc", "128"}, {"Rozmiar czcionki", "10"},
-      {"Font", "1"}, {"Skrypt", "1"}, {"Kt2", "14145495"}, {"Rozmiar czcionki2", "10"}};
+      {"Font", "1"}, {"Skrypt", "1"}, {"Kt2", "14145495"}, {"Kc2", "8388608"},
+      {"Rozmiar czcionki2", "10"}};
   const struct {
     const char* what;
     std::string settings;
@@ -174,7 +175,7 @@ TEST_F(MainWindowTest, SettingsOutsideTheirLimitsGiveTheDefaults) {
        {{"0", "0"}, {"Kt", "0"}, {"Font", "0"}, {"Skrypt", "0"}}},
       {"negative",
        "Lewo=-300\r\nG\xF3ra=-200\r\nWysoko\x9C\xE6=-600\r\n0=-1\r\nKt=-1\r\nKc=-1\r\n"
-       "Rozmiar czcionki=-12\r\nFont=-1\r\nSkrypt=-1\r\nKt2=$FFFFFFFF\r\n", {}},
+       "Rozmiar czcionki=-12\r\nFont=-1\r\nSkrypt=-1\r\nKt2=$FFFFFFFF\r\nKc2=-1\r\n", {}},
       {"huge",
        "Szeroko\x9C\xE6=100000\r\nWysoko\x9C\xE6=2147483647\r\n0=2147483647\r\n"
        "Kt=16777216\r\nKc=$7FFFFFFF\r\nRozmiar czcionki=73\r\nFont=16\r\nSkrypt=999\r\n"
