@@ -2,6 +2,7 @@
 
 #include "app/control_ids.h"
 #include "app/description_glyphs.h"
+#include "core/setting_limits.h"
 #include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
@@ -73,14 +74,17 @@ void DescriptionWindow::Open(const std::string& polishTitle) {
 }
 
 void DescriptionWindow::LoadAppearance() {
-  textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground));
-  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc2", kDefaultText);
+  // The main window has said that the settings file cannot be read; it is not written over.
+  settingsUnread_ = settings_.ReadError() != 0;
+  textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, kColours));
+  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, kColours);
   textMemo_.SetFont(toolkit::ReadFontKeys(
       settings_, kSettings, kTextFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour}));
 }
 
 void DescriptionWindow::SaveAppearance() {
+  if (settingsUnread_) return;
   const toolkit::FontInfo& font = textMemo_.GetFont();
   settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
   settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));

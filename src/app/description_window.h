@@ -38,6 +38,7 @@ class DescriptionWindow : public toolkit::Form {
 
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
+  bool settingsUnread_ = false;  // the file is there but could not be read at the start
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Label titleLabel_;

@@ -154,7 +154,7 @@ void MainWindow::CreateMenus() {
   listMenu_.AddSeparator();
   listMenu_.Add(L"Wyczyść pola", [this] { editor_.DescribeSelected(); });
   listMenu_.AddSeparator();
-  listMenu_.Add(L"Generuj listę w HTML", [this] { htmlList_.Write(); });
+  listMenu_.Add(L"Generuj listę w HTML", [this] { WriteHtmlList(); });
   listMenu_.AddSeparator();
   listMenu_.Add(L"Podgląd HTML", [this] { webSearch_.Open(); });
   listMenu_.AddSeparator();
@@ -189,7 +189,7 @@ void MainWindow::BindEvents() {
   findButton_.onClick = [this] { finder_.Find(); };
   nextButton_.onClick = [this] { finder_.Next(); };
   previousButton_.onClick = [this] { finder_.Previous(); };
-  htmlListButton_.onClick = [this] { htmlList_.Write(); };
+  htmlListButton_.onClick = [this] { WriteHtmlList(); };
   webSearchButton_.onClick = [this] { webSearch_.Open(); };
   internetSearchButton_.onClick = [this] { webSearch_.Open(); };
   // Bound after "Text Text" was put in, so that no colour dialog opens at start; every change
@@ -233,8 +233,7 @@ void MainWindow::ComeToFront() {
 }
 
 void MainWindow::OpenNotepad() {
-  notepad_.Show();
-  notepad_.BringToFront();
+  notepad_.Open();
 }
 
 }  // namespace kadrion

@@ -57,6 +57,12 @@ class MainWindow : public toolkit::Form {
   void OnEndSession();
   void SaveLaunchCounter();
   void LoadCatalogue();
+  // Before the catalogue file is written: a catalogue that could not be read at the start is
+  // read now, with the films added since behind its own. Raises an error while it still cannot
+  // be read, so that it is never replaced by a list that lacks its films.
+  void CatchUpUnreadCatalogue();
+  // "Generuj listę w HTML": the catalogue file is written first.
+  void WriteHtmlList();
   void LoadSettings();
   void SaveSettings();
   void OpenNotepad();
@@ -70,6 +76,8 @@ class MainWindow : public toolkit::Form {
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
+  bool catalogueUnread_ = false;  // the file is there but could not be read at the start
+  bool settingsUnread_ = false;   // likewise the settings file: it is not written over
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "features/catalogue/catalogue_file.h"
 #include "toolkit/application.h"
+#include "toolkit/error.h"
 #include "toolkit/files.h"
 
 namespace kadrion {
@@ -10,13 +11,21 @@ namespace {
 constexpr wchar_t kTitle[] = L"Kadrion filmów";
 // The message names the path as the user knows it, relative to the program's folder.
 constexpr wchar_t kMissingCatalogue[] = L"Nie znalazłem pliku: Dane\\Dane.dat. Zakładam nowy.";
+constexpr wchar_t kCatalogueKept[] =
+    L"Lista filmów jest pusta, a plik zostaje bez zmian. Przy zapisie katalog zostanie wczytany "
+    L"ponownie, a filmy dodane teraz trafią na jego koniec.";
+constexpr wchar_t kCatalogueStillUnread[] =
+    L"Katalogu nie udało się wczytać przy starcie i nadal nie można go odczytać, więc nie "
+    L"zostanie zastąpiony. Zamknij program, który go używa, i spróbuj ponownie.";
 }  // namespace
 
 void MainWindow::OnCreate() {
   // No comparison is bound to the list until the first click on a column header.
   SetCaption(kTitle);
   toolkit::Application::Instance().SetTitle(kTitle);
-  LoadCatalogue();
+  // A catalogue that cannot be read must not keep the settings from loading: they would be
+  // written back as the defaults at the close.
+  toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
   statusLine_.ShowCount(false);
   LoadSettings();
 }
@@ -30,6 +39,7 @@ void MainWindow::OnFirstShow() {
 void MainWindow::OnClose() {
   SaveLaunchCounter();
   // A failure from here on keeps the window open, so that nothing is lost.
+  CatchUpUnreadCatalogue();
   WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
@@ -42,6 +52,7 @@ void MainWindow::OnEndSession() {
   auto& application = toolkit::Application::Instance();
   SaveLaunchCounter();
   application.Guard([this] {
+    CatchUpUnreadCatalogue();
     WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
   });
   application.Guard([this] { SaveSettings(); });
@@ -65,7 +76,40 @@ void MainWindow::LoadCatalogue() {
     dialogs_.ShowMessage(Handle(), kMissingCatalogue);
     return;
   }
-  filmList_.Assign(ReadCatalogue(paths_.CataloguePath()));
+  try {
+    filmList_.Assign(ReadCatalogue(paths_.CataloguePath()));
+  } catch (const toolkit::Error& error) {
+    catalogueUnread_ = true;
+    throw toolkit::Error(error.Message() + L"\n\n" + kCatalogueKept, error.SystemCode());
+  }
+}
+
+void MainWindow::CatchUpUnreadCatalogue() {
+  if (!catalogueUnread_) return;
+  std::vector<FilmEntry> films;
+  const std::wstring path = paths_.CataloguePath();
+  if (toolkit::FileExists(path)) {
+    try {
+      films = ReadCatalogue(path);
+    } catch (const toolkit::Error& error) {
+      throw toolkit::Error(error.Message() + L"\n\n" + kCatalogueStillUnread, error.SystemCode());
+    }
+  }
+  // The catalogue's own films come first, as if they had been read at the start; the
+  // selection and the film taken into the fields stay on their films.
+  const int shift = static_cast<int>(films.size());
+  const int selected = filmList_.Selected(), marked = filmList_.Marked();
+  films.insert(films.end(), filmList_.Rows().begin(), filmList_.Rows().end());
+  filmList_.Assign(std::move(films));
+  if (marked >= 0) filmList_.SetMarked(marked + shift);
+  if (selected >= 0) filmList_.Select(selected + shift);
+  catalogueUnread_ = false;
+  statusLine_.ShowCount(false);
+}
+
+void MainWindow::WriteHtmlList() {
+  CatchUpUnreadCatalogue();
+  htmlList_.Write();
 }
 
 }  // namespace kadrion

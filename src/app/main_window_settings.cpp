@@ -3,8 +3,11 @@
 #include <array>
 
 #include "app/main_window.h"
+#include "core/setting_limits.h"
 #include "toolkit/dpi.h"
+#include "toolkit/error.h"
 #include "toolkit/font_settings.h"
+#include "toolkit/screens.h"
 
 namespace kadrion {
 
@@ -17,38 +20,59 @@ const toolkit::FontKeys kListFont{L"Rozmiar czcionki", L"Nazwa czcionki", L"Font
 
 constexpr COLORREF kDefaultBackground = 14548991;  // light yellow
 constexpr COLORREF kDefaultText = 128;             // maroon
+constexpr int kDefaultLeft = -4, kDefaultTop = -4, kDefaultWidth = 808, kDefaultHeight = 608;
+
+constexpr wchar_t kSettingsKept[] =
+    L"Program użyje ustawień domyślnych, a plik zostawi bez zmian: zmiany ustawień z tego "
+    L"uruchomienia nie zostaną zapisane.";
 
 }  // namespace
 
 void MainWindow::LoadSettings() {
+  // A file that is there but cannot be read would otherwise be overwritten with the defaults
+  // at the close: it is said once, and this run leaves it as it is.
+  if (const DWORD error = settings_.ReadError()) {
+    settingsUnread_ = true;
+    dialogs_.ShowError(Handle(), L"Nie można odczytać ustawień z pliku " + settings_.Path() +
+                                     L".\n" + toolkit::SystemMessage(error) + L"\n\n" +
+                                     kSettingsKept);
+  }
   const int window = settings_.ReadInteger(kWindow, L"1", 0);
   if (window == 0) {
-    const int top = settings_.ReadInteger(kSettings, L"Góra", -4);
-    const int left = settings_.ReadInteger(kSettings, L"Lewo", -4);
-    const int height = settings_.ReadInteger(kSettings, L"Wysokość", toolkit::Scaled(608));
-    const int width = settings_.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(808));
-    SetBounds(left, top, width, height);
+    const int top = settings_.ReadInteger(kSettings, L"Góra", kDefaultTop);
+    const int left = settings_.ReadInteger(kSettings, L"Lewo", kDefaultLeft);
+    const int height =
+        settings_.ReadInteger(kSettings, L"Wysokość", toolkit::Scaled(kDefaultHeight));
+    const int width =
+        settings_.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(kDefaultWidth));
+    // Bounds from another screen, or from a damaged file, would hide the window.
+    if (WindowFitsScreens(left, top, width, height, toolkit::ScreenWorkAreas()))
+      SetBounds(left, top, width, height);
+    else
+      SetBounds(kDefaultLeft, kDefaultTop, toolkit::Scaled(kDefaultWidth),
+                toolkit::Scaled(kDefaultHeight));
   } else if (window == 1) {
     SetMaximized(true);
   }
 
   mediumBox_.SetWText(settings_.ReadString(kSettings, L"Nośnik", L"DVD"));
   for (int column = 0; column < filmList_.ColumnCount(); ++column)
-    filmList_.SetColumnWidth(
-        column, settings_.ReadInteger(kSettings, kColumnKeys[column], toolkit::Scaled(110)));
+    filmList_.SetColumnWidth(column, settings_.ReadInteger(kSettings, kColumnKeys[column],
+                                                           toolkit::Scaled(110), kColumnWidths));
   const bool onTop = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
 
-  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText);
+  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText, kColours);
   const toolkit::FontInfo font = toolkit::ReadFontKeys(
       settings_, kSettings, kListFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour});
-  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground), font);
+  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground, kColours), font);
 
   alwaysOnTop_.Set(onTop);
 }
 
 void MainWindow::SaveSettings() {
-  const RECT bounds = Bounds();
+  if (settingsUnread_) return;
+  const RECT bounds = PlacedBounds();
   const toolkit::FontInfo& font = appearance_.Font();
   settings_.WriteInteger(kSettings, L"Góra", bounds.top);
   settings_.WriteInteger(kSettings, L"Lewo", bounds.left);

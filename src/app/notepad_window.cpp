@@ -4,6 +4,7 @@
 #include "core/line_breaks.h"
 #include "toolkit/application.h"
 #include "toolkit/dpi.h"
+#include "toolkit/error.h"
 #include "toolkit/files.h"
 #include "toolkit/text.h"
 
@@ -13,9 +14,16 @@ namespace {
 
 constexpr COLORREF kBackground = 14548991;  // pale yellow
 
+constexpr wchar_t kNotesKept[] =
+    L"Notatnik otworzy się, gdy plik da się odczytać; do tego czasu plik zostaje bez zmian.";
+constexpr wchar_t kCharactersReplaced[] =
+    L"Niektórych znaków nie da się zapisać w notatkach (strona kodowa 1250); zastąpiono je "
+    L"podobnymi lub znakiem \u201E?\u201D.";
+
 }  // namespace
 
-NotepadWindow::NotepadWindow(const AppPaths& paths) : Form(L"TForm1"), paths_(paths) {}
+NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs)
+    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs) {}
 
 void NotepadWindow::Create() {
   CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
@@ -36,17 +44,30 @@ void NotepadWindow::Create() {
   toolkit::Application::Instance().Guard([this] { ReadNotes(); });
 }
 
+void NotepadWindow::Open() {
+  if (!notesRead_) ReadNotes();
+  Show();
+  BringToFront();
+}
+
 void NotepadWindow::WriteNotesIfOpen() {
   if (Visible()) WriteNotes();
 }
 
 void NotepadWindow::ReadNotes() {
   const std::wstring path = paths_.NotesPath();
-  if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
+  try {
+    if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
+  } catch (const toolkit::Error& error) {
+    throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
+  }
+  notesRead_ = true;
 }
 
 void NotepadWindow::WriteNotes() {
-  toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText()));
+  bool replaced = false;
+  toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText(), &replaced));
+  if (replaced) dialogs_.ShowMessage(Handle(), kCharactersReplaced);
 }
 
 }  // namespace kadrion

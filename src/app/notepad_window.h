@@ -4,16 +4,22 @@
 // it writes the notes and hides it.
 #include "features/app_paths.h"
 #include "toolkit/controls.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 
 namespace kadrion {
 
 class NotepadWindow : public toolkit::Form {
  public:
-  explicit NotepadWindow(const AppPaths& paths);
+  // `dialogs` says when the notes hold characters the notes file cannot.
+  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs);
 
   // Creates the hidden window and reads the notes.
   void Create();
+  // Shows the window in front. Notes that could not be read at the start are read first; while
+  // they still cannot be, this raises the error and the window stays hidden, so that closing it
+  // never writes over notes it never showed.
+  void Open();
 
   // At the end of the program: writes the notes when the window is open; a hidden window's
   // notes were written when it was closed. Raises an error naming the file when that fails.
@@ -24,7 +30,9 @@ class NotepadWindow : public toolkit::Form {
   void WriteNotes();
 
   const AppPaths& paths_;
+  toolkit::Dialogs& dialogs_;
   toolkit::Memo notesMemo_;
+  bool notesRead_ = false;
 };
 
 }  // namespace kadrion

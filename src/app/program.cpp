@@ -4,7 +4,7 @@ namespace kadrion {
 
 Program::Program(AppPaths paths, const Services& services)
     : paths_(std::move(paths)),
-      notepad_(paths_),
+      notepad_(paths_, services.dialogs),
       description_(paths_, services),
       main_(paths_, services, notepad_, description_) {}
 

@@ -39,8 +39,12 @@ std::optional<std::string> DescriptionFile(std::string_view polishTitle) {
   if (!polishTitle.empty() && (polishTitle[0] == '\\' || polishTitle[0] == '/'))
     return std::nullopt;
   if (polishTitle.find(':') != npos) return std::nullopt;  // drive or stream
-  // The system's file functions would end the path at a NUL, short of the checks below.
-  if (polishTitle.find('\0') != npos) return std::nullopt;
+  // Windows allows none of these in a file name (and "*?<>\"" are patterns to some of its
+  // functions): saying so about the title is clearer than the system's word on the name's
+  // syntax. A NUL would end the path short of the checks below.
+  for (const char c : polishTitle)
+    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>\"|?*").find(c) != npos)
+      return std::nullopt;
   // No part between separators may climb out of the folder or name a device.
   std::size_t start = 0;
   for (;;) {

@@ -2,9 +2,11 @@
 // Where a film's description lives: "Opisy\" + Polish title + ".txt" under the program's
 // folder. A "\" in a title names a subfolder, but a title can never name a file outside
 // "Opisy" nor a device: one with a ".." part (also ".. " or "...", which Windows trims to
-// ".."), a drive, an absolute path, a NUL byte, or a part that Windows reads as a device
-// ("CON", "NUL", "AUX", "PRN", "COM1"-"COM9", "LPT1"-"LPT9", "CONIN$", "CONOUT$" in any case,
-// also with an ending or trailing blanks, as in "con.txt" or "NUL ") has no description file.
+// ".."), a drive or a stream (":"), an absolute path, a character Windows forbids in file names
+// ('<', '>', '"', '|', '?', '*', control characters and NUL), or a part that Windows reads as
+// a device ("CON", "NUL", "AUX", "PRN", "COM1"-"COM9", "LPT1"-"LPT9", "CONIN$", "CONOUT$" in
+// any case, also with an ending or trailing blanks, as in "con.txt" or "NUL ") has no
+// description file.
 #include <optional>
 #include <string>
 #include <string_view>

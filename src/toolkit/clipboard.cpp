@@ -1,5 +1,6 @@
 #include "toolkit/clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace toolkit {
@@ -20,7 +21,9 @@ std::wstring ClipboardText(HWND owner) {
   std::wstring text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
+      // Another program's text need not end in a NUL: never read past its memory block.
+      const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
+      text.assign(chars, std::find(chars, chars + capacity, L'\0'));
       GlobalUnlock(data);
     }
   }

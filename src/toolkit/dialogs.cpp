@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "core/setting_limits.h"
 #include "toolkit/application.h"
 #include "toolkit/error.h"
 
@@ -64,7 +65,10 @@ bool SystemDialogs::PickFont(HWND owner, FontInfo& font) {
   chooser.hwndOwner = owner;
   chooser.lpLogFont = &chosen;
   chooser.rgbColors = font.color;
-  chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  // Only the sizes the settings file takes back at the next start.
+  chooser.nSizeMin = kadrion::kFontSizes.low;
+  chooser.nSizeMax = kadrion::kFontSizes.high;
+  chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
   if (!ChooseFontW(&chooser)) return false;
   font = FromLogFont(chosen, chooser.rgbColors);
   // The dialog knows the size the user picked; the height rounds it on odd screens.

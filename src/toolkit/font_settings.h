@@ -12,7 +12,8 @@ struct FontKeys {
   std::wstring size, face, style, charset;
 };
 
-// The four values, each falling back to what `font` has; the colour stays as it is.
+// The four values, each falling back to what `font` has when missing or outside its limits
+// (core/setting_limits.h); the colour stays as it is.
 FontInfo ReadFontKeys(const IniFile& settings, const std::wstring& section, const FontKeys& keys,
                       FontInfo font);
 // Writes the four values in the order size, face, style, character set.

@@ -57,6 +57,22 @@ bool Form::HandleKey(const MSG& message) {
   return handled;
 }
 
+RECT Form::PlacedBounds() const {
+  if (!IsIconic(hwnd_)) return Bounds();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(hwnd_, &placement);
+  RECT bounds = placement.rcNormalPosition;
+  // The placement counts from the corner of the work area, which a taskbar at the top or the
+  // left moves away from the screen's.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (GetMonitorInfoW(MonitorFromRect(&bounds, MONITOR_DEFAULTTONEAREST), &monitor))
+    OffsetRect(&bounds, monitor.rcWork.left - monitor.rcMonitor.left,
+               monitor.rcWork.top - monitor.rcMonitor.top);
+  return bounds;
+}
+
 void Form::SetMaximized(bool maximized) {
   if (IsWindowVisible(hwnd_))
     ShowWindow(hwnd_, maximized ? SW_MAXIMIZE : SW_RESTORE);

@@ -34,6 +34,10 @@ class Form : public Container {
   void SetCaption(const std::wstring& caption) { SetWText(caption); }
   std::wstring Caption() const { return WText(); }
 
+  // The outer bounds on the screen; for a minimised window, those it goes back to (its own are
+  // the icon's, far off every screen).
+  RECT PlacedBounds() const;
+
   // Maximised state; set on a hidden window, it takes effect when the window is shown.
   void SetMaximized(bool maximized);
   bool Maximized() const;

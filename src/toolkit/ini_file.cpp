@@ -74,6 +74,16 @@ int IniFile::ReadInteger(const std::wstring& section, const std::wstring& key, i
   return kadrion::IniIntegerOr(ReadBytes(section, key, ""), fallback);
 }
 
+int IniFile::ReadInteger(const std::wstring& section, const std::wstring& key, int fallback,
+                         kadrion::SettingRange range) const {
+  return range.Or(ReadInteger(section, key, fallback), fallback);
+}
+
+DWORD IniFile::ReadError() const {
+  std::string bytes;
+  return ReadWholeFile(path_, bytes);
+}
+
 bool IniFile::ReadBool(const std::wstring& section, const std::wstring& key, bool fallback) const {
   return kadrion::IniBoolOr(ReadBytes(section, key, ""), fallback);
 }

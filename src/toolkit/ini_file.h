@@ -5,6 +5,9 @@
 // a failed write raises an error naming the file.
 #include <string>
 
+#include "core/setting_limits.h"
+#include "toolkit/win.h"
+
 namespace toolkit {
 
 class IniFile {
@@ -16,7 +19,13 @@ class IniFile {
   std::wstring ReadString(const std::wstring& section, const std::wstring& key,
                           const std::wstring& fallback) const;
   int ReadInteger(const std::wstring& section, const std::wstring& key, int fallback) const;
+  // An integer within `range`; anything else reads as the default too.
+  int ReadInteger(const std::wstring& section, const std::wstring& key, int fallback,
+                  kadrion::SettingRange range) const;
   bool ReadBool(const std::wstring& section, const std::wstring& key, bool fallback) const;
+  // The system's error code when the file exists but cannot be read (another program holds
+  // it, no rights), so that every key reads as its default; 0 otherwise.
+  DWORD ReadError() const;
 
   // Each write reads the whole file, changes the one line and puts the new file in the old one's
   // place in one step; a value the file already holds writes nothing.

@@ -23,13 +23,17 @@ std::wstring FromCp1250(std::string_view bytes) { return Widen(kCentralEuropean,
 
 std::wstring FromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }
 
-std::string ToCp1250(std::wstring_view text) {
+std::string ToCp1250(std::wstring_view text, bool* replaced) {
+  if (replaced) *replaced = false;
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
   const int length =
       WideCharToMultiByte(kCentralEuropean, 0, text.data(), size, nullptr, 0, "?", nullptr);
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(kCentralEuropean, 0, text.data(), size, bytes.data(), length, "?", nullptr);
+  // The system's flag for the '?' misses the nearest-letter mappings; reading the bytes back
+  // finds both.
+  if (replaced) *replaced = FromCp1250(bytes) != text;
   return bytes;
 }
 

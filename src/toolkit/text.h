@@ -7,8 +7,9 @@
 namespace toolkit {
 
 std::wstring FromCp1250(std::string_view bytes);
-// Characters that code page 1250 cannot hold become '?'.
-std::string ToCp1250(std::wstring_view text);
+// Characters that code page 1250 cannot hold become the system's nearest letter ("è" gives
+// "e") or '?'; `replaced`, when given, tells whether any did.
+std::string ToCp1250(std::wstring_view text, bool* replaced = nullptr);
 // Converts into a fixed buffer (always terminated, cut to fit); for list-view text callbacks.
 void FromCp1250Into(std::string_view bytes, wchar_t* buffer, int capacity);
 

@@ -28,6 +28,18 @@ TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
       {".. ", std::nullopt},  // Windows trims trailing dots and blanks
       {"a\\...\\x", std::nullopt},
       {std::string_view("..\0", 3), std::nullopt},  // the system would end the path at the NUL
+      // Characters Windows forbids in file names, control characters.
+      {"Kto wrobi\xB3 kr\xF3lika Rogera?", std::nullopt},
+      {"Mission: Impossible", std::nullopt},
+      {"<Matrix>", std::nullopt},
+      {"\"Cytat\"", std::nullopt},
+      {"A|B", std::nullopt},
+      {"Gwiazdka*", std::nullopt},
+      {"Tab\tulator", std::nullopt},
+      {"Dwie\r\nlinie", std::nullopt},
+      {"\x1F", std::nullopt},
+      {"AC/DC", "Opisy\\AC/DC.txt"},  // a subfolder, as with "\\"
+      {"\x7F\x81\xFF", "Opisy\\\x7F\x81\xFF.txt"},
       // Devices in any folder, any case, with an ending or trailing blanks.
       {"CON", std::nullopt},
       {"nul", std::nullopt},

@@ -87,6 +87,10 @@ TEST(RecordCodec, ReadsALengthByteAboveCapacityAsTheCapacity) {
   EXPECT_EQ(film.discs.size(), 10u);
   EXPECT_EQ(film.medium.size(), 50u);
   EXPECT_EQ(film.discs, std::string(10, 'x')) << "never past the field's own bytes";
+  const FilmEntry allFF = Decode(Record(kRecordSize, 0xFF));
+  EXPECT_EQ(allFF,
+            (FilmEntry{std::string(255, '\xFF'), std::string(255, '\xFF'), std::string(50, '\xFF'),
+                       std::string(10, '\xFF'), std::string(50, '\xFF')}));
 }
 
 // A large catalogue is decoded block by block into one list, so every block must append.

@@ -141,9 +141,34 @@ TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesN
   EXPECT_EQ(List().Count(), 1);
 }
 
+// Another program holds the file, or the title is too long to name one: the save names the
+// file and loses nothing.
+TEST_F(DescriptionWindowTest, ASaveThatCannotWriteTheFileKeepsTheText) {
+  WriteFileText(DescriptionFile(L"Zamek"), "stary");
+  Start({Film("Zamek"), Film(std::string(300, 'x').c_str())});
+  OpenRow(0);
+  DescriptionText().SetWText(L"nowy");
+  {
+    FileLock lock(DescriptionFile(L"Zamek"));
+    Press(Button(id::form2::Guardar));
+  }
+  EXPECT_TRUE(Description().Modified());
+  Dialogs().answer = Answer::No;
+  OpenRow(1);
+  DescriptionText().SetWText(L"nowy");
+  Press(Button(id::form2::Guardar));
+  ASSERT_EQ(Dialogs().errors.size(), 2u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Opisy\\Zamek.txt"), std::wstring::npos);
+  EXPECT_NE(Dialogs().errors[1].find(L"Opisy\\xxxxxxxxxx"), std::wstring::npos);
+  EXPECT_EQ(DescriptionText().WText(), L"nowy");
+  EXPECT_TRUE(Description().Modified());
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Zamek")), "stary");
+}
+
 TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDescription) {
   WriteFileText(folder / L"Dane\\Dane.txt", "nie opis");
-  for (const char* title : {"..\\Dane\\Dane", "con"}) {
+  // Also titles with characters Windows forbids in file names, or control characters.
+  for (const char* title : {"..\\Dane\\Dane", "con", "Kto?", "<Matrix>", "A|B", "Tab\tulator"}) {
     SCOPED_TRACE(title);
     Dialogs().Clear();
     Start({Film(title)});
@@ -160,15 +185,47 @@ TEST_F(DescriptionWindowTest, ATitleNamingAFileOutsideTheFolderOrADeviceHasNoDes
   }
 }
 
-TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysHidden) {
+TEST_F(DescriptionWindowTest, AnUnreadableFileShowsAnErrorAndTheWindowStaysAsItWas) {
   WriteFileText(DescriptionFile(L"Matrix"), "opis");
-  Start({Film("Matrix")});
+  Start({Film("Matrix"), Film("Alien")});
   FileLock lock(DescriptionFile(L"Matrix"));
   ASSERT_TRUE(lock.Locked());
   OpenRow(0);
   EXPECT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_FALSE(Shown());
   EXPECT_EQ(DescriptionText().WText(), L"");
+
+  // Shown with another film, the window keeps that film and its text.
+  OpenRow(1);
+  DescriptionText().SetWText(L"obcy");
+  Press(Button(id::form2::Guardar));
+  OpenRow(0);
+  EXPECT_EQ(Dialogs().errors.size(), 2u);
+  EXPECT_EQ(Description().Caption(), L"Alien");
+  EXPECT_EQ(DescriptionText().WText(), L"obcy");
+  DescriptionText().SetWText(L"obcy z kosmosu");
+  Press(Button(id::form2::Guardar));
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Alien")), "obcy z kosmosu");
+}
+
+// The description file is Windows-1250 too: such text is stored as the code page's
+// replacement, and a box says so at each save that replaced something.
+TEST_F(DescriptionWindowTest, CharactersTheCodePageCannotHoldAreSaidAtTheSave) {
+  Start({Film("Matrix")});
+  OpenRow(0);
+  DescriptionText().SetWText(L"Łódź");
+  Press(Button(id::form2::Guardar));
+  EXPECT_TRUE(Dialogs().messages.empty());
+  DescriptionText().SetWText(L"Брат \U0001F600");
+  Press(Button(id::form2::Guardar));
+  ASSERT_EQ(Dialogs().messages.size(), 1u);
+  EXPECT_EQ(Dialogs().messages[0],
+            L"Niektórych znaków nie da się zapisać w pliku opisu (strona kodowa 1250); "
+            L"zastąpiono je podobnymi lub znakiem \u201E?\u201D.");
+  EXPECT_EQ(ReadFileText(DescriptionFile(L"Matrix")).substr(0, 5), "???? ");
+  EXPECT_EQ(DescriptionText().WText(), L"Брат \U0001F600") << "the window keeps what was typed";
+  EXPECT_FALSE(Description().Modified());
+  EXPECT_TRUE(Dialogs().errors.empty());
 }
 
 TEST_F(DescriptionWindowTest, ChangedTextIsOfferedForSavingBeforeAnotherFilmLoads) {

@@ -124,17 +124,67 @@ TEST_F(EditingTest, ANonNumericDiscCountStopsTheDoubleClickHalfway) {
 
 TEST_F(EditingTest, PasteReplacesATitleWithTheClipboardText) {
   Start({});
+  const HWND owner = Main().Handle();
   SetTextOf(id::p, L"stary");
-  toolkit::SetClipboardText(Main().Handle(), L"Żółw");
+  toolkit::SetClipboardText(owner, L"Żółw");
   Press(InMain(id::Button2));
   EXPECT_EQ(TextOf(id::p), L"Żółw");
 
-  OpenClipboard(Main().Handle());
-  EmptyClipboard();
-  CloseClipboard();
-  SetTextOf(id::O, L"stary");
-  Press(InMain(id::Button3));
-  EXPECT_EQ(TextOf(id::O), L"") << "no text on the clipboard empties the field";
+  // No text: an empty clipboard, or one with only another program's own format.
+  for (const bool otherFormat : {false, true}) {
+    OpenClipboard(owner);
+    EmptyClipboard();
+    if (otherFormat)
+      SetClipboardData(RegisterClipboardFormatW(L"Kadrion.Test"), GlobalAlloc(GMEM_MOVEABLE, 4));
+    CloseClipboard();
+    SetTextOf(id::O, L"stary");
+    Press(InMain(id::Button3));
+    EXPECT_EQ(TextOf(id::O), L"") << "no text on the clipboard empties the field";
+  }
+
+  // A megabyte is a long title, whole until the catalogue file cuts it to 255 characters.
+  toolkit::SetClipboardText(owner, std::wstring(1 << 20, L'x'));
+  Press(InMain(id::Button2));
+  Press(InMain(id::AddBtn));
+  EXPECT_EQ(List().Row(0).polishTitle.size(), 1u << 20);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat()))[0].polishTitle, std::string(255, 'x'));
+}
+
+// Text that Windows-1250 cannot hold, typed into the fields: the film gets the code page's
+// replacement, and the message panel says so once for the film, however many fields.
+TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
+  Start({Film("A")});
+  const std::wstring said =
+      L"Niektórych znaków nie da się zapisać w katalogu (strona kodowa 1250); zastąpiono je "
+      L"podobnymi lub znakiem \u201E?\u201D.";
+  // clang-format off
+  const struct {
+    std::wstring polish, original, medium;
+    FilmEntry stored;
+    bool said;
+  } cases[] = {
+      {L"Żółw", L"Čapek é", L"DVD", {"\xAF\xF3\xB3w", "\xC8\x61pek \xE9", "", "1", "DVD"}, false},
+      {L"Брат", L"Брат 2", L"Диск", {"????", "???? 2", "", "1", "????"}, true},
+      {L"Crème", L"", L"DVD", {"Creme", "", "", "1", "DVD"}, true},  // the nearest letter
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    InMain<toolkit::StatusBar>(id::StatusBar).SetPanelText(1, L"");
+    SetTextOf(id::p, c.polish);
+    SetTextOf(id::O, c.original);
+    SetTextOf(id::n, c.medium);
+    Press(InMain(id::AddBtn));
+    EXPECT_EQ(List().Row(List().Count() - 1), c.stored);
+    EXPECT_EQ(Status(1), c.said ? said : L"") << c.stored.polishTitle;
+  }
+
+  InMain<toolkit::StatusBar>(id::StatusBar).SetPanelText(1, L"");
+  DoubleClickRow(0);
+  SetTextOf(id::O, L"Жизнь");
+  PressWithKeyboard(InMain(id::SaveBtn));
+  EXPECT_EQ(List().Row(List().Count() - 1).originalTitle, "?????");
+  EXPECT_EQ(Status(1), said) << "changing a film says it too";
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The main window driven for real: start, settings, catalogue, close.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
+
 #include "program_fixture.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
@@ -147,13 +150,61 @@ TEST_F(MainWindowTest, StoredSettingsAreAppliedAndWrittenBackUnchanged) {
   EXPECT_EQ(Setting("Nazwa czcionki"), "Arial");
 }
 
-TEST_F(MainWindowTest, InvalidNumbersInTheSettingsGiveTheDefaults) {
-  WriteFileText(Ini(), "[Ustawienia]\r\nWysoko\x9C\xE6=wysoko\r\nG\xF3ra=12px\r\n0=\r\n");
-  Start();
-  const RECT bounds = WindowRect(Main().Handle());
-  EXPECT_EQ(bounds.bottom - bounds.top, 608);
-  EXPECT_EQ(bounds.top, -4);
-  EXPECT_EQ(List().ColumnWidth(0), 110);
+// A damaged or hand-edited settings file: garbage, zero, negative and huge values. Outside
+// their limits they read as the defaults, so that the window can be seen and reached, the list
+// is not transparent and its font neither invisible nor giant. The windows write back what
+// they show.
+TEST_F(MainWindowTest, SettingsOutsideTheirLimitsGiveTheDefaults) {
+  // clang-format off
+  const std::map<std::string, std::string> defaults = {
+      {"G\xF3ra", "-4"}, {"Lewo", "-4"}, {"Wysoko\x9C\xE6", "608"}, {"Szeroko\x9C\xE6", "808"},
+      {"0", "110"}, {"Kt", "14548991"}, {"Kc", "128"}, {"Rozmiar czcionki", "10"},
+      {"Font", "1"}, {"Skrypt", "1"}, {"Kt2", "14145495"}, {"Kc2", "8388608"},
+      {"Rozmiar czcionki2", "10"}};
+  const struct {
+    const char* what;
+    std::string settings;
+    std::map<std::string, std::string> kept;  // the values used; any other key is the default
+  } cases[] = {
+      {"garbage",
+       "G\xF3ra=12px\r\nWysoko\x9C\xE6=wysoko\r\n0=\r\nKt=0x\r\nKc=$\r\nFont=b\r\n"
+       "Rozmiar czcionki=1.5\r\nKt2=\xBF\xF3\xB3ty\r\n", {}},
+      {"zero",
+       "Szeroko\x9C\xE6=0\r\nWysoko\x9C\xE6=0\r\n0=0\r\nKt=0\r\nRozmiar czcionki=0\r\n"
+       "Font=0\r\nSkrypt=0\r\nRozmiar czcionki2=0\r\n",
+       {{"0", "0"}, {"Kt", "0"}, {"Font", "0"}, {"Skrypt", "0"}}},
+      {"negative",
+       "Lewo=-300\r\nG\xF3ra=-200\r\nWysoko\x9C\xE6=-600\r\n0=-1\r\nKt=-1\r\nKc=-1\r\n"
+       "Rozmiar czcionki=-12\r\nFont=-1\r\nSkrypt=-1\r\nKt2=$FFFFFFFF\r\nKc2=-1\r\n", {}},
+      {"huge",
+       "Szeroko\x9C\xE6=100000\r\nWysoko\x9C\xE6=2147483647\r\n0=2147483647\r\n"
+       "Kt=16777216\r\nKc=$7FFFFFFF\r\nRozmiar czcionki=73\r\nFont=16\r\nSkrypt=999\r\n"
+       "Rozmiar czcionki2=100000\r\n", {}},
+      {"off every screen",
+       "Lewo=-32000\r\nG\xF3ra=-32000\r\nSzeroko\x9C\xE6=160\r\nWysoko\x9C\xE6=28\r\n", {}},
+      {"mostly beyond the edge",
+       "Lewo=1270\r\nG\xF3ra=20\r\nSzeroko\x9C\xE6=700\r\nWysoko\x9C\xE6=500\r\n", {}},
+      {"at the limits",
+       "Lewo=0\r\nG\xF3ra=0\r\nSzeroko\x9C\xE6=160\r\nWysoko\x9C\xE6=120\r\n0=10000\r\n"
+       "Kt=16777215\r\nRozmiar czcionki=72\r\nFont=15\r\nSkrypt=255\r\n"
+       "Rozmiar czcionki2=6\r\n",
+       {{"Lewo", "0"}, {"G\xF3ra", "0"}, {"Szeroko\x9C\xE6", "160"}, {"Wysoko\x9C\xE6", "120"},
+        {"0", "10000"}, {"Kt", "16777215"}, {"Rozmiar czcionki", "72"}, {"Font", "15"},
+        {"Skrypt", "255"}, {"Rozmiar czcionki2", "6"}}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFileText(Ini(), "[Okno]\r\n1=0\r\n[Ustawienia]\r\n" + c.settings);
+    Start({kMatrix});
+    List().Select(0);
+    Press(id::AllClearBtn);
+    Description().Close();
+    ASSERT_TRUE(CloseWindow(Main()));
+    for (const auto& [key, value] : defaults)
+      EXPECT_EQ(Setting(key.c_str()), c.kept.count(key) ? c.kept.at(key) : value) << key;
+  }
+  EXPECT_TRUE(Dialogs().errors.empty());
 }
 
 TEST_F(MainWindowTest, ClosingMaximisedRestartsMaximisedWithoutTheStoredBounds) {
@@ -178,13 +229,34 @@ TEST_F(MainWindowTest, ClosingMaximisedRestartsMaximisedWithoutTheStoredBounds) 
 }
 
 TEST_F(MainWindowTest, AnyOtherWindowStateOpensAtTheDesignBounds) {
-  WriteFileText(Ini(), "[Okno]\r\n1=2\r\n[Ustawienia]\r\nLewo=300\r\n");
+  const struct {
+    const char* state;
+    bool designBounds;
+  } cases[] = {{"2", true},    {"-1", true}, {"2147483647", true},
+               {"abc", false}, {"", false},  {"99999999999", false}};  // no number: 0
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.state);
+    WriteFileText(Ini(), std::string("[Okno]\r\n1=") + c.state +
+                             "\r\n[Ustawienia]\r\nLewo=300\r\nSzeroko\x9C\xE6=700\r\n");
+    Start();
+    EXPECT_FALSE(IsZoomed(Main().Handle()));
+    const RECT bounds = WindowRect(Main().Handle());
+    EXPECT_EQ(bounds.right - bounds.left, c.designBounds ? 695 : 700);
+    EXPECT_EQ(bounds.bottom - bounds.top, c.designBounds ? 548 : 608);
+    EXPECT_EQ(bounds.left == 300, !c.designBounds);
+    ASSERT_TRUE(CloseWindow(Main()));
+  }
+}
+
+// Windows keeps a minimised window far off the screen (Wine: a sliver at its bottom).
+TEST_F(MainWindowTest, ClosedMinimisedItOpensWhereItWasBefore) {
+  WriteFileText(Ini(), "[Okno]\r\n1=0\r\n[Ustawienia]\r\nLewo=40\r\nG\xF3ra=50\r\n");
   Start();
-  EXPECT_FALSE(IsZoomed(Main().Handle()));
-  const RECT bounds = WindowRect(Main().Handle());
-  EXPECT_EQ(bounds.right - bounds.left, 695);
-  EXPECT_EQ(bounds.bottom - bounds.top, 548);
-  EXPECT_NE(bounds.left, 300);
+  ShowWindow(Main().Handle(), SW_MINIMIZE);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(Setting("Lewo") + "," + Setting("G\xF3ra") + "," + Setting("Szeroko\x9C\xE6") + "," +
+                Setting("Wysoko\x9C\xE6"),
+            "40,50,808,608");
 }
 
 TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForRecord) {
@@ -222,10 +294,12 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
 }
 
 TEST_F(MainWindowTest, ClosingWithoutTheDataFolderShowsAnErrorAndStaysOpen) {
-  Start();
-  Dialogs().Clear();
   DeleteFileW(Dat().c_str());
   ASSERT_TRUE(RemoveDirectoryW((folder / L"Dane").c_str()));
+  Start();
+  EXPECT_EQ(Dialogs().messages.size(), 1u) << "the catalogue is missing";
+  EXPECT_TRUE(Dialogs().errors.empty()) << "missing settings are the defaults";
+  Dialogs().Clear();
 
   EXPECT_FALSE(CloseWindow(Main()));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
@@ -258,9 +332,10 @@ TEST_F(MainWindowTest, EverySaveKeepsThePreviousCatalogueAsDaneBak) {
 TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileAndItsBackupWhole) {
   const auto old = CatalogueBytes({kMatrix, kPolish});
   const std::vector<std::uint8_t> backup = CatalogueBytes({kMatrix});
-  // Something holds the place of the new version, or of the backup: the save cannot finish.
+  // Another program holds the place of the new version, the backup, or the catalogue itself:
+  // the save cannot finish.
   for (const std::wstring& blocked :
-       {toolkit::AtomicFileWriter::TemporaryPathFor(Dat()), folder / L"Dane\\Dane.bak"}) {
+       {toolkit::AtomicFileWriter::TemporaryPathFor(Dat()), folder / L"Dane\\Dane.bak", Dat()}) {
     SCOPED_TRACE(std::string(blocked.begin(), blocked.end()));
     WriteFileBytes(Dat(), old);
     WriteFileBytes(folder / L"Dane\\Dane.bak", backup);
@@ -317,17 +392,47 @@ TEST_F(MainWindowTest, AFailedSettingsWriteKeepsTheWindowOpen) {
   EXPECT_TRUE(CloseWindow(Main()));
 }
 
-TEST_F(MainWindowTest, AnUnreadableCatalogueIsReportedAndTheWindowStillOpens) {
-  WriteFileBytes(Dat(), CatalogueBytes({kMatrix}));
+// Another program holds the catalogue while the program starts: the list starts empty, but
+// the file is never replaced by it. Its films come back, before the ones added meanwhile, at
+// the first save that can read it.
+TEST_F(MainWindowTest, AnUnreadableCatalogueIsNeverReplacedAndItsFilmsComeBackAtTheSave) {
+  WriteFileBytes(Dat(), CatalogueBytes({kMatrix, kPolish}));
   WriteFileText(Ini(), "[Ustawienia]\r\nNo\x9Cnik=VCD\r\n");
-  FileLock lock(Dat());
-  ASSERT_TRUE(lock.Locked());
+  auto lock = std::make_optional<FileLock>(Dat());
   Start();
   ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"Dane.dat"), std::wstring::npos);
-  EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+  EXPECT_NE(Dialogs().errors[0].find(L"Dane.dat."), std::wstring::npos);
   EXPECT_EQ(List().Count(), 0);
-  EXPECT_EQ(TextOf(id::n), L"") << "the rest of the creation steps are skipped";
+  EXPECT_EQ(TextOf(id::n), L"VCD") << "the settings still load";
+  List().Append(kEmpty);
+
+  EXPECT_FALSE(CloseWindow(Main())) << "still unreadable";
+  ASSERT_EQ(Dialogs().errors.size(), 2u);
+  EXPECT_NE(Dialogs().errors[1].find(L"nie zostanie zastąpiony"), std::wstring::npos);
+  lock.reset();
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())).size(), 2u);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())),
+            (std::vector<FilmEntry>{kMatrix, kPolish, kEmpty}));
+  EXPECT_EQ(Setting("No\x9Cnik"), "VCD");
+}
+
+// Settings another program holds at the start are said once and kept as they are; both
+// windows go on with the defaults.
+TEST_F(MainWindowTest, UnreadableSettingsAreSaidAndNotWrittenOver) {
+  const std::string settings = "[Ustawienia]\r\nNo\x9Cnik=VCD\r\n";
+  WriteFileText(Ini(), settings);
+  auto lock = std::make_optional<FileLock>(Ini());
+  Start({kMatrix});
+  lock.reset();
+  ASSERT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Baza.ini."), std::wstring::npos);
+  EXPECT_EQ(TextOf(id::n), L"DVD");
+  List().Select(0);
+  Press(id::AllClearBtn);
+  Description().Close();
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(ReadFileText(Ini()), settings);
 }
 
 TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {

@@ -2,6 +2,8 @@
 // the notepad open, and its place above other windows.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "program_fixture.h"
 #include "test_support.h"
 
@@ -65,16 +67,35 @@ TEST_F(NotepadTest, AMissingFileStartsEmptyAndTheFirstCloseCreatesIt) {
   Notes().SetWText(L"Kupić \u201EPianistę\u201D");
   Notepad().Close();
   EXPECT_EQ(ReadFileText(NotesFile()), "Kupi\xE6 \x84Pianist\xEA\x94");
+  EXPECT_TRUE(Dialogs().messages.empty());
+
+  // What the code page cannot hold is stored as its replacement, and said at the close.
+  Open();
+  Notes().SetWText(L"Брат");
+  Notepad().Close();
+  EXPECT_EQ(ReadFileText(NotesFile()), "????");
+  ASSERT_EQ(Dialogs().messages.size(), 1u);
+  EXPECT_EQ(Dialogs().messages[0],
+            L"Niektórych znaków nie da się zapisać w notatkach (strona kodowa 1250); "
+            L"zastąpiono je podobnymi lub znakiem \u201E?\u201D.");
+  EXPECT_FALSE(Shown());
 }
 
-TEST_F(NotepadTest, AnUnreadableFileIsReportedAndTheNotepadStartsEmpty) {
+// Notes another program holds at the start are never written over: the notepad opens only
+// once it has read them.
+TEST_F(NotepadTest, AnUnreadableFileIsReportedAndTheNotepadOpensOnlyOnceItCanReadIt) {
   WriteFileText(NotesFile(), "notatki");
-  FileLock lock(NotesFile());
-  ASSERT_TRUE(lock.Locked());
+  auto lock = std::make_optional<FileLock>(NotesFile());
   Start();
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"Notatnik.ini"), std::wstring::npos);
-  EXPECT_EQ(Notes().WText(), L"");
+  Open();
+  ASSERT_EQ(Dialogs().errors.size(), 2u) << "at the start and at the opening";
+  EXPECT_NE(Dialogs().errors[1].find(L"Notatnik.ini"), std::wstring::npos);
+  EXPECT_FALSE(Shown());
+  lock.reset();
+  Open();
+  EXPECT_EQ(Notes().WText(), L"notatki");
+  EXPECT_TRUE(EndProgram());
+  EXPECT_EQ(ReadFileText(NotesFile()), "notatki");
 }
 
 TEST_F(NotepadTest, AFailedWriteKeepsTheWindowOpenUntilTheNextClose) {

@@ -9,6 +9,9 @@ namespace kadrion {
 
 namespace {
 constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
+constexpr wchar_t kCharactersReplaced[] =
+    L"Niektórych znaków nie da się zapisać w katalogu (strona kodowa 1250); zastąpiono je "
+    L"podobnymi lub znakiem \u201E?\u201D.";
 }  // namespace
 
 CatalogueEditor::CatalogueEditor(FilmList& films, FilmFields fields,
@@ -22,9 +25,22 @@ CatalogueEditor::CatalogueEditor(FilmList& films, FilmFields fields,
       paths_(paths),
       openDescription_(std::move(openDescription)) {}
 
-FilmEntry CatalogueEditor::FilmFromFields() const {
-  return FilmEntry{fields_.polishTitle.Text(), fields_.originalTitle.Text(), fields_.genre.Text(),
-                   fields_.discs.Text(), fields_.medium.Text()};
+FilmEntry CatalogueEditor::FilmFromFields() {
+  bool replaced = false;
+  const auto bytes = [&replaced](const toolkit::Control& field) {
+    bool lost = false;
+    std::string text = toolkit::ToCp1250(field.WText(), &lost);
+    replaced = replaced || lost;
+    return text;
+  };
+  FilmEntry film{bytes(fields_.polishTitle), bytes(fields_.originalTitle), bytes(fields_.genre),
+                 bytes(fields_.discs), bytes(fields_.medium)};
+  // Said once for the film, however many fields it concerns.
+  if (replaced) {
+    status_.ShowMessage(kCharactersReplaced);
+    status_.ClearMessageSoon();
+  }
+  return film;
 }
 
 void CatalogueEditor::Add() {

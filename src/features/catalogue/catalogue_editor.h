@@ -47,7 +47,9 @@ class CatalogueEditor {
   void ShowSelection();
 
  private:
-  FilmEntry FilmFromFields() const;
+  // The fields as the catalogue stores them; characters code page 1250 cannot hold are
+  // replaced, and the message panel says so.
+  FilmEntry FilmFromFields();
 
   FilmList& films_;
   FilmFields fields_;

@@ -7,6 +7,12 @@
 
 namespace kadrion {
 
+namespace {
+constexpr wchar_t kCharactersReplaced[] =
+    L"Niektórych znaków nie da się zapisać w pliku opisu (strona kodowa 1250); zastąpiono je "
+    L"podobnymi lub znakiem \u201E?\u201D.";
+}  // namespace
+
 DescriptionEditor::DescriptionEditor(toolkit::Memo& text, toolkit::Dialogs& dialogs,
                                      const AppPaths& paths, const toolkit::Control& window)
     : text_(text), dialogs_(dialogs), paths_(paths), window_(window) {}
@@ -25,15 +31,15 @@ bool DescriptionEditor::Load(const std::string& polishTitle) {
     if (answer == toolkit::Answer::Yes) Save();
   }
 
-  text_.SetWText(L"");
-  savedText_.clear();
-  title_ = polishTitle;
-  // A title that would name a file outside "Opisy" simply has no description to show.
+  // A title that would name a file outside "Opisy" simply has no description to show. A file
+  // that cannot be read raises its error before anything changes: the window keeps the film
+  // and the text it had, and a save cannot write them into another film's file.
   const auto path = paths_.DescriptionPath(polishTitle);
-  if (path && toolkit::FileExists(*path)) {
-    text_.SetText(WithCrLf(toolkit::ReadWholeFile(*path)));
-    savedText_ = text_.WText();
-  }
+  const std::string bytes =
+      path && toolkit::FileExists(*path) ? WithCrLf(toolkit::ReadWholeFile(*path)) : "";
+  title_ = polishTitle;
+  text_.SetText(bytes);
+  savedText_ = text_.WText();
   return true;
 }
 
@@ -44,8 +50,10 @@ void DescriptionEditor::Save() {
                          L"\u201D nie można zapisać: taki tytuł nie jest nazwą pliku w folderze "
                          L"Opisy.");
   const std::wstring text = text_.WText();
-  toolkit::WriteWholeFile(*path, toolkit::ToCp1250(text));
+  bool replaced = false;
+  toolkit::WriteWholeFile(*path, toolkit::ToCp1250(text, &replaced));
   savedText_ = text;
+  if (replaced) dialogs_.ShowMessage(window_.Handle(), kCharactersReplaced);
 }
 
 void DescriptionEditor::Clear() {

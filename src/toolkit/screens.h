@@ -1,0 +1,12 @@
+#pragma once
+// The screens a window can be placed on.
+#include <vector>
+
+#include "core/setting_limits.h"
+
+namespace toolkit {
+
+// The work area (the screen without the taskbar) of every monitor.
+std::vector<kadrion::ScreenArea> ScreenWorkAreas();
+
+}  // namespace toolkit
