@@ -4,6 +4,7 @@
 #include "app/control_ids.h"
 #include "features/titles/title_cleaning.h"
 #include "toolkit/application.h"
+#include "toolkit/files.h"
 
 namespace kadrion {
 
@@ -41,6 +42,7 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
       paths_(paths),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
+      catalogueFile_(paths.CataloguePath()),
       notepad_(notepad),
       description_(description),
       statusLine_(statusBar_, filmList_),
@@ -55,13 +57,15 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
           services.dialogs, *this,
           TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_, titleFromFileCheck_},
           [this] { editor_.Add(); }),
-      htmlList_(filmList_, paths),
+      htmlList_(filmList_, catalogueFile_, paths),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
       linkStrip_(links_, services.shell, services.linkSource, paths) {}
 
 void MainWindow::Create() {
+  // A big catalogue takes as long to read as the window takes to make: both at once.
+  if (toolkit::FileExists(paths_.CataloguePath())) catalogueFile_.StartLoading();
   CreateForm(L"Kadrion filmów 1.1", kDesignBounds);
   SetMainForm(true);
   CreateControls();

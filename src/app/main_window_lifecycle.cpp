@@ -1,6 +1,5 @@
 // What happens when the main window is created, first shown and closed.
 #include "app/main_window.h"
-#include "features/catalogue/catalogue_file.h"
 #include "toolkit/application.h"
 #include "toolkit/files.h"
 
@@ -29,7 +28,7 @@ void MainWindow::OnFirstShow() {
 
 void MainWindow::OnClose() {
   linkStrip_.SaveLaunchCounter();
-  WriteCatalogue(paths_.CataloguePath(), filmList_.Rows());
+  catalogueFile_.Save(filmList_);
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
@@ -41,7 +40,7 @@ void MainWindow::LoadCatalogue() {
     dialogs_.ShowMessage(Handle(), kMissingCatalogue);
     return;
   }
-  filmList_.Assign(ReadCatalogue(paths_.CataloguePath()));
+  catalogueFile_.Load(filmList_);
 }
 
 }  // namespace kadrion

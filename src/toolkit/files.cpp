@@ -32,6 +32,18 @@ bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<FileStamp> StampOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  const auto wide = [](DWORD high, DWORD low) {
+    return (std::uint64_t{high} << 32) | low;
+  };
+  return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
+                   wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 std::string ReadWholeFile(const std::wstring& path) {
   FileReader reader(path);
   std::string bytes(static_cast<std::size_t>(reader.Size()), '\0');

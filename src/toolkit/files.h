@@ -1,6 +1,7 @@
 #pragma once
 // File access for the program's own files. Every failure raises an error naming the file.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ std::wstring ProgramFolder();
 std::wstring SystemTempFolder();
 
 bool FileExists(const std::wstring& path);
+
+// What tells one version of a file from another: its size and the time of its last write.
+struct FileStamp {
+  std::uint64_t size;
+  std::uint64_t lastWrite;
+  bool operator==(const FileStamp&) const = default;
+};
+// None when the file does not exist or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::wstring& path);
 
 // The whole file as bytes. Raises an error naming the file when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);

@@ -1,13 +1,15 @@
 #pragma once
 // "Generuj listę w HTML": the whole catalogue as a web page beside it.
 #include "features/app_paths.h"
+#include "features/catalogue/catalogue_file.h"
 #include "features/catalogue/film_list.h"
 
 namespace kadrion {
 
 class HtmlListExport {
  public:
-  HtmlListExport(const FilmList& films, const AppPaths& paths) : films_(films), paths_(paths) {}
+  HtmlListExport(const FilmList& films, CatalogueFile& catalogue, const AppPaths& paths)
+      : films_(films), catalogue_(catalogue), paths_(paths) {}
 
   // Saves the catalogue, then writes the page of the films as the file holds them, with the
   // list's column captions and widths. Raises an error naming the film whose number of discs
@@ -16,6 +18,7 @@ class HtmlListExport {
 
  private:
   const FilmList& films_;
+  CatalogueFile& catalogue_;
   const AppPaths& paths_;
 };
 
