@@ -20,6 +20,7 @@ class Runs {
   }
   double Min() const { return *std::min_element(values_.begin(), values_.end()); }
   double Max() const { return *std::max_element(values_.begin(), values_.end()); }
+  const std::vector<double>& Values() const { return values_; }
 
  private:
   std::vector<double> values_;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,7 @@ class FilmStore {
   std::size_t Size() const { return rows_.size(); }
   bool Empty() const { return rows_.empty(); }
   // The bytes of all the texts, those of deleted films included until the store compacts.
-  std::size_t TextBytes() const { return text_.size(); }
+  std::size_t TextBytes() const { return text_.Size(); }
   FilmView operator[](std::size_t row) const;
   std::string_view Text(std::size_t row, int column) const;
 
@@ -103,9 +104,32 @@ class FilmStore {
     std::uint32_t ends[kFilmColumns];
   };
 
+  // The texts: bytes that grow at the end without being cleared first, since every film's
+  // texts are written there once, as they are loaded or added.
+  class TextBuffer {
+   public:
+    TextBuffer() = default;
+    TextBuffer(const TextBuffer& other);
+    TextBuffer& operator=(const TextBuffer& other);
+    TextBuffer(TextBuffer&& other) noexcept;
+    TextBuffer& operator=(TextBuffer&& other) noexcept;
+
+    const char* Data() const { return bytes_.get(); }
+    std::size_t Size() const { return size_; }
+    void Reserve(std::size_t capacity);
+    // Room for `bytes` more after the end; they count once Resize takes them in.
+    char* Room(std::size_t bytes);
+    void Resize(std::size_t size) { size_ = size; }
+
+   private:
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+  };
+
   void Compact();
 
-  std::string text_;
+  TextBuffer text_;
   std::vector<Row> rows_;
   std::size_t appendAt_ = 0;  // where the film begun by BeginAppend starts
   // Bytes of the buffer no film uses any more, left by deletions until the next compaction.

@@ -193,6 +193,16 @@ BadDiscCount::BadDiscCount(std::string polishTitle, std::string discs)
 
 void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
                    const std::function<void(std::string_view piece)>& write) {
+  // The totals come last, but a bad count must stop the page before any of it is written.
+  // Each count may reach the 32-bit limit, so their sum is kept wider.
+  std::int64_t discs = 0;
+  for (const FilmView film : films) {
+    const std::string_view count = Stored(film, 3);
+    const auto value = DiscCount(count);
+    if (!value) throw BadDiscCount(std::string(Stored(film, 0)), std::string(count));
+    discs += *value;
+  }
+
   Page page(write, columns);
   for (const std::string_view line : kHead) page.AppendLine(line);
   for (int column = 0; column < kFilmColumns; ++column) {
@@ -203,14 +213,7 @@ void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
   }
   page.AppendLine(kRowEnd);
 
-  // Each count may reach the 32-bit limit, so their sum is kept wider.
-  std::int64_t discs = 0;
-  for (const FilmView film : films) {
-    const auto count = DiscCount(Stored(film, 3));
-    if (!count) throw BadDiscCount(std::string(Stored(film, 0)), std::string(Stored(film, 3)));
-    discs += *count;
-    page.AppendRow(film);
-  }
+  for (const FilmView film : films) page.AppendRow(film);
 
   page.AppendLine("</TABLE><BR>");
   page.AppendLine("");

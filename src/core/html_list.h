@@ -33,10 +33,10 @@ class BadDiscCount : public std::runtime_error {
   std::string discs_;
 };
 
-// The page handed to `write` piece by piece as it is built, each piece some tens of kilobytes,
-// so that the whole page is never in memory. Each field is cut to its width in the catalogue
-// file, as the page shows the films as stored, and HTML-escaped. Throws BadDiscCount, when
-// part of the page may have been handed over already.
+// The page handed to `write` piece by piece as it is built, each piece some hundreds of
+// kilobytes, so that the whole page is never in memory. Each field is cut to its width in the
+// catalogue file, as the page shows the films as stored, and HTML-escaped. Throws BadDiscCount
+// before anything is handed over.
 void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
                    const std::function<void(std::string_view piece)>& write);
 

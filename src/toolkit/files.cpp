@@ -84,33 +84,49 @@ std::size_t FileReader::Read(std::span<std::uint8_t> buffer) {
   return total;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::wstring path)
-    : path_(std::move(path)), temporaryPath_(TemporaryPathFor(path_)) {
-  file_.Reset(CreateFileW(temporaryPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + path_ + L".");
+FileWriter::FileWriter(const std::wstring& path, std::wstring shownPath)
+    : shownPath_(std::move(shownPath)),
+      file_(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                        nullptr)) {
+  if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + shownPath_ + L".");
 }
 
-AtomicFileWriter::~AtomicFileWriter() {
-  if (file_) {
-    file_.Reset();
-    DeleteFileW(temporaryPath_.c_str());
-  }
-}
-
-void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
+void FileWriter::Write(std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     DWORD written = 0;
     const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     if (!WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
-      ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
+      ThrowSystemError(L"Nie można zapisać pliku " + shownPath_ + L".");
     bytes = bytes.subspan(written);
   }
 }
 
-void AtomicFileWriter::Commit() {
-  if (!FlushFileBuffers(file_.Get())) ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
+void FileWriter::Finish() {
+  if (!SetEndOfFile(file_.Get()) || !FlushFileBuffers(file_.Get()))
+    ThrowSystemError(L"Nie można zapisać pliku " + shownPath_ + L".");
   file_.Reset();
+}
+
+void FileWriter::Abandon() {
+  if (!file_) return;
+  SetEndOfFile(file_.Get());  // no old bytes behind new ones; a failure here changes nothing
+  file_.Reset();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::wstring path)
+    : path_(std::move(path)),
+      temporaryPath_(TemporaryPathFor(path_)),
+      file_(temporaryPath_, path_) {}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (file_.Open()) {
+    file_.Abandon();
+    DeleteFileW(temporaryPath_.c_str());
+  }
+}
+
+void AtomicFileWriter::Commit() {
+  file_.Finish();
   if (!MoveFileExW(temporaryPath_.c_str(), path_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD code = GetLastError();

@@ -46,6 +46,31 @@ class FileReader {
   FileHandle file_;
 };
 
+// Writes a file front to back over its old version: the old bytes are written over where they
+// lie, which costs the disk no new room, and what is left of them is cut off when the writing
+// ends, or stops. Finish puts the bytes on the disk. For a file that is made again at will (the
+// HTML list), where keeping the old version until the new one is whole is not worth the time.
+class FileWriter {
+ public:
+  // `shownPath` is the path errors name.
+  FileWriter(const std::wstring& path, std::wstring shownPath);
+  explicit FileWriter(const std::wstring& path) : FileWriter(path, path) {}
+  ~FileWriter() { Abandon(); }
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  void Write(std::span<const std::uint8_t> bytes);
+  void Finish();
+  // Until Finish or Abandon.
+  bool Open() const { return static_cast<bool>(file_); }
+  // Ends the file where the writing got to.
+  void Abandon();
+
+ private:
+  std::wstring shownPath_;
+  FileHandle file_;
+};
+
 // Writes a new version of a file beside it and puts it in the file's place in one step on
 // Commit, so the old file stays whole if anything fails or the program dies before then.
 class AtomicFileWriter {
@@ -55,7 +80,7 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  void Write(std::span<const std::uint8_t> bytes);
+  void Write(std::span<const std::uint8_t> bytes) { file_.Write(bytes); }
   void Commit();
 
   static std::wstring TemporaryPathFor(const std::wstring& path) { return path + L".tmp"; }
@@ -63,7 +88,7 @@ class AtomicFileWriter {
  private:
   std::wstring path_;
   std::wstring temporaryPath_;
-  FileHandle file_;
+  FileWriter file_;
 };
 
 }  // namespace toolkit
