@@ -25,6 +25,7 @@ class Sequence {
 };
 
 inline std::vector<kadrion::FilmEntry> Films(std::size_t count) {
+  // clang-format off
   static const char* const kPolishWords[] = {
       "Ostatni", "dzie\xF1", "\xBF" "ycia", "Noc", "w", "mie\x9C" "cie", "Powr\xF3t", "kr\xF3la",
       "Zielona", "mila", "Pi\xEA" "kna", "i", "bestia", "Ucieczka", "z", "wi\xEA" "zienia",
@@ -43,6 +44,7 @@ inline std::vector<kadrion::FilmEntry> Films(std::size_t count) {
       "Horror", "Komedia", "Komedia rom.", "Krymina\xB3", "Melodramat", "Przygodowy",
       "Romans", "Science Fiction", "Sensacyjny", "Thriller", "Western", "Wojenny"};
   static const char* const kMedia[] = {"DVD", "DVD", "DVD", "CD", "VCD", "SVCD"};
+  // clang-format on
 
   Sequence random(20240517);
   const auto words = [&](const char* const* list, std::size_t size) {

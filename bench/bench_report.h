@@ -42,7 +42,9 @@ inline std::string WithRange(const Runs& runs, const char* format, const std::st
 inline bool Report(const std::string& what, const std::string& target, const std::string& measured,
                    bool met, bool informative = false) {
   std::printf("FIGURE\t%s\t%s\t%s\t%s\n", what.c_str(), target.c_str(), measured.c_str(),
-              informative ? "info" : met ? "pass" : "miss");
+              informative ? "info"
+              : met       ? "pass"
+                          : "miss");
   std::fflush(stdout);
   return met || informative;
 }

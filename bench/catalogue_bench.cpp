@@ -56,7 +56,9 @@ std::size_t PairwiseKept(std::vector<FilmEntry> films) {
   return films.size();
 }
 
-std::string Ms(const bench::Runs& runs) { return bench::WithRange(runs, "%.1f", " ms"); }
+std::string Ms(const bench::Runs& runs) {
+  return bench::WithRange(runs, "%.1f", " ms");
+}
 
 }  // namespace
 
@@ -71,9 +73,11 @@ int main() {
   int slowestColumn = 0;
   for (int column = 0; column < kadrion::kFilmColumns; ++column) {
     for (const int direction : {-1, 1}) {
-      const bench::Runs runs = TimeMs([&] { sorted = store; }, [&] {
-        sorted.Reorder(kadrion::SortedOrder(sorted, kadrion::FilmOrder{column, direction}));
-      });
+      const bench::Runs runs = TimeMs(
+          [&] { sorted = store; },
+          [&] {
+            sorted.Reorder(kadrion::SortedOrder(sorted, kadrion::FilmOrder{column, direction}));
+          });
       if (column == 0 || runs.Median() > slowest.Median()) slowest = runs, slowestColumn = column;
     }
   }
@@ -82,26 +86,24 @@ int main() {
       "<= 60 ms", Ms(slowest), slowest.Median() <= 60);
 
   FilmStore distinct;
-  const bench::Runs removal = TimeMs([&] { distinct = store; },
-                                     [&] { distinct.Keep(kadrion::DistinctRows(distinct)); });
-  met &= bench::Report("duplicate removal (" + std::to_string(store.Size() - distinct.Size()) +
-                           " of the films go)",
-                       "<= 50 ms", Ms(removal), removal.Median() <= 50);
+  const bench::Runs removal =
+      TimeMs([&] { distinct = store; }, [&] { distinct.Keep(kadrion::DistinctRows(distinct)); });
+  met &= bench::Report(
+      "duplicate removal (" + std::to_string(store.Size() - distinct.Size()) + " of the films go)",
+      "<= 50 ms", Ms(removal), removal.Median() <= 50);
 
   const std::vector<FilmEntry> few(films.begin(), films.begin() + 5000);
   const FilmStore fewStore(few);
   std::size_t pairwiseKept = 0;
-  const bench::Runs pairwise =
-      TimeMs([] {}, [&] { pairwiseKept = PairwiseKept(few); }, 3);
+  const bench::Runs pairwise = TimeMs([] {}, [&] { pairwiseKept = PairwiseKept(few); }, 3);
   const bench::Runs hashed = TimeMs([&] { distinct = fewStore; },
                                     [&] { distinct.Keep(kadrion::DistinctRows(distinct)); }, 31);
   const double speedup = pairwise.Median() / hashed.Median();
-  met &= bench::Report("duplicate removal at 5,000 rows against the pairwise rule",
-                       ">= 100x faster",
-                       bench::Format("%.0fx", speedup) + " (" +
-                           bench::Format("%.0f ms", pairwise.Median()) + " / " +
-                           bench::Format("%.2f ms", hashed.Median()) + ")",
-                       speedup >= 100 && pairwiseKept == distinct.Size());
+  met &= bench::Report(
+      "duplicate removal at 5,000 rows against the pairwise rule", ">= 100x faster",
+      bench::Format("%.0fx", speedup) + " (" + bench::Format("%.0f ms", pairwise.Median()) + " / " +
+          bench::Format("%.2f ms", hashed.Median()) + ")",
+      speedup >= 100 && pairwiseKept == distinct.Size());
 
   // Without a match each search reads every row it may: the slowest case.
   const char* const kNowhere = "nie ma takiego filmu";
@@ -110,9 +112,8 @@ int main() {
       TimeMs([] {}, [&] { found |= kadrion::FindFilm(store, kNowhere).has_value(); });
   const bench::Runs next =
       TimeMs([] {}, [&] { found |= kadrion::FindNextFilm(store, kNowhere, 0).has_value(); });
-  const bench::Runs previous = TimeMs([] {}, [&] {
-    found |= kadrion::FindPreviousFilm(store, kNowhere, kFilms - 1).has_value();
-  });
+  const bench::Runs previous = TimeMs(
+      [] {}, [&] { found |= kadrion::FindPreviousFilm(store, kNowhere, kFilms - 1).has_value(); });
   met &= bench::Report("find, no match", "<= 20 ms", Ms(find), find.Median() <= 20 && !found);
   met &= bench::Report("next from the first film, no match", "<= 20 ms", Ms(next),
                        next.Median() <= 20 && !found);
@@ -123,20 +124,23 @@ int main() {
   const std::vector<std::string> names = {
       "Matrix.Reloaded.2003.DVDRip.XviD.AC3-iNT.cd1.avi",
       "Ogniem i mieczem (Lektor PL).avi",
-      "Pi\xEA" "kna i bestia [Pl Dubbing].avi",
+      "Pi\xEA"
+      "kna i bestia [Pl Dubbing].avi",
       "The.Green.Mile.1999.dvdrip.XiVD.cd2.avi",
       "Shrek_2_-_dubbing PL.rmvb",
       "Gladiator.2000.DVDRip.Xvid-SiBV",
       "Heat (1995)",
       "Rejs.mpg",
       "Fargo.1996.[LEX].avi",
-      "Lot nad kuku\xB3" "czym gniazdem - dubbing PL",
+      "Lot nad kuku\xB3"
+      "czym gniazdem - dubbing PL",
       "Memento.2000.XViD.AC3.CD1.avi",
       "Seven [DVDRip] (Kadrak.org).avi",
       "VIDEO_TS",
       "\"Sami swoi\"",
       "Alien.1979.Directors.Cut.DVDRip.XviD-CiMG.cd 2.avi",
-      "Wielki b\xB3\xEA" "kit  1988   PL.avi",
+      "Wielki b\xB3\xEA"
+      "kit  1988   PL.avi",
   };
   constexpr int kRounds = 1000;
   std::size_t length = 0;

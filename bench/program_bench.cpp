@@ -60,9 +60,9 @@ void PlainWrite(const std::wstring& path, const std::string& bytes) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail("cannot create a file");
   DWORD written = 0;
-  const bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                              nullptr) &&
-                    written == bytes.size() && FlushFileBuffers(file);
+  const bool done =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && FlushFileBuffers(file);
   CloseHandle(file);
   if (!done) Fail("cannot write a file");
 }
@@ -77,8 +77,8 @@ std::size_t PlainRead(const std::wstring& path, std::string* contents = nullptr)
   const auto bytes = static_cast<std::size_t>(size.QuadPart);
   const auto buffer = std::make_unique_for_overwrite<char[]>(bytes);
   DWORD read = 0;
-  const bool done = ReadFile(file, buffer.get(), static_cast<DWORD>(bytes), &read, nullptr) &&
-                    read == bytes;
+  const bool done =
+      ReadFile(file, buffer.get(), static_cast<DWORD>(bytes), &read, nullptr) && read == bytes;
   CloseHandle(file);
   if (!done) Fail("cannot read a file");
   if (contents) contents->assign(buffer.get(), bytes);
@@ -345,19 +345,19 @@ int main() {
   met &= bench::Report("write the catalogue file", "<= 2x one plain write of as many bytes",
                        PairRatio(writeMs, plainWriteMs),
                        PairRatios(writeMs, plainWriteMs).Median() <= 2);
-  met &= bench::Report("start to main window shown and idle", "<= 1.25x with no films",
-                       BestRatio(startFull, startEmpty),
-                       startFull.Min() <= 1.25 * startEmpty.Min());
+  met &=
+      bench::Report("start to main window shown and idle", "<= 1.25x with no films",
+                    BestRatio(startFull, startEmpty), startFull.Min() <= 1.25 * startEmpty.Min());
   const double above = memoryFull.Median() - memoryEmpty.Median();
   met &= bench::Report("working set after loading, above the empty program", "<= 15 MB",
                        bench::Format("%.1f MB", above) + " (" +
                            bench::WithRange(memoryFull, "%.1f", "") + " / " +
                            bench::WithRange(memoryEmpty, "%.1f", " MB") + ")",
                        above <= 15);
-  met &= bench::Report("HTML list, click to file written (" +
-                           bench::Format("%.1f MB", pageBytes / kMB) + ")",
-                       "<= 2x one plain write of the page", PairRatio(exportMs, pageWriteMs),
-                       PairRatios(exportMs, pageWriteMs).Median() <= 2);
+  met &= bench::Report(
+      "HTML list, click to file written (" + bench::Format("%.1f MB", pageBytes / kMB) + ")",
+      "<= 2x one plain write of the page", PairRatio(exportMs, pageWriteMs),
+      PairRatios(exportMs, pageWriteMs).Median() <= 2);
   met &= bench::Report("peak during the HTML export, above the loaded program", "<= 5 MB",
                        bench::WithRange(exportPeak, "%.1f", " MB"), exportPeak.Median() <= 5);
   bench::Report("HTML list right after a change: the catalogue saved first", "-",

@@ -27,7 +27,8 @@ void AppendFolded(std::string_view text, std::string& out) {
   const std::size_t at = out.size();
   out.resize(at + text.size());
   char* folded = out.data() + at;
-  for (const char c : text) *folded++ = static_cast<char>(kSearchFolding[static_cast<unsigned char>(c)]);
+  for (const char c : text)
+    *folded++ = static_cast<char>(kSearchFolding[static_cast<unsigned char>(c)]);
 }
 
 // Folds each row into one buffer that lives for the whole scan, so testing a row allocates
@@ -61,8 +62,8 @@ class RowMatcher {
 
 // Both passes scan the same rows and a match of the second replaces one of the first, so the
 // second pass goes first and the titles are read only when it finds nothing.
-std::optional<std::size_t> FirstMatch(const FilmStore& films,
-                                      std::string_view searchText, std::size_t begin) {
+std::optional<std::size_t> FirstMatch(const FilmStore& films, std::string_view searchText,
+                                      std::size_t begin) {
   RowMatcher matcher(searchText);
   if (!matcher.HasKey()) return std::nullopt;
   for (std::size_t row = begin; row < films.Size(); ++row)
@@ -74,8 +75,8 @@ std::optional<std::size_t> FirstMatch(const FilmStore& films,
 
 // Previous selects every match in ascending order and the last one stays: the first one
 // going upwards.
-std::optional<std::size_t> LastMatch(const FilmStore& films,
-                                     std::string_view searchText, std::size_t end) {
+std::optional<std::size_t> LastMatch(const FilmStore& films, std::string_view searchText,
+                                     std::size_t end) {
   RowMatcher matcher(searchText);
   if (!matcher.HasKey()) return std::nullopt;
   for (std::size_t row = end; row-- > 0;)
@@ -93,19 +94,16 @@ std::string SearchKey(std::string_view searchText) {
   return key;
 }
 
-std::optional<std::size_t> FindFilm(const FilmStore& films,
-                                    std::string_view searchText) {
+std::optional<std::size_t> FindFilm(const FilmStore& films, std::string_view searchText) {
   return FirstMatch(films, searchText, 0);
 }
 
-std::optional<std::size_t> FindNextFilm(const FilmStore& films,
-                                        std::string_view searchText,
+std::optional<std::size_t> FindNextFilm(const FilmStore& films, std::string_view searchText,
                                         std::optional<std::size_t> selected) {
   return FirstMatch(films, searchText, selected ? *selected + 1 : 0);
 }
 
-std::optional<std::size_t> FindPreviousFilm(const FilmStore& films,
-                                            std::string_view searchText,
+std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_view searchText,
                                             std::optional<std::size_t> selected) {
   if (!selected) return std::nullopt;
   return LastMatch(films, searchText, std::min(*selected, films.Size()));

@@ -28,7 +28,7 @@ void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out
     const std::string_view text = Field(film, column);
     const std::size_t length = std::min(text.size(), field.capacity);
     out[field.offset] = static_cast<std::uint8_t>(length);
-    std::memcpy(out.data() + field.offset + 1, text.data(), length);
+    if (length > 0) std::memcpy(out.data() + field.offset + 1, text.data(), length);
   }
 }
 
@@ -55,8 +55,8 @@ void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out) {
     std::size_t total = 0;
     for (int column = 0; column < kFilmColumns; ++column) {
       const RecordField& field = kRecordFields[column];
-      lengths[column] = static_cast<std::uint32_t>(
-          std::min<std::size_t>(record[field.offset], field.capacity));
+      lengths[column] =
+          static_cast<std::uint32_t>(std::min<std::size_t>(record[field.offset], field.capacity));
       total += lengths[column];
     }
     char* text = out.BeginAppend(total, kShort);

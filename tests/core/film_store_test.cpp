@@ -31,10 +31,14 @@ TEST(FilmStore, BehavesAsAListOfFilmsThroughEveryKindOfChange) {
   };
   const auto text = [&]() -> std::string {
     switch (below(4)) {
-      case 0: return "";
-      case 1: return std::string(1 + below(3000), static_cast<char>('a' + below(26)));
-      case 2: return std::string("\0\xB3x", 3);
-      default: return std::to_string(below(1000));
+      case 0:
+        return "";
+      case 1:
+        return std::string(1 + below(3000), static_cast<char>('a' + below(26)));
+      case 2:
+        return std::string("\0\xB3x", 3);
+      default:
+        return std::to_string(below(1000));
     }
   };
   std::vector<FilmEntry> model;

@@ -39,7 +39,8 @@ TEST_F(HtmlExportTest, ThePageWrittenAsItIsBuiltEqualsThePageBuiltWhole) {
   // Enough films for many pieces, with texts to escape and a title longer than its field.
   std::vector<FilmEntry> films;
   for (int k = 0; k < 3000; ++k)
-    films.push_back({"Film " + std::to_string(k), "A & <B>", "Dramat", std::to_string(k % 3), "DVD"});
+    films.push_back(
+        {"Film " + std::to_string(k), "A & <B>", "Dramat", std::to_string(k % 3), "DVD"});
   films[1234].polishTitle = std::string(300, 'x');
   Start(films);
   List().SetColumnWidth(2, 75);
