@@ -11,9 +11,9 @@ class HtmlListExport {
   HtmlListExport(const FilmList& films, CatalogueFile& catalogue, const AppPaths& paths)
       : films_(films), catalogue_(catalogue), paths_(paths) {}
 
-  // Saves the catalogue, then writes the page of the films as the file holds them, with the
-  // list's column captions and widths. Raises an error naming the film whose number of discs
-  // is not a whole number; no page is written then.
+  // Saves the catalogue (unless its file still holds the list), then writes the page of the
+  // films as the file holds them, with the list's column captions and widths. Raises an error
+  // naming the film whose number of discs is not a whole number; the page is not touched then.
   void Write();
 
  private:
