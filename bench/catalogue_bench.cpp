@@ -1,63 +1,159 @@
-// How long the catalogue codec, sorting, duplicate removal, search and the HTML page take for
-// a large catalogue (native build).
-#include <algorithm>
-#include <chrono>
+// The portable parts at 100,000 films, natively: sorting, duplicate removal (against the
+// pairwise rule), find / next / previous, and the title clean-up. Times are the CPU time of
+// this thread, the median of several runs: other programs sharing the machine do not count.
+#include <time.h>
+
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "bench_films.h"
+#include "bench_report.h"
 #include "core/film_order.h"
 #include "core/film_search.h"
-#include "core/html_list.h"
-#include "core/record_codec.h"
+#include "core/film_store.h"
+#include "core/title_cleanup.h"
+
+namespace {
+
+using kadrion::FilmEntry;
+using kadrion::FilmStore;
+
+constexpr std::size_t kFilms = 100000;
+constexpr int kRuns = 9;
+
+double CpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// The times of `work`, each run after its own untimed `prepare`.
+bench::Runs TimeMs(const std::function<void()>& prepare, const std::function<void()>& work,
+                   int runs = kRuns) {
+  bench::Runs times;
+  for (int run = 0; run < runs; ++run) {
+    prepare();
+    const double start = CpuMs();
+    work();
+    times.Add(CpuMs() - start);
+  }
+  return times;
+}
+
+// The rule duplicate removal replaces: from the bottom, each row is compared with every row
+// above it, both keys built afresh for each comparison, and goes at the first equal one.
+std::size_t PairwiseKept(std::vector<FilmEntry> films) {
+  for (std::size_t i = films.size(); i-- > 1;) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (kadrion::DuplicateKey(films[i]) == kadrion::DuplicateKey(films[j])) {
+        films.erase(films.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+    }
+  }
+  return films.size();
+}
+
+std::string Ms(const bench::Runs& runs) {
+  return bench::WithRange(runs, "%.1f", " ms");
+}
+
+}  // namespace
 
 int main() {
-  using Clock = std::chrono::steady_clock;
-  constexpr std::size_t kFilms = 100000;
-  std::vector<kadrion::FilmEntry> films;
-  films.reserve(kFilms);
-  for (std::size_t k = 0; k < kFilms; ++k)
-    films.push_back({"Film numer " + std::to_string(k), "Original title " + std::to_string(k),
-                     "Dramat", std::to_string(k % 5 + 1), "DVD"});
+  const std::vector<FilmEntry> films = bench::Films(kFilms);
+  const FilmStore store(films);
+  bool met = true;
 
-  const auto start = Clock::now();
-  std::vector<std::uint8_t> bytes(kFilms * kadrion::kRecordSize);
-  for (std::size_t k = 0; k < kFilms; ++k)
-    kadrion::EncodeRecord(films[k], std::span(bytes).subspan(k * kadrion::kRecordSize)
-                                        .first<kadrion::kRecordSize>());
-  const auto encoded = Clock::now();
-  std::vector<kadrion::FilmEntry> back;
-  kadrion::DecodeRecords(bytes, back);
-  const auto decoded = Clock::now();
+  // Every column in both directions; the slowest counts.
+  FilmStore sorted;
+  bench::Runs slowest;
+  int slowestColumn = 0;
+  for (int column = 0; column < kadrion::kFilmColumns; ++column) {
+    for (const int direction : {-1, 1}) {
+      const bench::Runs runs = TimeMs(
+          [&] { sorted = store; },
+          [&] {
+            sorted.Reorder(kadrion::SortedOrder(sorted, kadrion::FilmOrder{column, direction}));
+          });
+      if (column == 0 || runs.Median() > slowest.Median()) slowest = runs, slowestColumn = column;
+    }
+  }
+  met &= bench::Report(
+      "sort by any column (the slowest, column " + std::to_string(slowestColumn + 1) + ")",
+      "<= 60 ms", Ms(slowest), slowest.Median() <= 60);
 
-  const auto ms = [](auto a, auto b) {
-    return std::chrono::duration<double, std::milli>(b - a).count();
+  FilmStore distinct;
+  const bench::Runs removal =
+      TimeMs([&] { distinct = store; }, [&] { distinct.Keep(kadrion::DistinctRows(distinct)); });
+  met &= bench::Report(
+      "duplicate removal (" + std::to_string(store.Size() - distinct.Size()) + " of the films go)",
+      "<= 50 ms", Ms(removal), removal.Median() <= 50);
+
+  const std::vector<FilmEntry> few(films.begin(), films.begin() + 5000);
+  const FilmStore fewStore(few);
+  std::size_t pairwiseKept = 0;
+  const bench::Runs pairwise = TimeMs([] {}, [&] { pairwiseKept = PairwiseKept(few); }, 3);
+  const bench::Runs hashed = TimeMs([&] { distinct = fewStore; },
+                                    [&] { distinct.Keep(kadrion::DistinctRows(distinct)); }, 31);
+  const double speedup = pairwise.Median() / hashed.Median();
+  met &= bench::Report(
+      "duplicate removal at 5,000 rows against the pairwise rule", ">= 100x faster",
+      bench::Format("%.0fx", speedup) + " (" + bench::Format("%.0f ms", pairwise.Median()) + " / " +
+          bench::Format("%.2f ms", hashed.Median()) + ")",
+      speedup >= 100 && pairwiseKept == distinct.Size());
+
+  // Without a match each search reads every row it may: the slowest case.
+  const char* const kNowhere = "nie ma takiego filmu";
+  bool found = false;
+  const bench::Runs find =
+      TimeMs([] {}, [&] { found |= kadrion::FindFilm(store, kNowhere).has_value(); });
+  const bench::Runs next =
+      TimeMs([] {}, [&] { found |= kadrion::FindNextFilm(store, kNowhere, 0).has_value(); });
+  const bench::Runs previous = TimeMs(
+      [] {}, [&] { found |= kadrion::FindPreviousFilm(store, kNowhere, kFilms - 1).has_value(); });
+  met &= bench::Report("find, no match", "<= 20 ms", Ms(find), find.Median() <= 20 && !found);
+  met &= bench::Report("next from the first film, no match", "<= 20 ms", Ms(next),
+                       next.Median() <= 20 && !found);
+  met &= bench::Report("previous from the last film, no match", "<= 20 ms", Ms(previous),
+                       previous.Median() <= 20 && !found);
+
+  // Names as media files and their folders carry them.
+  const std::vector<std::string> names = {
+      "Matrix.Reloaded.2003.DVDRip.XviD.AC3-iNT.cd1.avi",
+      "Ogniem i mieczem (Lektor PL).avi",
+      "Pi\xEA"
+      "kna i bestia [Pl Dubbing].avi",
+      "The.Green.Mile.1999.dvdrip.XiVD.cd2.avi",
+      "Shrek_2_-_dubbing PL.rmvb",
+      "Gladiator.2000.DVDRip.Xvid-SiBV",
+      "Heat (1995)",
+      "Rejs.mpg",
+      "Fargo.1996.[LEX].avi",
+      "Lot nad kuku\xB3"
+      "czym gniazdem - dubbing PL",
+      "Memento.2000.XViD.AC3.CD1.avi",
+      "Seven [DVDRip] (Kadrak.org).avi",
+      "VIDEO_TS",
+      "\"Sami swoi\"",
+      "Alien.1979.Directors.Cut.DVDRip.XviD-CiMG.cd 2.avi",
+      "Wielki b\xB3\xEA"
+      "kit  1988   PL.avi",
   };
-  std::printf("catalogue codec, %zu films (%zu bytes): encode %.1f ms, decode %.1f ms%s\n", kFilms,
-              bytes.size(), ms(start, encoded), ms(encoded, decoded),
-              back == films ? "" : "  MISMATCH");
-  if (back != films) return 1;
-
-  // Every second film twice, so that duplicate removal has work to do.
-  std::vector<kadrion::FilmEntry> doubled = films;
-  for (std::size_t k = 0; k < kFilms; k += 2) doubled.push_back(films[k]);
-  const auto t0 = Clock::now();
-  std::stable_sort(doubled.begin(), doubled.end(), kadrion::FilmOrder{1, -1});
-  const auto t1 = Clock::now();
-  const std::size_t kept = kadrion::DistinctRows(doubled).size();
-  const auto t2 = Clock::now();
-  const auto missing = kadrion::FindFilm(films, "nie ma takiego filmu");
-  const auto t3 = Clock::now();
-  const auto last = kadrion::FindPreviousFilm(films, "numer 99998", kFilms - 1);
-  const auto t4 = Clock::now();
-  kadrion::HtmlColumns columns;
-  for (auto& column : columns) column = {110, "Kolumna"};
-  const std::string page = kadrion::BuildHtmlList(films, columns);
-  const auto t5 = Clock::now();
-  std::printf("%zu rows: sort by a column %.1f ms, duplicate removal %.1f ms (%zu kept)\n",
-              doubled.size(), ms(t0, t1), ms(t1, t2), kept);
-  std::printf("%zu films: find without a match %.1f ms, previous from the end %.1f ms, "
-              "HTML page %.1f ms (%zu bytes)\n",
-              kFilms, ms(t2, t3), ms(t3, t4), ms(t4, t5), page.size());
-  return kept == kFilms && !missing && last == kFilms - 2 ? 0 : 1;
+  constexpr int kRounds = 1000;
+  std::size_t length = 0;
+  bench::Runs rates;
+  for (int run = 0; run < kRuns; ++run) {
+    const double start = CpuMs();
+    for (int round = 0; round < kRounds; ++round) {
+      for (const std::string& name : names) length += kadrion::CleanTitle(name).size();
+    }
+    rates.Add(kRounds * names.size() / ((CpuMs() - start) / 1e3));
+  }
+  met &= bench::Report("title clean-up", ">= 200,000 names/s",
+                       bench::WithRange(rates, "%.0f", " names/s"),
+                       rates.Median() >= 200000 && length > 0);
+  return met ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "features/titles/title_cleaning.h"
 #include "toolkit/application.h"
 #include "toolkit/dpi.h"
+#include "toolkit/files.h"
 
 namespace kadrion {
 
@@ -42,6 +43,7 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
       paths_(paths),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
+      catalogueFile_(paths.CataloguePath(), paths.CatalogueBackupPath()),
       notepad_(notepad),
       description_(description),
       statusLine_(statusBar_, filmList_),
@@ -56,7 +58,7 @@ MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadW
           services.dialogs, *this,
           TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_, titleFromFileCheck_},
           [this] { editor_.Add(); }),
-      htmlList_(filmList_, paths),
+      htmlList_(filmList_, catalogueFile_, paths),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
@@ -69,6 +71,8 @@ void MainWindow::Create() {
   onFilesDropped = [this](const std::vector<std::wstring>& files) {
     titlesFromFiles_.AddFiles(files);
   };
+  // A big catalogue takes as long to read as the window takes to make: both at once.
+  if (toolkit::FileExists(paths_.CataloguePath())) catalogueFile_.StartLoading();
   // The design bounds; the settings file normally overrides them at every start.
   CreateForm(L"Kadrion filmów 1.1", At(192, 114, 695, 548));
   SetMainForm(true);

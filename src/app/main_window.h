@@ -12,6 +12,7 @@
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
 #include "features/catalogue/catalogue_editor.h"
+#include "features/catalogue/catalogue_file.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/finder.h"
 #include "features/catalogue/list_order.h"
@@ -73,6 +74,7 @@ class MainWindow : public toolkit::Form {
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
+  CatalogueFile catalogueFile_;
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;

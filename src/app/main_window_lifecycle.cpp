@@ -1,6 +1,5 @@
 // What happens when the main window is created, first shown and closed.
 #include "app/main_window.h"
-#include "features/catalogue/catalogue_file.h"
 #include "toolkit/application.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
@@ -40,7 +39,7 @@ void MainWindow::OnClose() {
   SaveLaunchCounter();
   // A failure from here on keeps the window open, so that nothing is lost.
   CatchUpUnreadCatalogue();
-  WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
+  catalogueFile_.Save(filmList_);
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
@@ -53,7 +52,7 @@ void MainWindow::OnEndSession() {
   SaveLaunchCounter();
   application.Guard([this] {
     CatchUpUnreadCatalogue();
-    WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), filmList_.Rows());
+    catalogueFile_.Save(filmList_);
   });
   application.Guard([this] { SaveSettings(); });
   application.Guard([this] { notepad_.WriteNotesIfOpen(); });
@@ -77,7 +76,7 @@ void MainWindow::LoadCatalogue() {
     return;
   }
   try {
-    filmList_.Assign(ReadCatalogue(paths_.CataloguePath()));
+    catalogueFile_.Load(filmList_);
   } catch (const toolkit::Error& error) {
     catalogueUnread_ = true;
     throw toolkit::Error(error.Message() + L"\n\n" + kCatalogueKept, error.SystemCode());
@@ -86,7 +85,7 @@ void MainWindow::LoadCatalogue() {
 
 void MainWindow::CatchUpUnreadCatalogue() {
   if (!catalogueUnread_) return;
-  std::vector<FilmEntry> films;
+  FilmStore films;
   const std::wstring path = paths_.CataloguePath();
   if (toolkit::FileExists(path)) {
     try {
@@ -97,9 +96,10 @@ void MainWindow::CatchUpUnreadCatalogue() {
   }
   // The catalogue's own films come first, as if they had been read at the start; the
   // selection and the film taken into the fields stay on their films.
-  const int shift = static_cast<int>(films.size());
+  const int shift = static_cast<int>(films.Size());
   const int selected = filmList_.Selected(), marked = filmList_.Marked();
-  films.insert(films.end(), filmList_.Rows().begin(), filmList_.Rows().end());
+  films.Reserve(filmList_.Rows().Size(), filmList_.Rows().TextBytes());
+  for (const FilmView film : filmList_.Rows()) films.Append(film);
   filmList_.Assign(std::move(films));
   if (marked >= 0) filmList_.SetMarked(marked + shift);
   if (selected >= 0) filmList_.Select(selected + shift);

@@ -2,11 +2,13 @@
 // The order of a column header click and duplicate removal. Both fold the letters a-z to A-Z
 // and nothing else: letters with diacritics compare by their Windows-1250 byte.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/film_entry.h"
+#include "core/film_store.h"
 
 namespace kadrion {
 
@@ -28,6 +30,10 @@ struct FilmOrder {
   }
 };
 
+// The films in the order `order` gives them, equal films in their order: element k is the
+// index of the film that goes to place k. The same order as std::stable_sort with FilmOrder.
+std::vector<std::uint32_t> SortedOrder(const FilmStore& films, FilmOrder order);
+
 // One direction for all columns: descending at the first click of a run, then flipping with
 // every click, whichever column it is on.
 class ColumnSort {
@@ -48,6 +54,6 @@ std::string DuplicateKey(const FilmEntry& film);
 
 // Indices of the rows that survive duplicate removal, ascending: the first row of every group
 // of equal keys. Linear in the total length of the rows.
-std::vector<std::size_t> DistinctRows(const std::vector<FilmEntry>& films);
+std::vector<std::size_t> DistinctRows(const FilmStore& films);
 
 }  // namespace kadrion

@@ -24,7 +24,11 @@ constexpr std::array<unsigned char, 256> MakeSearchFolding() {
 constexpr std::array<unsigned char, 256> kSearchFolding = MakeSearchFolding();
 
 void AppendFolded(std::string_view text, std::string& out) {
-  for (const char c : text) out += static_cast<char>(kSearchFolding[static_cast<unsigned char>(c)]);
+  const std::size_t at = out.size();
+  out.resize(at + text.size());
+  char* folded = out.data() + at;
+  for (const char c : text)
+    *folded++ = static_cast<char>(kSearchFolding[static_cast<unsigned char>(c)]);
 }
 
 // Folds each row into one buffer that lives for the whole scan, so testing a row allocates
@@ -35,17 +39,17 @@ class RowMatcher {
 
   bool HasKey() const { return !key_.empty(); }
 
-  bool InTitle(const FilmEntry& film) {
+  bool InTitle(const FilmView& film) {
     text_.clear();
     AppendFolded(film.polishTitle, text_);
     return text_.find(key_) != std::string::npos;
   }
 
   // The four columns joined with line breaks, so that a key never matches across two of them.
-  bool InOtherColumns(const FilmEntry& film) {
+  bool InOtherColumns(const FilmView& film) {
     text_.clear();
-    for (const std::string* field : {&film.originalTitle, &film.genre, &film.discs, &film.medium}) {
-      AppendFolded(*field, text_);
+    for (const std::string_view field : {film.originalTitle, film.genre, film.discs, film.medium}) {
+      AppendFolded(field, text_);
       text_ += "\r\n";
     }
     return text_.find(key_) != std::string::npos;
@@ -58,21 +62,21 @@ class RowMatcher {
 
 // Both passes scan the same rows and a match of the second replaces one of the first, so the
 // second pass goes first and the titles are read only when it finds nothing.
-std::optional<std::size_t> FirstMatch(const std::vector<FilmEntry>& films,
-                                      std::string_view searchText, std::size_t begin) {
+std::optional<std::size_t> FirstMatch(const FilmStore& films, std::string_view searchText,
+                                      std::size_t begin) {
   RowMatcher matcher(searchText);
   if (!matcher.HasKey()) return std::nullopt;
-  for (std::size_t row = begin; row < films.size(); ++row)
+  for (std::size_t row = begin; row < films.Size(); ++row)
     if (matcher.InOtherColumns(films[row])) return row;
-  for (std::size_t row = begin; row < films.size(); ++row)
+  for (std::size_t row = begin; row < films.Size(); ++row)
     if (matcher.InTitle(films[row])) return row;
   return std::nullopt;
 }
 
 // Previous selects every match in ascending order and the last one stays: the first one
 // going upwards.
-std::optional<std::size_t> LastMatch(const std::vector<FilmEntry>& films,
-                                     std::string_view searchText, std::size_t end) {
+std::optional<std::size_t> LastMatch(const FilmStore& films, std::string_view searchText,
+                                     std::size_t end) {
   RowMatcher matcher(searchText);
   if (!matcher.HasKey()) return std::nullopt;
   for (std::size_t row = end; row-- > 0;)
@@ -90,22 +94,19 @@ std::string SearchKey(std::string_view searchText) {
   return key;
 }
 
-std::optional<std::size_t> FindFilm(const std::vector<FilmEntry>& films,
-                                    std::string_view searchText) {
+std::optional<std::size_t> FindFilm(const FilmStore& films, std::string_view searchText) {
   return FirstMatch(films, searchText, 0);
 }
 
-std::optional<std::size_t> FindNextFilm(const std::vector<FilmEntry>& films,
-                                        std::string_view searchText,
+std::optional<std::size_t> FindNextFilm(const FilmStore& films, std::string_view searchText,
                                         std::optional<std::size_t> selected) {
   return FirstMatch(films, searchText, selected ? *selected + 1 : 0);
 }
 
-std::optional<std::size_t> FindPreviousFilm(const std::vector<FilmEntry>& films,
-                                            std::string_view searchText,
+std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_view searchText,
                                             std::optional<std::size_t> selected) {
   if (!selected) return std::nullopt;
-  return LastMatch(films, searchText, std::min(*selected, films.size()));
+  return LastMatch(films, searchText, std::min(*selected, films.Size()));
 }
 
 }  // namespace kadrion

@@ -7,9 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "core/film_entry.h"
+#include "core/film_store.h"
 
 namespace kadrion {
 
@@ -20,18 +19,15 @@ inline constexpr std::size_t kSearchKeyLength = 161;
 std::string SearchKey(std::string_view searchText);
 
 // Find: every row from the first. The caller cleans the search text beforehand.
-std::optional<std::size_t> FindFilm(const std::vector<FilmEntry>& films,
-                                    std::string_view searchText);
+std::optional<std::size_t> FindFilm(const FilmStore& films, std::string_view searchText);
 
 // Next: the rows after `selected` (all rows when nothing is selected), the first match.
-std::optional<std::size_t> FindNextFilm(const std::vector<FilmEntry>& films,
-                                        std::string_view searchText,
+std::optional<std::size_t> FindNextFilm(const FilmStore& films, std::string_view searchText,
                                         std::optional<std::size_t> selected);
 
 // Previous: the rows before `selected` (none when nothing is selected), the nearest match
 // above it. Neither Next nor Previous wraps around.
-std::optional<std::size_t> FindPreviousFilm(const std::vector<FilmEntry>& films,
-                                            std::string_view searchText,
+std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_view searchText,
                                             std::optional<std::size_t> selected);
 
 }  // namespace kadrion

@@ -3,11 +3,12 @@
 // the list's column captions, each cell as wide as its column, then the totals of films and
 // discs. Windows-1250 text, every line ending in CR LF.
 #include <array>
+#include <functional>
 #include <stdexcept>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "core/film_entry.h"
+#include "core/film_store.h"
 
 namespace kadrion {
 
@@ -32,8 +33,14 @@ class BadDiscCount : public std::runtime_error {
   std::string discs_;
 };
 
-// The bytes of the page. Each field is cut to its width in the catalogue file, as the page
-// shows the films as stored, and HTML-escaped. Throws BadDiscCount.
-std::string BuildHtmlList(const std::vector<FilmEntry>& films, const HtmlColumns& columns);
+// The page handed to `write` piece by piece as it is built, each piece some hundreds of
+// kilobytes, so that the whole page is never in memory. Each field is cut to its width in the
+// catalogue file, as the page shows the films as stored, and HTML-escaped. Throws BadDiscCount
+// before anything is handed over.
+void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
+                   const std::function<void(std::string_view piece)>& write);
+
+// The bytes of the whole page, as WriteHtmlList hands them over. Throws BadDiscCount.
+std::string BuildHtmlList(const FilmStore& films, const HtmlColumns& columns);
 
 }  // namespace kadrion

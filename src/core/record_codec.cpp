@@ -5,27 +5,35 @@
 
 namespace kadrion {
 
-void EncodeRecord(const FilmEntry& entry, std::span<std::uint8_t, kRecordSize> out) {
-  std::fill(out.begin(), out.end(), std::uint8_t{0});
+namespace {
+
+// The text of one field of a record, as its length byte says.
+std::string_view FieldText(std::span<const std::uint8_t, kRecordSize> record, int column) {
+  const RecordField& field = kRecordFields[column];
+  const std::size_t length = std::min<std::size_t>(record[field.offset], field.capacity);
+  return {reinterpret_cast<const char*>(record.data() + field.offset + 1), length};
+}
+
+FilmView ViewOfRecord(std::span<const std::uint8_t, kRecordSize> record) {
+  return FilmView{FieldText(record, 0), FieldText(record, 1), FieldText(record, 2),
+                  FieldText(record, 3), FieldText(record, 4)};
+}
+
+}  // namespace
+
+void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out) {
+  std::memset(out.data(), 0, out.size());
   for (int column = 0; column < kFilmColumns; ++column) {
     const RecordField& field = kRecordFields[column];
-    const std::string& text = Field(entry, column);
+    const std::string_view text = Field(film, column);
     const std::size_t length = std::min(text.size(), field.capacity);
     out[field.offset] = static_cast<std::uint8_t>(length);
-    std::memcpy(out.data() + field.offset + 1, text.data(), length);
+    if (length > 0) std::memcpy(out.data() + field.offset + 1, text.data(), length);
   }
 }
 
 FilmEntry DecodeRecord(std::span<const std::uint8_t, kRecordSize> record) {
-  std::string texts[kFilmColumns];
-  for (int column = 0; column < kFilmColumns; ++column) {
-    const RecordField& field = kRecordFields[column];
-    const std::size_t length = std::min<std::size_t>(record[field.offset], field.capacity);
-    const char* text = reinterpret_cast<const char*>(record.data() + field.offset + 1);
-    texts[column].assign(text, length);
-  }
-  return FilmEntry{std::move(texts[0]), std::move(texts[1]), std::move(texts[2]),
-                   std::move(texts[3]), std::move(texts[4])};
+  return ViewOfRecord(record).Entry();
 }
 
 void DecodeRecords(std::span<const std::uint8_t> bytes, std::vector<FilmEntry>& out) {
@@ -33,6 +41,35 @@ void DecodeRecords(std::span<const std::uint8_t> bytes, std::vector<FilmEntry>& 
   out.reserve(out.size() + count);
   for (std::size_t i = 0; i < count; ++i)
     out.push_back(DecodeRecord(bytes.subspan(i * kRecordSize).first<kRecordSize>()));
+}
+
+void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out) {
+  // Loading is most of a start with a big catalogue. Every field's first 16 bytes lie inside
+  // its record, so a short text is copied as 16 bytes at once, the rest dropped afterwards.
+  constexpr std::size_t kShort = 16;
+  static_assert(kRecordFields[kFilmColumns - 1].offset + 1 + kShort <= kRecordSize);
+  const std::size_t count = bytes.size() / kRecordSize;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint8_t* record = bytes.data() + i * kRecordSize;
+    std::uint32_t lengths[kFilmColumns];
+    std::size_t total = 0;
+    for (int column = 0; column < kFilmColumns; ++column) {
+      const RecordField& field = kRecordFields[column];
+      lengths[column] =
+          static_cast<std::uint32_t>(std::min<std::size_t>(record[field.offset], field.capacity));
+      total += lengths[column];
+    }
+    char* text = out.BeginAppend(total, kShort);
+    for (int column = 0; column < kFilmColumns; ++column) {
+      const std::uint8_t* from = record + kRecordFields[column].offset + 1;
+      if (lengths[column] <= kShort)
+        std::memcpy(text, from, kShort);
+      else
+        std::memcpy(text, from, lengths[column]);
+      text += lengths[column];
+    }
+    out.EndAppend(lengths);
+  }
 }
 
 }  // namespace kadrion

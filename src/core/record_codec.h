@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/film_entry.h"
+#include "core/film_store.h"
 
 namespace kadrion {
 
@@ -21,12 +22,16 @@ inline constexpr RecordField kRecordFields[kFilmColumns] = {
     {0, 255}, {256, 255}, {512, 50}, {563, 10}, {574, 50}};
 
 // Writes one record; texts longer than their field are cut, the bytes behind a text are zero.
-void EncodeRecord(const FilmEntry& entry, std::span<std::uint8_t, kRecordSize> out);
+void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out);
+inline void EncodeRecord(const FilmEntry& entry, std::span<std::uint8_t, kRecordSize> out) {
+  EncodeRecord(ViewOf(entry), out);
+}
 
 // Reads one record. A length byte above the field's capacity reads as the capacity.
 FilmEntry DecodeRecord(std::span<const std::uint8_t, kRecordSize> record);
 
 // Appends every whole record of `bytes`; a trailing part shorter than a record is ignored.
 void DecodeRecords(std::span<const std::uint8_t> bytes, std::vector<FilmEntry>& out);
+void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out);
 
 }  // namespace kadrion

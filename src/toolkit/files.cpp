@@ -32,6 +32,18 @@ bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::optional<FileStamp> StampOf(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  const auto wide = [](DWORD high, DWORD low) {
+    return (std::uint64_t{high} << 32) | low;
+  };
+  return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
+                   wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 std::string ReadWholeFile(const std::wstring& path) {
   FileReader reader(path);
   std::string bytes(static_cast<std::size_t>(reader.Size()), '\0');
@@ -72,12 +84,39 @@ std::size_t FileReader::Read(std::span<std::uint8_t> buffer) {
   return total;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::wstring path)
-    : path_(std::move(path)), temporaryPath_(TemporaryPathFor(path_)) {
-  file_.Reset(CreateFileW(temporaryPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + path_ + L".");
+FileWriter::FileWriter(const std::wstring& path, std::wstring shownPath)
+    : shownPath_(std::move(shownPath)),
+      file_(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                        nullptr)) {
+  if (!file_) ThrowSystemError(L"Nie można utworzyć pliku " + shownPath_ + L".");
 }
+
+void FileWriter::Write(std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    if (!WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
+      ThrowSystemError(L"Nie można zapisać pliku " + shownPath_ + L".");
+    bytes = bytes.subspan(written);
+  }
+}
+
+void FileWriter::Finish() {
+  if (!SetEndOfFile(file_.Get()) || !FlushFileBuffers(file_.Get()))
+    ThrowSystemError(L"Nie można zapisać pliku " + shownPath_ + L".");
+  file_.Reset();
+}
+
+void FileWriter::Abandon() {
+  if (!file_) return;
+  SetEndOfFile(file_.Get());  // no old bytes behind new ones; a failure here changes nothing
+  file_.Reset();
+}
+
+AtomicFileWriter::AtomicFileWriter(std::wstring path)
+    : path_(std::move(path)),
+      temporaryPath_(TemporaryPathFor(path_)),
+      file_(temporaryPath_, path_) {}
 
 void AtomicFileWriter::KeepBackup(const std::wstring& backupPath) {
   // A second name for the old file costs nothing and stays valid when the new version takes
@@ -101,25 +140,14 @@ void AtomicFileWriter::KeepBackup(const std::wstring& backupPath) {
 }
 
 AtomicFileWriter::~AtomicFileWriter() {
-  if (file_) {
-    file_.Reset();
+  if (file_.Open()) {
+    file_.Abandon();
     DeleteFileW(temporaryPath_.c_str());
   }
 }
 
-void AtomicFileWriter::Write(std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    DWORD written = 0;
-    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-    if (!WriteFile(file_.Get(), bytes.data(), chunk, &written, nullptr) || written == 0)
-      ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
-    bytes = bytes.subspan(written);
-  }
-}
-
 void AtomicFileWriter::Commit(const std::wstring& backupPath) {
-  if (!FlushFileBuffers(file_.Get())) ThrowSystemError(L"Nie można zapisać pliku " + path_ + L".");
-  file_.Reset();
+  file_.Finish();
   if (!backupPath.empty() && FileExists(path_)) KeepBackup(backupPath);
   if (!MoveFileExW(temporaryPath_.c_str(), path_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

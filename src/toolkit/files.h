@@ -1,6 +1,7 @@
 #pragma once
 // File access for the program's own files. Every failure raises an error naming the file.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +17,15 @@ std::wstring ProgramFolder();
 std::wstring SystemTempFolder();
 
 bool FileExists(const std::wstring& path);
+
+// What tells one version of a file from another: its size and the time of its last write.
+struct FileStamp {
+  std::uint64_t size;
+  std::uint64_t lastWrite;
+  bool operator==(const FileStamp&) const = default;
+};
+// None when the file does not exist or cannot be looked at.
+std::optional<FileStamp> StampOf(const std::wstring& path);
 
 // The whole file as bytes. Raises an error naming the file when it cannot be read.
 std::string ReadWholeFile(const std::wstring& path);
@@ -36,6 +46,31 @@ class FileReader {
   FileHandle file_;
 };
 
+// Writes a file front to back over its old version: the old bytes are written over where they
+// lie, which costs the disk no new room, and what is left of them is cut off when the writing
+// ends, or stops. Finish puts the bytes on the disk. For a file that is made again at will (the
+// HTML list), where keeping the old version until the new one is whole is not worth the time.
+class FileWriter {
+ public:
+  // `shownPath` is the path errors name.
+  FileWriter(const std::wstring& path, std::wstring shownPath);
+  explicit FileWriter(const std::wstring& path) : FileWriter(path, path) {}
+  ~FileWriter() { Abandon(); }
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  void Write(std::span<const std::uint8_t> bytes);
+  void Finish();
+  // Until Finish or Abandon.
+  bool Open() const { return static_cast<bool>(file_); }
+  // Ends the file where the writing got to.
+  void Abandon();
+
+ private:
+  std::wstring shownPath_;
+  FileHandle file_;
+};
+
 // Writes a new version of a file beside it and puts it in the file's place in one step on
 // Commit, so the old file stays whole if anything fails or the program dies before then.
 class AtomicFileWriter {
@@ -45,7 +80,7 @@ class AtomicFileWriter {
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-  void Write(std::span<const std::uint8_t> bytes);
+  void Write(std::span<const std::uint8_t> bytes) { file_.Write(bytes); }
   // Puts the new version in the file's place. With a `backupPath`, the file as it was is kept
   // there first, in place of an earlier backup and again in one step; when that fails, the file
   // stays as it was.
@@ -58,7 +93,7 @@ class AtomicFileWriter {
 
   std::wstring path_;
   std::wstring temporaryPath_;
-  FileHandle file_;
+  FileWriter file_;
 };
 
 }  // namespace toolkit

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -71,6 +72,36 @@ TEST(FilmOrder, HeaderClicksAlternateDirectionOverAllColumns) {
     for (const int column : c.clicks)
       std::stable_sort(films.begin(), films.end(), sort.Click(column));
     EXPECT_EQ(Column(films, c.column), c.sorted) << "after " << c.clicks.size() << " clicks";
+  }
+}
+
+TEST(FilmOrder, SortedOrderIsTheStableSortOfEveryColumnEitherWay) {
+  // Texts alike in their first 8 or 16 bytes and ending about there, differing in case, in
+  // bytes above 0x7F and in NUL bytes: every step of the fast comparison decides some pairs.
+  std::vector<std::string> stems;
+  for (const std::size_t length : {0, 1, 7, 8, 15, 16, 17})
+    stems.emplace_back(length, length % 2 ? 'k' : 'K');
+  const std::vector<std::string> tails = {"", "a", "A", "b", "\xB3", std::string(1, '\0'), "z"};
+  std::mt19937 random(20240518);
+  const auto pick = [&](const std::vector<std::string>& from) {
+    return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+  };
+  for (int round = 0; round < 40; ++round) {
+    std::vector<FilmEntry> films(std::uniform_int_distribution<std::size_t>(0, 200)(random));
+    const auto text = [&] { return pick(stems) + pick(tails) + pick(tails); };
+    for (FilmEntry& film : films) film = FilmEntry{text(), text(), text(), text(), text()};
+    const FilmStore store(films);
+    for (int column = 0; column < kFilmColumns; ++column) {
+      for (const int direction : {-1, 1}) {
+        std::vector<std::uint32_t> expected(films.size());
+        std::iota(expected.begin(), expected.end(), 0u);
+        std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+          return FilmOrder{column, direction}(films[a], films[b]);
+        });
+        ASSERT_EQ(SortedOrder(store, {column, direction}), expected)
+            << "round " << round << ", column " << column << ", direction " << direction;
+      }
+    }
   }
 }
 

@@ -1,7 +1,9 @@
 // The HTML list written from the real list, and the web title search through the shell.
 #include <gtest/gtest.h>
 
+#include "core/html_list.h"
 #include "program_fixture.h"
+#include "toolkit/text.h"
 
 namespace kadrion {
 namespace {
@@ -33,13 +35,40 @@ TEST_F(HtmlExportTest, ExportSavesTheListFirstAndFollowsItsOrder) {
   EXPECT_GT(sorted.find(">B<"), sorted.find(">A &amp;"));
 }
 
-TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndWritesNoPage) {
+TEST_F(HtmlExportTest, ThePageWrittenAsItIsBuiltEqualsThePageBuiltWhole) {
+  // Enough films for many pieces, with texts to escape and a title longer than its field.
+  std::vector<FilmEntry> films;
+  for (int k = 0; k < 3000; ++k)
+    films.push_back(
+        {"Film " + std::to_string(k), "A & <B>", "Dramat", std::to_string(k % 3), "DVD"});
+  films[1234].polishTitle = std::string(300, 'x');
+  Start(films);
+  List().SetColumnWidth(2, 75);
+  Press(InMain(id::ExportBtn));
+  HtmlColumns columns;
+  for (int column = 0; column < kFilmColumns; ++column)
+    columns[static_cast<std::size_t>(column)] = {List().ColumnWidth(column),
+                                                 toolkit::ToCp1250(List().ColumnCaption(column))};
+  const std::string whole = BuildHtmlList(films, columns);
+  EXPECT_GT(whole.size(), 5u * 65536);
+  EXPECT_TRUE(ReadFileText(folder / kPage) == whole) << "a piece lost, doubled or cut";
+}
+
+TEST_F(HtmlExportTest, TheCatalogueIsSavedAgainWhenItsFileChangedMeanwhile) {
+  const std::vector<FilmEntry> films = {FilmEntry{"A", "a", "", "1", "DVD"}};
+  Start(films);
+  WriteFileBytes(Dat(), {});  // another program emptied it
+  Press(InMain(id::ExportBtn));
+  EXPECT_EQ(ReadFileBytes(Dat()), CatalogueBytes(films));
+}
+
+TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndLeavesThePageAlone) {
   Start({FilmEntry{"Dobry", "", "", "1", "DVD"}, FilmEntry{"Z\xB3y", "", "", "", "DVD"}});
+  WriteFileText(folder / kPage, "an earlier page");
   Press(InMain(id::ExportBtn));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Zły"), std::wstring::npos);
-  EXPECT_FALSE(Exists(folder / kPage));
-  EXPECT_FALSE(Exists(folder / (std::wstring(kPage) + L".tmp")));
+  EXPECT_EQ(ReadFileText(folder / kPage), "an earlier page");
 
   ChooseFromListMenu(L"Generuj listę w HTML");
   EXPECT_EQ(Dialogs().errors.size(), 2u) << "the menu item runs the same export";

@@ -149,7 +149,7 @@ class ProgramTest : public ::testing::Test {
   // The Polish titles of the list, in display order, each followed by a comma.
   std::string Titles() {
     std::string titles;
-    for (const auto& film : List().Rows()) titles += film.polishTitle + ",";
+    for (const FilmView film : List().Rows()) (titles += film.polishTitle) += ',';
     return titles;
   }
   std::wstring Status(int panel = 0) {

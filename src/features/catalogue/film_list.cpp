@@ -1,8 +1,5 @@
 #include "features/catalogue/film_list.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "toolkit/text.h"
 
 namespace kadrion {
@@ -17,12 +14,13 @@ void FilmList::Create(toolkit::Container& parent, int id) {
   SetAlignment(toolkit::Align::Client);
   onGetText = [this](int row, int column, wchar_t* buffer, int capacity) {
     if (row < 0 || row >= Count()) return;
-    toolkit::FromCp1250Into(Field(Row(row), column), buffer, capacity);
+    toolkit::FromCp1250Into(rows_.Text(static_cast<std::size_t>(row), column), buffer, capacity);
   };
 }
 
-void FilmList::Append(FilmEntry entry) {
-  rows_.push_back(std::move(entry));
+void FilmList::Append(const FilmEntry& entry) {
+  rows_.Append(entry);
+  ++revision_;
   SetRowCount(Count());
 }
 
@@ -37,7 +35,8 @@ int AfterDeletion(int row, int deleted) {
 void FilmList::Delete(int index) {
   const int selected = AfterDeletion(Selected(), index);
   marked_ = AfterDeletion(marked_, index);
-  rows_.erase(rows_.begin() + index);
+  rows_.Erase(static_cast<std::size_t>(index));
+  ++revision_;
   SetRowCount(Count());
   Select(selected);
   RefreshAll();
@@ -46,42 +45,36 @@ void FilmList::Delete(int index) {
 void FilmList::Keep(const std::vector<std::size_t>& rows) {
   const int selected = Selected();
   int selectedNow = -1, markedNow = -1;
-  std::vector<FilmEntry> kept;
-  kept.reserve(rows.size());
-  for (std::size_t row : rows) {
-    if (static_cast<int>(row) == selected) selectedNow = static_cast<int>(kept.size());
-    if (static_cast<int>(row) == marked_) markedNow = static_cast<int>(kept.size());
-    kept.push_back(std::move(rows_[row]));
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    if (static_cast<int>(rows[k]) == selected) selectedNow = static_cast<int>(k);
+    if (static_cast<int>(rows[k]) == marked_) markedNow = static_cast<int>(k);
   }
-  rows_ = std::move(kept);
+  rows_.Keep(rows);
+  ++revision_;
   marked_ = markedNow;
   SetRowCount(Count());
   Select(selectedNow);
   RefreshAll();
 }
 
-void FilmList::Assign(std::vector<FilmEntry> rows) {
+void FilmList::Assign(FilmStore rows) {
   rows_ = std::move(rows);
+  ++revision_;
   marked_ = -1;
   SetRowCount(Count());
   RefreshAll();
 }
 
-void FilmList::Sort(const Comparison& compare) {
-  std::vector<int> order(rows_.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int a, int b) { return compare(Row(a), Row(b)) < 0; });
+void FilmList::Sort(FilmOrder order) {
+  const std::vector<std::uint32_t> sorted = SortedOrder(rows_, order);
   const int selected = Selected();
-  std::vector<FilmEntry> sorted;
-  sorted.reserve(rows_.size());
   int selectedNow = -1, markedNow = -1;
-  for (std::size_t k = 0; k < order.size(); ++k) {
-    if (order[k] == selected) selectedNow = static_cast<int>(k);
-    if (order[k] == marked_) markedNow = static_cast<int>(k);
-    sorted.push_back(std::move(rows_[static_cast<std::size_t>(order[k])]));
+  for (std::size_t k = 0; k < sorted.size(); ++k) {
+    if (static_cast<int>(sorted[k]) == selected) selectedNow = static_cast<int>(k);
+    if (static_cast<int>(sorted[k]) == marked_) markedNow = static_cast<int>(k);
   }
-  rows_ = std::move(sorted);
+  rows_.Reorder(sorted);
+  ++revision_;
   marked_ = markedNow;
   Select(selectedNow);
   RefreshAll();

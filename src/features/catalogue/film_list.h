@@ -1,10 +1,12 @@
 #pragma once
-// The catalogue list: the films in display order. Its vector of rows is the only catalogue in
+// The catalogue list: the films in display order. Its store of rows is the only catalogue in
 // memory; the list view shows it without copying a row.
-#include <functional>
+#include <cstdint>
 #include <vector>
 
 #include "core/film_entry.h"
+#include "core/film_order.h"
+#include "core/film_store.h"
 #include "toolkit/report_list.h"
 
 namespace kadrion {
@@ -13,11 +15,11 @@ class FilmList : public toolkit::ReportList {
  public:
   void Create(toolkit::Container& parent, int id);
 
-  const std::vector<FilmEntry>& Rows() const { return rows_; }
-  int Count() const { return static_cast<int>(rows_.size()); }
-  const FilmEntry& Row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+  const FilmStore& Rows() const { return rows_; }
+  int Count() const { return static_cast<int>(rows_.Size()); }
+  FilmEntry Row(int index) const { return rows_[static_cast<std::size_t>(index)].Entry(); }
 
-  void Append(FilmEntry entry);
+  void Append(const FilmEntry& entry);
   // Deletes a row; the selection and the marked row stay on the films they were on (none
   // when it was the deleted row).
   void Delete(int index);
@@ -29,17 +31,20 @@ class FilmList : public toolkit::ReportList {
   // marked row stay on their films, or go when their film goes.
   void Keep(const std::vector<std::size_t>& rows);
   // Replaces every row at once (loading the catalogue).
-  void Assign(std::vector<FilmEntry> rows);
+  void Assign(FilmStore rows);
 
-  // Negative when the first row goes before the second, zero when they are equal.
-  using Comparison = std::function<int(const FilmEntry&, const FilmEntry&)>;
-  // Reorders the rows themselves; equal rows keep their order and the selected film stays
-  // selected wherever it moves.
-  void Sort(const Comparison& compare);
+  // Reorders the rows themselves; equal rows keep their order and the selected and the marked
+  // film stay on their films wherever they move.
+  void Sort(FilmOrder order);
+
+  // Goes up with every change of the rows, so that a copy of them (the catalogue file) can
+  // tell whether it still holds them.
+  std::uint64_t Revision() const { return revision_; }
 
  private:
-  std::vector<FilmEntry> rows_;
+  FilmStore rows_;
   int marked_ = -1;
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace kadrion

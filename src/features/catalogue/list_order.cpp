@@ -3,10 +3,7 @@
 namespace kadrion {
 
 void ListOrder::SortByColumn(int column) {
-  const FilmOrder order = columnSort_.Click(column);
-  films_.Sort([order](const FilmEntry& a, const FilmEntry& b) {
-    return CompareFilms(a, b, order.column, order.direction);
-  });
+  films_.Sort(columnSort_.Click(column));
 }
 
 void ListOrder::RemoveDuplicates() {

@@ -1,7 +1,8 @@
 #include "features/html/html_list_export.h"
 
+#include <optional>
+
 #include "core/html_list.h"
-#include "features/catalogue/catalogue_file.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 #include "toolkit/text.h"
@@ -11,24 +12,30 @@ namespace kadrion {
 
 void HtmlListExport::Write() {
   toolkit::WaitCursor wait;
-  // The page shows the films as the catalogue file holds them, so the list is saved first.
-  WriteCatalogue(paths_.CataloguePath(), paths_.CatalogueBackupPath(), films_.Rows());
-  const std::vector<FilmEntry> films = ReadCatalogue(paths_.CataloguePath());
+  // The list is saved first (unless the file still holds it), so the page never shows films
+  // the file lacks; the page cuts each text as the file does, so it is built from the list,
+  // not read back.
+  catalogue_.SaveIfChanged(films_);
 
   HtmlColumns columns;
   for (int column = 0; column < kFilmColumns; ++column)
     columns[static_cast<std::size_t>(column)] = {films_.ColumnWidth(column),
                                                  toolkit::ToCp1250(films_.ColumnCaption(column))};
-  std::string page;
+  // Written as it is built, over the old page: the page is made again at will, and a bad
+  // number of discs stops it before its file is touched.
+  std::optional<toolkit::FileWriter> file;
   try {
-    page = BuildHtmlList(films, columns);
+    WriteHtmlList(films_.Rows(), columns, [&](std::string_view piece) {
+      if (!file) file.emplace(paths_.HtmlListPath());
+      file->Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
+    });
   } catch (const BadDiscCount& bad) {
     throw toolkit::Error(L"Lista HTML nie została zapisana: film \u201E" +
                          toolkit::FromCp1250(bad.PolishTitle()) + L"\u201D ma liczbę płyt \u201E" +
                          toolkit::FromCp1250(bad.Discs()) +
                          L"\u201D, która nie jest liczbą całkowitą.");
   }
-  toolkit::WriteWholeFile(paths_.HtmlListPath(), page);
+  file->Finish();
 }
 
 }  // namespace kadrion

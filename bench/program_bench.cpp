@@ -1,0 +1,371 @@
+// The built program with 100,000 films under Wine (or Windows), started as a process and
+// driven from outside as a user would: its start to the main window shown and idle against the
+// same with an empty catalogue, its working set, the HTML list and the memory it takes; and the
+// catalogue file read and written against plain reads and writes of the same bytes.
+// On a machine shared with other work a single run can take several times as long as the one
+// before it, so the two sides of a ratio are run in pairs, one right after the other, each pair
+// once the machine is quiet enough (WaitForQuiet). A start
+// is work on the processor and waits for wineserver and the X server, which other work can only
+// delay: it counts as the best of its runs. A file's write or read also waits for the disk,
+// whose time varies either way: such a ratio is the median of the pairs' ratios. Memory is the
+// median of the runs.
+#include <windows.h>
+#include <psapi.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/control_ids.h"
+#include "bench_films.h"
+#include "bench_report.h"
+#include "core/film_store.h"
+#include "features/catalogue/catalogue_file.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kFilms = 100000;
+constexpr int kStarts = 11;       // starts of each kind, after one of each that is not counted
+constexpr DWORD kSettleMs = 500;  // after a program ended
+constexpr int kFileRuns = 11;     // reads and writes of each kind
+constexpr double kMB = 1e6;
+constexpr wchar_t kPage[] = L"Dane\\Lista film\u00F3w.html";
+
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+[[noreturn]] void Fail(const char* what) {
+  std::fprintf(stderr, "program_bench: %s (error %lu)\n", what, GetLastError());
+  std::exit(2);
+}
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring own(path);
+  return own.substr(0, own.find_last_of(L'\\') + 1);
+}
+
+// The reference writes and reads: one call for all the bytes. The write is flushed to the disk
+// as every save of the program is; a save that may still sit in the cache is not one.
+void PlainWrite(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("cannot create a file");
+  DWORD written = 0;
+  const bool done =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size() && FlushFileBuffers(file);
+  CloseHandle(file);
+  if (!done) Fail("cannot write a file");
+}
+
+// Reads the whole file into a new buffer; returns its size, and its bytes when asked.
+std::size_t PlainRead(const std::wstring& path, std::string* contents = nullptr) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) Fail("cannot open a file");
+  LARGE_INTEGER size{};
+  GetFileSizeEx(file, &size);
+  const auto bytes = static_cast<std::size_t>(size.QuadPart);
+  const auto buffer = std::make_unique_for_overwrite<char[]>(bytes);
+  DWORD read = 0;
+  const bool done =
+      ReadFile(file, buffer.get(), static_cast<DWORD>(bytes), &read, nullptr) && read == bytes;
+  CloseHandle(file);
+  if (!done) Fail("cannot read a file");
+  if (contents) contents->assign(buffer.get(), bytes);
+  return bytes;
+}
+
+std::string Contents(const std::wstring& path) {
+  std::string contents;
+  PlainRead(path, &contents);
+  return contents;
+}
+
+struct WindowSearch {
+  DWORD process;  // for a top-level window
+  int id;         // for a control
+  HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t name[32] = L"";
+  GetClassNameW(window, name, 32);
+  if (process != search.process || wcscmp(name, L"TMainWindow") != 0 || !IsWindowVisible(window))
+    return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  if (GetDlgCtrlID(child) != search.id) return TRUE;
+  search.found = child;
+  return FALSE;
+}
+
+// One run of Kadrion.exe in its folder, from its start to its close.
+class Program {
+ public:
+  explicit Program(const std::wstring& folder) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    std::wstring command = L"\"" + folder + L"Kadrion.exe\"";
+    started_ = Clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process_))
+      Fail("cannot start Kadrion.exe");
+  }
+  ~Program() {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 9);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // From the start until the main window is visible and painted and the program waits for
+  // input and answers.
+  double WaitUntilShownAndIdle() {
+    const auto deadline = Clock::now() + std::chrono::seconds(60);
+    while (!(main_ = VisibleMainWindow())) {
+      if (Clock::now() > deadline) Fail("no main window");
+      Sleep(1);
+    }
+    if (WaitForInputIdle(process_.hProcess, 60000) != 0) Fail("the program never became idle");
+    RedrawWindow(main_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer))
+      Fail("the main window does not answer");
+    return MsSince(started_);
+  }
+
+  PROCESS_MEMORY_COUNTERS Memory() const {
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof(memory);
+    if (!GetProcessMemoryInfo(process_.hProcess, &memory, sizeof(memory)))
+      Fail("no memory counters");
+    return memory;
+  }
+
+  // Clicks a button of the main window; the click returns when its handler has finished.
+  double Click(int id) {
+    HWND button = Child(id);
+    const auto start = Clock::now();
+    SendMessageW(button, BM_CLICK, 0, 0);
+    return MsSince(start);
+  }
+
+  void Close() {
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 120000) != WAIT_OBJECT_0) Fail("no end");
+  }
+
+ private:
+  HWND VisibleMainWindow() const {
+    WindowSearch search{process_.dwProcessId, 0, nullptr};
+    EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  HWND Child(int id) const {
+    WindowSearch search{0, id, nullptr};
+    EnumChildWindows(main_, FindControl, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Fail("no such control");
+    return search.found;
+  }
+
+  PROCESS_INFORMATION process_{};
+  Clock::time_point started_;
+  HWND main_ = nullptr;
+};
+
+// The processor time the machine spent working, and in all, so far; nothing where the Linux
+// kernel's figures cannot be read (on Windows).
+std::optional<std::pair<double, double>> MachineTimes() {
+  std::FILE* stat = std::fopen("Z:\\proc\\stat", "r");
+  if (!stat) return std::nullopt;
+  double user = 0, nice = 0, system = 0, idle = 0, wait = 0, irq = 0, softirq = 0, steal = 0;
+  const int read = std::fscanf(stat, "cpu %lf %lf %lf %lf %lf %lf %lf %lf", &user, &nice, &system,
+                               &idle, &wait, &irq, &softirq, &steal);
+  std::fclose(stat);
+  if (read != 8) return std::nullopt;
+  const double all = user + nice + system + idle + wait + irq + softirq + steal;
+  return std::make_pair(all - idle - wait, all);
+}
+
+// Other work on a shared machine slows a run down unpredictably: runs start once at most half of
+// the processors' time went to work over a fifth of a second, or after ten seconds anyway.
+void WaitForQuiet() {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    const auto before = MachineTimes();
+    Sleep(200);
+    const auto after = MachineTimes();
+    if (!before || !after || after->second <= before->second) return;
+    if ((after->first - before->first) / (after->second - before->second) <= 0.5) return;
+  }
+}
+
+void PrepareProgramFolder(const std::wstring& folder) {
+  for (const std::wstring& made : {folder, folder + L"Dane", folder + L"Opisy"})
+    CreateDirectoryW(made.c_str(), nullptr);
+  if (!CopyFileW((OwnFolder() + L"Kadrion.exe").c_str(), (folder + L"Kadrion.exe").c_str(), FALSE))
+    Fail("cannot copy Kadrion.exe");
+}
+
+// The ratios of runs made in pairs: the k-th run of each side were made one after the other.
+bench::Runs PairRatios(const bench::Runs& subject, const bench::Runs& reference) {
+  bench::Runs ratios;
+  for (std::size_t k = 0; k < subject.Values().size(); ++k)
+    ratios.Add(subject.Values()[k] / reference.Values()[k]);
+  return ratios;
+}
+
+// "1.07x [0.95-1.31] (medians 203 / 190 ms)"
+std::string PairRatio(const bench::Runs& subject, const bench::Runs& reference) {
+  return bench::WithRange(PairRatios(subject, reference), "%.2f", "x") + " (medians " +
+         bench::Format("%.0f", subject.Median()) + " / " +
+         bench::Format("%.0f ms)", reference.Median());
+}
+
+// "1.07x (best 203 / 190 ms; medians 1.10x)"
+std::string BestRatio(const bench::Runs& subject, const bench::Runs& reference) {
+  return bench::Format("%.2fx", subject.Min() / reference.Min()) + " (best " +
+         bench::Format("%.0f", subject.Min()) + " / " + bench::Format("%.0f ms", reference.Min()) +
+         "; medians " + bench::Format("%.2fx)", subject.Median() / reference.Median());
+}
+
+}  // namespace
+
+int main() {
+  wchar_t temp[MAX_PATH + 1] = L"";
+  GetTempPathW(MAX_PATH + 1, temp);
+  const std::wstring root = std::wstring(temp) + L"kadrion-bench\\";
+  const std::wstring empty = root + L"empty\\", full = root + L"full\\";
+  CreateDirectoryW(root.c_str(), nullptr);
+  PrepareProgramFolder(empty);
+  PrepareProgramFolder(full);
+  // The programs keep their link strip files here; the count of starts is past the three that
+  // open the maker's page.
+  PlainWrite(root + L"kat.ini", "[inne]\r\n1=3\r\n");
+  SetEnvironmentVariableW(L"TMP", root.c_str());
+  SetEnvironmentVariableW(L"TEMP", root.c_str());
+  // Wine's WinINet takes this proxy, which refuses at once: no start waits for the network.
+  SetEnvironmentVariableW(L"http_proxy", L"http://127.0.0.1:9");
+
+  const kadrion::FilmStore films(bench::Films(kFilms));
+  const std::wstring master = root + L"films.dat";
+  kadrion::WriteCatalogue(master, L"", films);
+  const std::string catalogue = Contents(master);
+  PlainWrite(empty + L"Dane\\Dane.dat", "");
+
+  bench::Runs startEmpty, startFull, memoryEmpty, memoryFull;
+  bench::Runs exportMs, pageWriteMs, exportPeak, changedMs;
+  double pageBytes = 0;
+  // The catalogue gains a film per run (the change before the second export); the programs
+  // write their files before they end, so no write-back of an earlier run meets a later one.
+  kadrion::WriteCatalogue(full + L"Dane\\Dane.dat", L"", films);
+  for (int run = -1; run < kStarts; ++run) {
+    // The first run of each writes the settings file and fills the file cache; not counted.
+    const bool counted = run >= 0;
+    for (const bool withFilms : {run % 2 == 0, run % 2 != 0}) {
+      // Wine finishes an ended program after its handle is signalled; let that pass.
+      Sleep(kSettleMs);
+      WaitForQuiet();
+      Program program(withFilms ? full : empty);
+      const double shown = program.WaitUntilShownAndIdle();
+      const SIZE_T loaded = program.Memory().WorkingSetSize;
+      if (!withFilms) {
+        if (counted) startEmpty.Add(shown), memoryEmpty.Add(static_cast<double>(loaded) / kMB);
+        program.Close();
+        continue;
+      }
+      const double exported = program.Click(kadrion::id::ExportBtn);
+      const SIZE_T peak = program.Memory().PeakWorkingSetSize;
+      const std::string page = Contents(full + kPage);
+      const auto start = Clock::now();
+      PlainWrite(root + L"page.html", page);
+      const double written = MsSince(start);
+      // A changed list is saved before its page is written.
+      program.Click(kadrion::id::AddBtn);
+      const double changed = program.Click(kadrion::id::ExportBtn);
+      program.Close();
+      if (!counted) continue;
+      startFull.Add(shown);
+      memoryFull.Add(static_cast<double>(loaded) / kMB);
+      pageBytes = static_cast<double>(page.size());
+      exportMs.Add(exported);
+      pageWriteMs.Add(written);
+      // The peak since the start: it bounds the export's from above.
+      exportPeak.Add((static_cast<double>(peak) - static_cast<double>(loaded)) / kMB);
+      changedMs.Add(changed);
+    }
+  }
+
+  bench::Runs readMs, parseMs, plainWriteMs, writeMs;
+  std::size_t parsed = 0;
+  for (int run = 0; run < kFileRuns; ++run) {
+    WaitForQuiet();
+    for (const bool reference : {run % 2 == 0, run % 2 != 0}) {
+      auto start = Clock::now();
+      if (reference) {
+        if (PlainRead(master) != catalogue.size()) Fail("the catalogue changed");
+        readMs.Add(MsSince(start));
+        start = Clock::now();
+        PlainWrite(root + L"plain.dat", catalogue);
+        plainWriteMs.Add(MsSince(start));
+      } else {
+        parsed = kadrion::ReadCatalogue(master).Size();
+        parseMs.Add(MsSince(start));
+        start = Clock::now();
+        // As the program saves: the file it replaces kept as the backup.
+        kadrion::WriteCatalogue(root + L"written.dat", root + L"written.bak", films);
+        writeMs.Add(MsSince(start));
+      }
+    }
+  }
+  if (parsed != kFilms || Contents(root + L"written.dat") != catalogue)
+    Fail("the catalogue did not come back as written");
+
+  bool met = true;
+  met &= bench::Report("parse the catalogue file (62.5 MB)", "<= 3x one plain read of its bytes",
+                       PairRatio(parseMs, readMs), PairRatios(parseMs, readMs).Median() <= 3);
+  met &= bench::Report("write the catalogue file", "<= 2x one plain write of as many bytes",
+                       PairRatio(writeMs, plainWriteMs),
+                       PairRatios(writeMs, plainWriteMs).Median() <= 2);
+  met &=
+      bench::Report("start to main window shown and idle", "<= 1.25x with no films",
+                    BestRatio(startFull, startEmpty), startFull.Min() <= 1.25 * startEmpty.Min());
+  const double above = memoryFull.Median() - memoryEmpty.Median();
+  met &= bench::Report("working set after loading, above the empty program", "<= 15 MB",
+                       bench::Format("%.1f MB", above) + " (" +
+                           bench::WithRange(memoryFull, "%.1f", "") + " / " +
+                           bench::WithRange(memoryEmpty, "%.1f", " MB") + ")",
+                       above <= 15);
+  met &= bench::Report(
+      "HTML list, click to file written (" + bench::Format("%.1f MB", pageBytes / kMB) + ")",
+      "<= 2x one plain write of the page", PairRatio(exportMs, pageWriteMs),
+      PairRatios(exportMs, pageWriteMs).Median() <= 2);
+  met &= bench::Report("peak during the HTML export, above the loaded program", "<= 5 MB",
+                       bench::WithRange(exportPeak, "%.1f", " MB"), exportPeak.Median() <= 5);
+  bench::Report("HTML list right after a change: the catalogue saved first", "-",
+                PairRatio(changedMs, pageWriteMs), true, true);
+
+  for (const std::wstring& file : {root + L"page.html", root + L"plain.dat", root + L"written.dat",
+                                   root + L"written.bak"})
+    DeleteFileW(file.c_str());
+  return met ? 0 : 1;
+}
