@@ -11,13 +11,13 @@ using namespace kadrion;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> file(data, size);
   const FilmEntry earlier{"earlier", "", "", "1", "DVD"};
-  std::vector<FilmEntry> films = {earlier};
+  FilmStore films = {earlier};
   DecodeRecords(file, films);
-  FUZZ_CHECK(films.size() == 1 + size / kRecordSize);
-  FUZZ_CHECK(films[0] == earlier);
+  FUZZ_CHECK(films.Size() == 1 + size / kRecordSize);
+  FUZZ_CHECK(films[0].Entry() == earlier);
 
-  for (std::size_t row = 0; row + 1 < films.size(); ++row) {
-    const FilmEntry& film = films[row + 1];
+  for (std::size_t row = 0; row + 1 < films.Size(); ++row) {
+    const FilmEntry film = films[row + 1].Entry();
     const auto record = file.subspan(row * kRecordSize).first<kRecordSize>();
     std::array<std::uint8_t, kRecordSize> again;
     again.fill(0xEE);
@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              again.begin() + field.offset + 1 + field.capacity,
                              [](std::uint8_t byte) { return byte == 0; }));
     }
-    FUZZ_CHECK(DecodeRecord(again) == film);
+    FilmStore back;
+    DecodeRecords(again, back);
+    FUZZ_CHECK(back.Size() == 1 && back[0].Entry() == film);
   }
   return 0;
 }

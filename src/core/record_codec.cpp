@@ -5,22 +5,6 @@
 
 namespace kadrion {
 
-namespace {
-
-// The text of one field of a record, as its length byte says.
-std::string_view FieldText(std::span<const std::uint8_t, kRecordSize> record, int column) {
-  const RecordField& field = kRecordFields[column];
-  const std::size_t length = std::min<std::size_t>(record[field.offset], field.capacity);
-  return {reinterpret_cast<const char*>(record.data() + field.offset + 1), length};
-}
-
-FilmView ViewOfRecord(std::span<const std::uint8_t, kRecordSize> record) {
-  return FilmView{FieldText(record, 0), FieldText(record, 1), FieldText(record, 2),
-                  FieldText(record, 3), FieldText(record, 4)};
-}
-
-}  // namespace
-
 void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out) {
   std::memset(out.data(), 0, out.size());
   for (int column = 0; column < kFilmColumns; ++column) {
@@ -30,17 +14,6 @@ void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out
     out[field.offset] = static_cast<std::uint8_t>(length);
     if (length > 0) std::memcpy(out.data() + field.offset + 1, text.data(), length);
   }
-}
-
-FilmEntry DecodeRecord(std::span<const std::uint8_t, kRecordSize> record) {
-  return ViewOfRecord(record).Entry();
-}
-
-void DecodeRecords(std::span<const std::uint8_t> bytes, std::vector<FilmEntry>& out) {
-  const std::size_t count = bytes.size() / kRecordSize;
-  out.reserve(out.size() + count);
-  for (std::size_t i = 0; i < count; ++i)
-    out.push_back(DecodeRecord(bytes.subspan(i * kRecordSize).first<kRecordSize>()));
 }
 
 void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out) {

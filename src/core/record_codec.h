@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "core/film_entry.h"
 #include "core/film_store.h"
@@ -27,11 +26,8 @@ inline void EncodeRecord(const FilmEntry& entry, std::span<std::uint8_t, kRecord
   EncodeRecord(ViewOf(entry), out);
 }
 
-// Reads one record. A length byte above the field's capacity reads as the capacity.
-FilmEntry DecodeRecord(std::span<const std::uint8_t, kRecordSize> record);
-
-// Appends every whole record of `bytes`; a trailing part shorter than a record is ignored.
-void DecodeRecords(std::span<const std::uint8_t> bytes, std::vector<FilmEntry>& out);
+// Appends every whole record of `bytes`; a trailing part shorter than a record is ignored. A
+// length byte above the field's capacity reads as the capacity.
 void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out);
 
 }  // namespace kadrion

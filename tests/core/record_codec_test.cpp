@@ -16,8 +16,11 @@ Record Encode(const FilmEntry& entry) {
   return bytes;
 }
 
+// Through the reader the program loads with.
 FilmEntry Decode(const Record& bytes) {
-  return DecodeRecord(std::span<const std::uint8_t, kRecordSize>(bytes.data(), kRecordSize));
+  FilmStore films;
+  DecodeRecords(bytes, films);
+  return films[0].Entry();
 }
 
 std::string Text(const Record& bytes, std::size_t offset) {
@@ -107,10 +110,10 @@ TEST(RecordCodec, DecodesOnlyWholeRecordsBehindTheFilmsAlreadyThere) {
     file.insert(file.end(), two.begin(), two.end());
     file.push_back(0x55);
     file.resize(c.size);
-    std::vector<FilmEntry> rows = {earlier};
+    FilmStore rows = {earlier};
     DecodeRecords(file, rows);
-    ASSERT_EQ(rows.size(), 1 + c.rows) << c.size << " bytes";
-    EXPECT_EQ(rows[0], earlier);
+    ASSERT_EQ(rows.Size(), 1 + c.rows) << c.size << " bytes";
+    EXPECT_EQ(rows[0].Entry(), earlier);
     if (c.rows == 2) {
       EXPECT_EQ(rows[2].medium, "CD");
     }

@@ -89,8 +89,10 @@ class ProgramTest : public ::testing::Test {
     return bytes;
   }
   static std::vector<FilmEntry> CatalogueFilms(const std::vector<std::uint8_t>& bytes) {
+    FilmStore store;
+    DecodeRecords(bytes, store);
     std::vector<FilmEntry> films;
-    DecodeRecords(bytes, films);
+    for (const FilmView film : store) films.push_back(film.Entry());
     return films;
   }
 
