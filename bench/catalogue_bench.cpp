@@ -14,6 +14,7 @@
 #include "core/film_search.h"
 #include "core/film_store.h"
 #include "core/title_cleanup.h"
+#include "pairwise_duplicates.h"
 
 namespace {
 
@@ -44,18 +45,6 @@ bench::Runs TimeMs(const std::function<void()>& prepare, const std::function<voi
 
 // The rule duplicate removal replaces: from the bottom, each row is compared with every row
 // above it, both keys built afresh for each comparison, and goes at the first equal one.
-std::size_t PairwiseKept(std::vector<FilmEntry> films) {
-  for (std::size_t i = films.size(); i-- > 1;) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (kadrion::DuplicateKey(films[i]) == kadrion::DuplicateKey(films[j])) {
-        films.erase(films.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
-    }
-  }
-  return films.size();
-}
-
 std::string Ms(const bench::Runs& runs) {
   return bench::WithRange(runs, "%.1f", " ms");
 }
@@ -95,7 +84,8 @@ int main() {
   const std::vector<FilmEntry> few(films.begin(), films.begin() + 5000);
   const FilmStore fewStore(few);
   std::size_t pairwiseKept = 0;
-  const bench::Runs pairwise = TimeMs([] {}, [&] { pairwiseKept = PairwiseKept(few); }, 3);
+  const bench::Runs pairwise =
+      TimeMs([] {}, [&] { pairwiseKept = reference::PairwiseWithoutDuplicates(few).size(); }, 3);
   const bench::Runs hashed = TimeMs([&] { distinct = fewStore; },
                                     [&] { distinct.Keep(kadrion::DistinctRows(distinct)); }, 31);
   const double speedup = pairwise.Median() / hashed.Median();

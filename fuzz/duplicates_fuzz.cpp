@@ -2,24 +2,9 @@
 // row tested against every row above it, keeps.
 #include "core/film_order.h"
 #include "fuzz_support.h"
+#include "pairwise_duplicates.h"
 
 using namespace kadrion;
-
-namespace {
-
-std::vector<FilmEntry> PairwiseWithoutDuplicates(std::vector<FilmEntry> films) {
-  for (std::size_t i = films.size(); i-- > 1;) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (DuplicateKey(films[i]) == DuplicateKey(films[j])) {
-        films.erase(films.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
-    }
-  }
-  return films;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
@@ -29,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t k = 1; k < kept.size(); ++k) FUZZ_CHECK(kept[k - 1] < kept[k]);
   std::vector<FilmEntry> fast;
   for (std::size_t row : kept) fast.push_back(films[row]);
-  FUZZ_CHECK(fast == PairwiseWithoutDuplicates(films));
+  FUZZ_CHECK(fast == reference::PairwiseWithoutDuplicates(films));
   return 0;
 }

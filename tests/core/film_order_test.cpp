@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "pairwise_duplicates.h"
+
 namespace kadrion {
 namespace {
 
@@ -142,19 +144,6 @@ TEST(FilmOrder, RemovingDuplicatesKeepsTheTopmostOfEachInOrder) {
   EXPECT_TRUE(DistinctRows({}).empty());
 }
 
-// Rows are deleted from the bottom, each one tested against every row above it.
-std::vector<FilmEntry> PairwiseWithoutDuplicates(std::vector<FilmEntry> films) {
-  for (std::size_t i = films.size(); i-- > 1;) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (DuplicateKey(films[i]) == DuplicateKey(films[j])) {
-        films.erase(films.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
-    }
-  }
-  return films;
-}
-
 TEST(FilmOrder, HashedRemovalMatchesThePairwiseRule) {
   // Few distinct pieces, so that about half of the rows go, by case, blanks and field borders.
   const std::vector<std::string> pieces = {"a",    "A",    " a", "a ", "a b", "b",
@@ -172,7 +161,7 @@ TEST(FilmOrder, HashedRemovalMatchesThePairwiseRule) {
       film.discs = piece(2);
       film.medium = piece(2);
     }
-    ASSERT_EQ(Distinct(films), PairwiseWithoutDuplicates(films)) << "round " << round;
+    ASSERT_EQ(Distinct(films), reference::PairwiseWithoutDuplicates(films)) << "round " << round;
   }
 }
 
