@@ -1,5 +1,7 @@
 #include "features/catalogue/film_list.h"
 
+#include <algorithm>
+
 #include "toolkit/text.h"
 
 namespace kadrion {
@@ -30,6 +32,15 @@ int AfterDeletion(int row, int deleted) {
   if (row == deleted) return -1;
   return row > deleted ? row - 1 : row;
 }
+
+// Where a row goes when the rows become `rows` (film k of the new rows is film rows[k] of the
+// old): -1 when it is not among them.
+template <typename Index>
+int NewPlaceOf(int row, const std::vector<Index>& rows) {
+  if (row < 0) return -1;
+  const auto found = std::find(rows.begin(), rows.end(), static_cast<Index>(row));
+  return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
 }  // namespace
 
 void FilmList::Delete(int index) {
@@ -43,15 +54,10 @@ void FilmList::Delete(int index) {
 }
 
 void FilmList::Keep(const std::vector<std::size_t>& rows) {
-  const int selected = Selected();
-  int selectedNow = -1, markedNow = -1;
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    if (static_cast<int>(rows[k]) == selected) selectedNow = static_cast<int>(k);
-    if (static_cast<int>(rows[k]) == marked_) markedNow = static_cast<int>(k);
-  }
+  const int selectedNow = NewPlaceOf(Selected(), rows);
+  marked_ = NewPlaceOf(marked_, rows);
   rows_.Keep(rows);
   ++revision_;
-  marked_ = markedNow;
   SetRowCount(Count());
   Select(selectedNow);
   RefreshAll();
@@ -67,15 +73,10 @@ void FilmList::Assign(FilmStore rows) {
 
 void FilmList::Sort(FilmOrder order) {
   const std::vector<std::uint32_t> sorted = SortedOrder(rows_, order);
-  const int selected = Selected();
-  int selectedNow = -1, markedNow = -1;
-  for (std::size_t k = 0; k < sorted.size(); ++k) {
-    if (static_cast<int>(sorted[k]) == selected) selectedNow = static_cast<int>(k);
-    if (static_cast<int>(sorted[k]) == marked_) markedNow = static_cast<int>(k);
-  }
+  const int selectedNow = NewPlaceOf(Selected(), sorted);
+  marked_ = NewPlaceOf(marked_, sorted);
   rows_.Reorder(sorted);
   ++revision_;
-  marked_ = markedNow;
   Select(selectedNow);
   RefreshAll();
 }
