@@ -152,13 +152,10 @@ class Page {
   // The hundred thousand rows are most of the page: each is written without a check per part.
   void AppendRow(const FilmView& film) {
     if (Room() < longestRow_) Flush();
-    const std::string_view texts[kFilmColumns] = {film.polishTitle, film.originalTitle, film.genre,
-                                                  film.discs, film.medium};
     char* out = out_;
     for (int column = 0; column < kFilmColumns; ++column) {
       std::memcpy(out, cells_[column].bytes, sizeof(Snippet::bytes));
-      out = WriteEscaped(texts[column].substr(0, kRecordFields[column].capacity),
-                         out + cells_[column].size);
+      out = WriteEscaped(Stored(film, column), out + cells_[column].size);
     }
     std::memcpy(out, rowEnd_.bytes, sizeof(Snippet::bytes));
     out_ = out + rowEnd_.size;
@@ -171,9 +168,7 @@ class Page {
   }
 
  private:
-  std::size_t Room() const {
-    return kPieceSize - static_cast<std::size_t>(out_ - piece_.get());
-  }
+  std::size_t Room() const { return kPieceSize - static_cast<std::size_t>(out_ - piece_.get()); }
 
   const std::function<void(std::string_view)>& write_;
   std::unique_ptr<char[]> piece_;
