@@ -24,7 +24,7 @@
 #include "bench_films.h"
 #include "bench_report.h"
 #include "core/film_store.h"
-#include "features/catalogue/catalogue_file.h"
+#include "features/catalogue/catalogue_on_disk.h"
 
 namespace {
 

@@ -37,28 +37,31 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 }  // namespace
 
-MainWindow::MainWindow(const AppPaths& paths, const Services& services, NotepadWindow& notepad,
-                       DescriptionWindow& description)
+MainWindow::MainWindow(Catalogue& catalogue, const AppPaths& paths, const Services& services,
+                       NotepadWindow& notepad, DescriptionWindow& description)
     : Form(L"TMainWindow"),
       paths_(paths),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
-      catalogueFile_(paths.CataloguePath(), paths.CatalogueBackupPath()),
+      catalogue_(catalogue),
+      catalogueDisk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
+      catalogueFile_(catalogueDisk_),
       notepad_(notepad),
       description_(description),
-      statusLine_(statusBar_, filmList_),
-      editor_(filmList_,
+      filmList_(catalogue),
+      statusLine_(statusBar_, catalogue),
+      editor_(catalogue,
               FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_, mediumBox_,
                          searchEdit_},
               saveChangesButton_, statusLine_, paths,
               [this](const std::string& title) { description_.Open(title); }),
-      finder_(filmList_, searchEdit_, statusLine_),
-      listOrder_(filmList_),
+      finder_(catalogue, filmList_, searchEdit_, statusLine_),
+      listOrder_(catalogue),
       titlesFromFiles_(
           services.dialogs, *this,
           TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_, titleFromFileCheck_},
           [this] { editor_.Add(); }),
-      htmlList_(filmList_, catalogueFile_, paths),
+      htmlList_(catalogue, filmList_, catalogueFile_, paths),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
@@ -72,7 +75,7 @@ void MainWindow::Create() {
     titlesFromFiles_.AddFiles(files);
   };
   // A big catalogue takes as long to read as the window takes to make: both at once.
-  if (toolkit::FileExists(paths_.CataloguePath())) catalogueFile_.StartLoading();
+  catalogueFile_.StartLoading();
   // The design bounds; the settings file normally overrides them at every start.
   CreateForm(L"Kadrion filmów 1.1", At(192, 114, 695, 548));
   SetMainForm(true);
@@ -158,7 +161,7 @@ void MainWindow::CreateMenus() {
   listMenu_.AddSeparator();
   listMenu_.Add(L"Wyczyść pola", [this] { editor_.DescribeSelected(); });
   listMenu_.AddSeparator();
-  listMenu_.Add(L"Generuj listę w HTML", [this] { WriteHtmlList(); });
+  listMenu_.Add(L"Generuj listę w HTML", [this] { htmlList_.Write(); });
   listMenu_.AddSeparator();
   listMenu_.Add(L"Podgląd HTML", [this] { webSearch_.Open(); });
   listMenu_.AddSeparator();
@@ -193,7 +196,7 @@ void MainWindow::BindEvents() {
   findButton_.onClick = [this] { finder_.Find(); };
   nextButton_.onClick = [this] { finder_.Next(); };
   previousButton_.onClick = [this] { finder_.Previous(); };
-  htmlListButton_.onClick = [this] { WriteHtmlList(); };
+  htmlListButton_.onClick = [this] { htmlList_.Write(); };
   webSearchButton_.onClick = [this] { webSearch_.Open(); };
   internetSearchButton_.onClick = [this] { webSearch_.Open(); };
   // Bound after "Text Text" was put in, so that no colour dialog opens at start; every change

@@ -1,7 +1,8 @@
 #pragma once
 // The main window "TMainWindow": the film list, the fields and buttons beside it, the link
 // strip and the status bar. It owns its controls and composes the features that work on them;
-// it loads the catalogue and the settings when created and writes both back when closed.
+// it shows the catalogue it is given, reads it and the settings from their files when created
+// and writes both back when closed.
 #include <memory>
 
 #include "app/description_window.h"
@@ -12,7 +13,9 @@
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
 #include "features/catalogue/catalogue_editor.h"
-#include "features/catalogue/catalogue_file.h"
+#include "core/catalogue.h"
+#include "core/catalogue_file.h"
+#include "features/catalogue/catalogue_on_disk.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/finder.h"
 #include "features/catalogue/list_order.h"
@@ -32,8 +35,8 @@ namespace kadrion {
 class MainWindow : public toolkit::Form {
  public:
   // The side windows are made before this one and created after it.
-  MainWindow(const AppPaths& paths, const Services& services, NotepadWindow& notepad,
-             DescriptionWindow& description);
+  MainWindow(Catalogue& catalogue, const AppPaths& paths, const Services& services,
+             NotepadWindow& notepad, DescriptionWindow& description);
 
   // Creates the window and its controls, loads the catalogue and the settings; the window
   // stays hidden until Show, which first fills the link strip.
@@ -58,12 +61,6 @@ class MainWindow : public toolkit::Form {
   void OnEndSession();
   void SaveLaunchCounter();
   void LoadCatalogue();
-  // Before the catalogue file is written: a catalogue that could not be read at the start is
-  // read now, with the films added since behind its own. Raises an error while it still cannot
-  // be read, so that it is never replaced by a list that lacks its films.
-  void CatchUpUnreadCatalogue();
-  // "Generuj listę w HTML": the catalogue file is written first.
-  void WriteHtmlList();
   void LoadSettings();
   void SaveSettings();
   void OpenNotepad();
@@ -74,12 +71,13 @@ class MainWindow : public toolkit::Form {
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
+  Catalogue& catalogue_;
+  CatalogueOnDisk catalogueDisk_;
   CatalogueFile catalogueFile_;
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
-  bool catalogueUnread_ = false;  // the file is there but could not be read at the start
-  bool settingsUnread_ = false;   // likewise the settings file: it is not written over
+  bool settingsUnread_ = false;  // likewise the settings file: it is not written over
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;

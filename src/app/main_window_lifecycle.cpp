@@ -1,8 +1,6 @@
 // What happens when the main window is created, first shown and closed.
 #include "app/main_window.h"
 #include "toolkit/application.h"
-#include "toolkit/error.h"
-#include "toolkit/files.h"
 
 namespace kadrion {
 
@@ -10,12 +8,6 @@ namespace {
 constexpr wchar_t kTitle[] = L"Kadrion filmów";
 // The message names the path as the user knows it, relative to the program's folder.
 constexpr wchar_t kMissingCatalogue[] = L"Nie znalazłem pliku: Dane\\Dane.dat. Zakładam nowy.";
-constexpr wchar_t kCatalogueKept[] =
-    L"Lista filmów jest pusta, a plik zostaje bez zmian. Przy zapisie katalog zostanie wczytany "
-    L"ponownie, a filmy dodane teraz trafią na jego koniec.";
-constexpr wchar_t kCatalogueStillUnread[] =
-    L"Katalogu nie udało się wczytać przy starcie i nadal nie można go odczytać, więc nie "
-    L"zostanie zastąpiony. Zamknij program, który go używa, i spróbuj ponownie.";
 }  // namespace
 
 void MainWindow::OnCreate() {
@@ -25,7 +17,7 @@ void MainWindow::OnCreate() {
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
   toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
-  statusLine_.ShowCount(false);
+  statusLine_.ShowCount(CountForm::Plain);
   LoadSettings();
 }
 
@@ -38,8 +30,7 @@ void MainWindow::OnFirstShow() {
 void MainWindow::OnClose() {
   SaveLaunchCounter();
   // A failure from here on keeps the window open, so that nothing is lost.
-  CatchUpUnreadCatalogue();
-  catalogueFile_.Save(filmList_);
+  catalogueFile_.Save(catalogue_);
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
@@ -50,10 +41,7 @@ void MainWindow::OnEndSession() {
   // Windows ends the process after this, whatever fails: every file gets its own chance.
   auto& application = toolkit::Application::Instance();
   SaveLaunchCounter();
-  application.Guard([this] {
-    CatchUpUnreadCatalogue();
-    catalogueFile_.Save(filmList_);
-  });
+  application.Guard([this] { catalogueFile_.Save(catalogue_); });
   application.Guard([this] { SaveSettings(); });
   application.Guard([this] { notepad_.WriteNotesIfOpen(); });
 }
@@ -71,45 +59,8 @@ void MainWindow::SaveLaunchCounter() {
 }
 
 void MainWindow::LoadCatalogue() {
-  if (!toolkit::FileExists(paths_.CataloguePath())) {
+  if (catalogueFile_.Load(catalogue_) == CatalogueLoad::NoFile)
     dialogs_.ShowMessage(Handle(), kMissingCatalogue);
-    return;
-  }
-  try {
-    catalogueFile_.Load(filmList_);
-  } catch (const toolkit::Error& error) {
-    catalogueUnread_ = true;
-    throw toolkit::Error(error.Message() + L"\n\n" + kCatalogueKept, error.SystemCode());
-  }
-}
-
-void MainWindow::CatchUpUnreadCatalogue() {
-  if (!catalogueUnread_) return;
-  FilmStore films;
-  const std::wstring path = paths_.CataloguePath();
-  if (toolkit::FileExists(path)) {
-    try {
-      films = ReadCatalogue(path);
-    } catch (const toolkit::Error& error) {
-      throw toolkit::Error(error.Message() + L"\n\n" + kCatalogueStillUnread, error.SystemCode());
-    }
-  }
-  // The catalogue's own films come first, as if they had been read at the start; the
-  // selection and the film taken into the fields stay on their films.
-  const int shift = static_cast<int>(films.Size());
-  const int selected = filmList_.Selected(), marked = filmList_.Marked();
-  films.Reserve(filmList_.Rows().Size(), filmList_.Rows().TextBytes());
-  for (const FilmView film : filmList_.Rows()) films.Append(film);
-  filmList_.Assign(std::move(films));
-  if (marked >= 0) filmList_.SetMarked(marked + shift);
-  if (selected >= 0) filmList_.Select(selected + shift);
-  catalogueUnread_ = false;
-  statusLine_.ShowCount(false);
-}
-
-void MainWindow::WriteHtmlList() {
-  CatchUpUnreadCatalogue();
-  htmlList_.Write();
 }
 
 }  // namespace kadrion

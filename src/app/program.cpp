@@ -6,7 +6,7 @@ Program::Program(AppPaths paths, const Services& services)
     : paths_(std::move(paths)),
       notepad_(paths_, services.dialogs),
       description_(paths_, services),
-      main_(paths_, services, notepad_, description_) {}
+      main_(catalogue_, paths_, services, notepad_, description_) {}
 
 void Program::Start() {
   main_.Create();

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/notepad_window.h"
 #include "app/services.h"
+#include "core/catalogue.h"
 #include "features/app_paths.h"
 
 namespace kadrion {
@@ -19,9 +20,12 @@ class Program {
   MainWindow& Main() { return main_; }
   NotepadWindow& Notepad() { return notepad_; }
   DescriptionWindow& Description() { return description_; }
+  Catalogue& Films() { return catalogue_; }
 
  private:
   AppPaths paths_;
+  // The films, which the windows show and change; made before them, gone after them.
+  Catalogue catalogue_;
   // The side windows are made first, so that the main window can be given them.
   NotepadWindow notepad_;
   DescriptionWindow description_;

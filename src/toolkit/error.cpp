@@ -2,21 +2,6 @@
 
 namespace toolkit {
 
-namespace {
-std::string ToUtf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
-}  // namespace
-
-Error::Error(std::wstring message, DWORD systemCode)
-    : message_(std::move(message)), utf8_(ToUtf8(message_)), systemCode_(systemCode) {}
-
 std::wstring SystemMessage(DWORD code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_stamp.h"
 #include "toolkit/handles.h"
 
 namespace toolkit {
@@ -18,12 +19,8 @@ std::wstring SystemTempFolder();
 
 bool FileExists(const std::wstring& path);
 
-// What tells one version of a file from another: its size and the time of its last write.
-struct FileStamp {
-  std::uint64_t size;
-  std::uint64_t lastWrite;
-  bool operator==(const FileStamp&) const = default;
-};
+// A file's size and the time of its last write.
+using FileStamp = kadrion::FileStamp;
 // None when the file does not exist or cannot be looked at.
 std::optional<FileStamp> StampOf(const std::wstring& path);
 

@@ -98,6 +98,13 @@ bool ReportList::HandleNotify(NMHDR& header, LRESULT& result) {
     case LVN_ODFINDITEMW:
       result = -1;  // no type-ahead search in the list
       return true;
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if ((change.uChanged & LVIF_STATE) &&
+          ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) && onSelectionChanged)
+        onSelectionChanged();
+      return true;
+    }
     case NM_CLICK:
       if (onClick) onClick();
       return true;

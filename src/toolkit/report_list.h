@@ -42,6 +42,8 @@ class ReportList : public Control {
 
   // Fills `buffer` (capacity `capacity`, terminated) with the text of a cell.
   std::function<void(int row, int column, wchar_t* buffer, int capacity)> onGetText;
+  // A row became selected or stopped being selected, by the user or by a message.
+  std::function<void()> onSelectionChanged;
   std::function<void()> onClick;
   std::function<void()> onDblClick;
   std::function<void(int column)> onColumnClick;

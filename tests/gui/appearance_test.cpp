@@ -128,7 +128,7 @@ TEST_F(AppearanceTest, TheMainAndTheDescriptionWindowFollowTheSwitch) {
   EXPECT_EQ(GetAncestor(list, GA_ROOT), Main().Handle()) << "the list moved to the new window";
 
   // A description opened in between follows the switch back off.
-  List().Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
+  Model().Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
   List().Select(0);
   Press(id::AllClearBtn);
   ASSERT_TRUE(IsWindowVisible(Description().Handle()));

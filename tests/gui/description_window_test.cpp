@@ -138,7 +138,7 @@ TEST_F(DescriptionWindowTest, WithoutTheDescriptionsFolderSavingFailsAndChangesN
   EXPECT_NE(Dialogs().errors[0].find(L"Matrix.txt"), std::wstring::npos);
   EXPECT_EQ(DescriptionText().WText(), L"tekst");
   EXPECT_FALSE(Exists(folder / L"Opisy"));
-  EXPECT_EQ(List().Count(), 1);
+  EXPECT_EQ(Model().Count(), 1);
 }
 
 // Another program holds the file, or the title is too long to name one: the save names the
@@ -268,7 +268,7 @@ TEST_F(DescriptionWindowTest, ChangedTextIsOfferedForSavingBeforeAnotherFilmLoad
   List().Select(1);
   Press(InMain(id::AddBtn));
   EXPECT_EQ(Dialogs().questions.size(), 1u);
-  EXPECT_EQ(List().Count(), 3) << "the film is added whatever the answer";
+  EXPECT_EQ(Model().Count(), 3) << "the film is added whatever the answer";
   EXPECT_EQ(Description().Caption(), L"A");
 }
 

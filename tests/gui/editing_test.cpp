@@ -25,8 +25,8 @@ TEST_F(EditingTest, AddAppendsTheEditFieldsAndKeepsGenreDiscsAndMedium) {
   SetTextOf(id::g, L"Komedia");
   Press(InMain(id::AddBtn));
 
-  ASSERT_EQ(List().Count(), 6);
-  EXPECT_EQ(List().Row(5), (FilmEntry{"\xA3\xF3\x64\x9F", "Lodz", "Komedia", "1", "DVD"}));
+  ASSERT_EQ(Model().Count(), 6);
+  EXPECT_EQ(Model().Film(5), (FilmEntry{"\xA3\xF3\x64\x9F", "Lodz", "Komedia", "1", "DVD"}));
   EXPECT_EQ(Status(), L"Rekordów: 6  [3]") << "the selection does not move";
   EXPECT_EQ(List().Selected(), 2);
   EXPECT_EQ(TextOf(id::p), L"");
@@ -39,8 +39,8 @@ TEST_F(EditingTest, AddAppendsTheEditFieldsAndKeepsGenreDiscsAndMedium) {
 TEST_F(EditingTest, AddWithEmptyFieldsAndNoSelection) {
   Start({});
   Press(InMain(id::AddBtn));
-  ASSERT_EQ(List().Count(), 1);
-  EXPECT_EQ(List().Row(0), (FilmEntry{"", "", "", "1", "DVD"}));
+  ASSERT_EQ(Model().Count(), 1);
+  EXPECT_EQ(Model().Film(0), (FilmEntry{"", "", "", "1", "DVD"}));
   EXPECT_EQ(Status(), L"Rekordów: 1  [0]");
 }
 
@@ -49,7 +49,7 @@ TEST_F(EditingTest, DeleteTakesTheRowAndItsDescriptionAndTheMessageClearsItself)
   WriteFileText(folder / L"Opisy\\Jedyny.txt", "opis");
   ClickRow(0);
   Press(InMain(id::DelBtn));
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(Model().Count(), 0);
   EXPECT_EQ(Status(), L"Rekordów: 0");
   EXPECT_FALSE(Exists(folder / L"Opisy\\Jedyny.txt"));
 
@@ -65,7 +65,7 @@ TEST_F(EditingTest, DeletingNeverRemovesAFileOutsideTheDescriptionsFolder) {
   WriteFileText(folder / L"Dane\\Dane.txt", "not a description");
   ClickRow(0);
   Press(InMain(id::DelBtn));
-  EXPECT_EQ(List().Count(), 0) << "the row still goes";
+  EXPECT_EQ(Model().Count(), 0) << "the row still goes";
   EXPECT_TRUE(Exists(folder / L"Dane\\Dane.txt"));
 }
 
@@ -83,7 +83,7 @@ TEST_F(EditingTest, SaveMovesTheDoubleClickedRowChangedToTheEnd) {
   SetTextOf(id::g, L"Western");
   PressWithKeyboard(InMain(id::SaveBtn));
   EXPECT_EQ(Titles(), "B,C,A,");
-  EXPECT_EQ(List().Row(2).genre, "Western");
+  EXPECT_EQ(Model().Film(2).genre, "Western");
   EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
   EXPECT_EQ(Status(), status) << "not refreshed by a save";
   EXPECT_EQ(TextOf(id::p), L"A") << "the fields are not emptied";
@@ -95,7 +95,7 @@ TEST_F(EditingTest, SaveReplacesTheDoubleClickedRowNotTheOneSelectedLater) {
   ClickRow(1);
   PressWithKeyboard(InMain(id::SaveBtn));
   EXPECT_EQ(Titles(), "B,C,A,") << "B, selected when saving, is kept";
-  EXPECT_EQ(List().Row(List().Selected()).polishTitle, "B");
+  EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "B");
 }
 
 TEST_F(EditingTest, SaveOnlyAppendsWhenTheDoubleClickedRowWasDeletedMeanwhile) {
@@ -146,7 +146,7 @@ TEST_F(EditingTest, PasteReplacesATitleWithTheClipboardText) {
   toolkit::SetClipboardText(owner, std::wstring(1 << 20, L'x'));
   Press(InMain(id::Button2));
   Press(InMain(id::AddBtn));
-  EXPECT_EQ(List().Row(0).polishTitle.size(), 1u << 20);
+  EXPECT_EQ(Model().Film(0).polishTitle.size(), 1u << 20);
   ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat()))[0].polishTitle, std::string(255, 'x'));
 }
@@ -175,7 +175,7 @@ TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
     SetTextOf(id::O, c.original);
     SetTextOf(id::n, c.medium);
     Press(InMain(id::AddBtn));
-    EXPECT_EQ(List().Row(List().Count() - 1), c.stored);
+    EXPECT_EQ(Model().Film(Model().Count() - 1), c.stored);
     EXPECT_EQ(Status(1), c.said ? said : L"") << c.stored.polishTitle;
   }
 
@@ -183,7 +183,7 @@ TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
   DoubleClickRow(0);
   SetTextOf(id::O, L"Жизнь");
   PressWithKeyboard(InMain(id::SaveBtn));
-  EXPECT_EQ(List().Row(List().Count() - 1).originalTitle, "?????");
+  EXPECT_EQ(Model().Film(Model().Count() - 1).originalTitle, "?????");
   EXPECT_EQ(Status(1), said) << "changing a film says it too";
 }
 

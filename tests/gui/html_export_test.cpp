@@ -54,14 +54,6 @@ TEST_F(HtmlExportTest, ThePageWrittenAsItIsBuiltEqualsThePageBuiltWhole) {
   EXPECT_TRUE(ReadFileText(folder / kPage) == whole) << "a piece lost, doubled or cut";
 }
 
-TEST_F(HtmlExportTest, TheCatalogueIsSavedAgainWhenItsFileChangedMeanwhile) {
-  const std::vector<FilmEntry> films = {FilmEntry{"A", "a", "", "1", "DVD"}};
-  Start(films);
-  WriteFileBytes(Dat(), {});  // another program emptied it
-  Press(InMain(id::ExportBtn));
-  EXPECT_EQ(ReadFileBytes(Dat()), CatalogueBytes(films));
-}
-
 TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndLeavesThePageAlone) {
   Start({FilmEntry{"Dobry", "", "", "1", "DVD"}, FilmEntry{"Z\xB3y", "", "", "", "DVD"}});
   WriteFileText(folder / kPage, "an earlier page");

@@ -122,7 +122,7 @@ TEST_F(LinksTest, TheAnnouncementOpensAtTheFirstThreeStartsWithADownloadAndTheCo
 
 TEST_F(LinksTest, ACounterThatCannotBeWrittenIsSaidOnceAndTheCloseGoesOn) {
   StartWith(nullptr);
-  List().Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
+  Model().Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
   FileLock counter(Counter());
   ASSERT_TRUE(counter.Locked());
   {

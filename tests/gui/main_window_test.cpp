@@ -268,7 +268,7 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
 
   Start();
   EXPECT_TRUE(Dialogs().messages.empty());
-  ASSERT_EQ(List().Count(), 3);
+  ASSERT_EQ(Model().Count(), 3);
   EXPECT_EQ(ListView_GetItemCount(List().Handle()), 3);
   EXPECT_EQ(Status(), L"Rekordów: 3");
   EXPECT_EQ(CellText(List().Handle(), 0, 1), L"The Matrix");
@@ -277,8 +277,8 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   EXPECT_EQ(CellText(List().Handle(), 1, 4), L"CD");
   EXPECT_EQ(CellText(List().Handle(), 2, 0), L"");
 
-  List().Append(longTitle);
-  EXPECT_EQ(List().Row(3).polishTitle.size(), 300u) << "whole in memory until written";
+  Model().Append(longTitle);
+  EXPECT_EQ(Model().Film(3).polishTitle.size(), 300u) << "whole in memory until written";
   ASSERT_TRUE(CloseWindow(Main()));
 
   const auto films = CatalogueFilms(ReadFileBytes(Dat()));
@@ -289,8 +289,8 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   EXPECT_EQ(films[3].polishTitle, std::string(255, 'x'));
 
   Start();
-  ASSERT_EQ(List().Count(), 4);
-  EXPECT_EQ(List().Row(1), kPolish);
+  ASSERT_EQ(Model().Count(), 4);
+  EXPECT_EQ(Model().Film(1), kPolish);
 }
 
 TEST_F(MainWindowTest, ClosingWithoutTheDataFolderShowsAnErrorAndStaysOpen) {
@@ -315,14 +315,14 @@ TEST_F(MainWindowTest, EverySaveKeepsThePreviousCatalogueAsDaneBak) {
   const auto first = CatalogueBytes({kMatrix, kPolish});
   WriteFileBytes(Dat(), first);
   Start();
-  List().Append(kEmpty);
+  Model().Append(kEmpty);
   ASSERT_TRUE(CloseWindow(Main()));
   const auto second = ReadFileBytes(Dat());
   EXPECT_EQ(second.size(), 3 * kRecordSize);
   EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), first);
 
   Start();
-  List().Delete(0);
+  Model().Erase(0);
   ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), second) << "replaced at every save";
   EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<FilmEntry>{kPolish, kEmpty}));
@@ -340,7 +340,7 @@ TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileAndItsBackupWh
     WriteFileBytes(Dat(), old);
     WriteFileBytes(folder / L"Dane\\Dane.bak", backup);
     Start();
-    List().Append(kEmpty);
+    Model().Append(kEmpty);
     Dialogs().Clear();
     {
       FileLock lock(blocked);
@@ -358,7 +358,7 @@ TEST_F(MainWindowTest, AnInterruptedCatalogueWriteLeavesTheOldFileAndItsBackupWh
 
 TEST_F(MainWindowTest, TheEndOfTheWindowsSessionSavesWhatACloseSaves) {
   Start({kMatrix});
-  List().Append(kPolish);
+  Model().Append(kPolish);
   ChooseFromListMenu(L"Notatnik");
   Notes().SetWText(L"notatka");
   const HWND window = Main().Handle();
@@ -402,9 +402,9 @@ TEST_F(MainWindowTest, AnUnreadableCatalogueIsNeverReplacedAndItsFilmsComeBackAt
   Start();
   ASSERT_EQ(Dialogs().errors.size(), 1u);
   EXPECT_NE(Dialogs().errors[0].find(L"Dane.dat."), std::wstring::npos);
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(Model().Count(), 0);
   EXPECT_EQ(TextOf(id::n), L"VCD") << "the settings still load";
-  List().Append(kEmpty);
+  Model().Append(kEmpty);
 
   EXPECT_FALSE(CloseWindow(Main())) << "still unreadable";
   ASSERT_EQ(Dialogs().errors.size(), 2u);
@@ -541,11 +541,11 @@ TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
   EXPECT_EQ(TextOf(id::p), L"Matrix") << "Enter on a row: into the fields";
   EXPECT_TRUE(InMain(id::SaveBtn).Enabled());
   Type(list, VK_DELETE);
-  EXPECT_EQ(List().Count(), 2) << "Delete in the list: Usuń wpis";
+  EXPECT_EQ(Model().Count(), 2) << "Delete in the list: Usuń wpis";
   List().Select(0);
   Field(id::ss).Focus();
   Type(search, VK_DELETE);
-  EXPECT_EQ(List().Count(), 2) << "Delete elsewhere is the field's";
+  EXPECT_EQ(Model().Count(), 2) << "Delete elsewhere is the field's";
 }
 
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {

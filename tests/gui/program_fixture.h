@@ -57,6 +57,8 @@ class ProgramTest : public ::testing::Test {
   MainWindow& Main() { return program->Main(); }
   DescriptionWindow& Description() { return program->Description(); }
   NotepadWindow& Notepad() { return program->Notepad(); }
+  // The films the windows show.
+  Catalogue& Model() { return program->Films(); }
 
   // The control with this design id in a window.
   template <typename T>
@@ -151,7 +153,7 @@ class ProgramTest : public ::testing::Test {
   // The Polish titles of the list, in display order, each followed by a comma.
   std::string Titles() {
     std::string titles;
-    for (const FilmView film : List().Rows()) (titles += film.polishTitle) += ',';
+    for (const FilmView film : Model().Films()) (titles += film.polishTitle) += ',';
     return titles;
   }
   std::wstring Status(int panel = 0) {

@@ -22,12 +22,12 @@ TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheS
 
   ClickHeader(0);
   EXPECT_EQ(Titles(), "c,b,A,a,") << "descending first; A and a keep their order";
-  EXPECT_EQ(List().Row(List().Selected()).polishTitle, "c");
+  EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "c");
   ClickHeader(3);
   EXPECT_EQ(Titles(), "b,a,A,c,") << "then ascending, on any column: 1, 1, 10, 2";
   ClickHeader(1);
   EXPECT_EQ(Titles(), "c,A,b,a,") << "descending again";
-  EXPECT_EQ(List().Row(List().Selected()).polishTitle, "c");
+  EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "c");
   EXPECT_EQ(Status(), status) << "sorting does not refresh the status line";
 }
 

@@ -49,11 +49,11 @@ TEST_F(TitlesFromFilesTest, WithAddCheckedEveryPickedOrDroppedFileIsAddedInItsOr
       EXPECT_EQ(Dialogs().fileFilters.size(), 5u);
       EXPECT_EQ(Dialogs().fileFilters[0].caption, L"Wszyskie pliki ");
     }
-    ASSERT_EQ(List().Count(), 4);
-    EXPECT_EQ(List().Row(1), (FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
-    EXPECT_EQ(List().Row(2).polishTitle, "CD1") << "an apostrophe splits like any folder";
-    EXPECT_EQ(List().Row(3).polishTitle, "E:");
-    EXPECT_EQ(List().Row(3).originalTitle, "Pianista");
+    ASSERT_EQ(Model().Count(), 4);
+    EXPECT_EQ(Model().Film(1), (FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
+    EXPECT_EQ(Model().Film(2).polishTitle, "CD1") << "an apostrophe splits like any folder";
+    EXPECT_EQ(Model().Film(3).polishTitle, "E:");
+    EXPECT_EQ(Model().Film(3).originalTitle, "Pianista");
     EXPECT_EQ(TextOf(id::p), L"") << "as Add leaves it";
     EXPECT_EQ(toolkit::ClipboardText(nullptr), L"E:");
   }
@@ -63,7 +63,7 @@ TEST_F(TitlesFromFilesTest, WithoutAddTheEditsAndTheClipboardHoldTheLastFile) {
   Start({});
   Dialogs().pickedFiles = kThreeFiles;
   Press(InMain(id::Button7));
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(Model().Count(), 0);
   EXPECT_EQ(TextOf(id::p), L"E:");
   EXPECT_EQ(TextOf(id::O), L"Pianista");
   EXPECT_EQ(toolkit::ClipboardText(nullptr), L"E:");
@@ -82,7 +82,7 @@ TEST_F(TitlesFromFilesTest, CancellingTheDialogChangesNothing) {
   toolkit::SetClipboardText(nullptr, L"schowek");
   Dialogs().pickedFiles.reset();
   Press(InMain(id::Button7));
-  EXPECT_EQ(List().Count(), 1);
+  EXPECT_EQ(Model().Count(), 1);
   EXPECT_EQ(TextOf(id::p), L"moje");
   EXPECT_EQ(toolkit::ClipboardText(nullptr), L"schowek");
 }

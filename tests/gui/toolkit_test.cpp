@@ -1,7 +1,6 @@
-// Parts of the toolkit that the main window's tests do not reach on their own.
+// The toolkit pieces that the main window's tests do not reach on their own.
 #include <gtest/gtest.h>
 
-#include "features/catalogue/film_list.h"
 #include "core/web_search.h"
 #include "test_support.h"
 #include "toolkit/application.h"
@@ -94,64 +93,6 @@ TEST(Cp1250, ThePortableTableIsTheSystemsCodePage) {
                                            utf8, sizeof(utf8), nullptr, nullptr);
     EXPECT_EQ(kadrion::Cp1250ToUtf8(text), std::string(utf8, length)) << "byte " << byte;
   }
-}
-
-kadrion::FilmEntry Film(const char* polish, const char* original = "") {
-  return kadrion::FilmEntry{polish, original, "", "", ""};
-}
-
-class FilmListTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form.CreateForm(L"test", RECT{0, 0, 400, 300});
-    list.Create(form.Client(), 1);
-    form.Show();
-  }
-  toolkit::Form form{L"TFilmListTest"};
-  kadrion::FilmList list;
-};
-
-// The order of the original titles, which tell the films apart.
-std::string Order(const kadrion::FilmList& list) {
-  std::string order;
-  for (const kadrion::FilmView film : list.Rows()) order += film.originalTitle;
-  return order;
-}
-
-TEST_F(FilmListTest, SortingIsStableAndTheSelectedAndMarkedFilmsMoveWithIt) {
-  list.Assign({Film("b", "1"), Film("a", "2"), Film("b", "3"), Film("a", "4"), Film("c", "5")});
-  list.Select(2);     // "b", "3"
-  list.SetMarked(4);  // "c", "5"
-  list.Sort(kadrion::FilmOrder{0, 1});
-  EXPECT_EQ(Order(list), "24135");
-  EXPECT_EQ(list.Row(list.Selected()).originalTitle, "3");
-  EXPECT_EQ(list.Row(list.Marked()).originalTitle, "5");
-  list.Sort(kadrion::FilmOrder{0, -1});
-  EXPECT_EQ(Order(list), "51324") << "descending, equal films still in their order";
-  EXPECT_EQ(list.Selected(), 2);
-  EXPECT_EQ(list.Marked(), 0);
-
-  wchar_t text[16] = L"";
-  ListView_GetItemText(list.Handle(), 0, 1, text, 16);
-  EXPECT_STREQ(text, L"5") << "the list view shows the new order";
-}
-
-TEST_F(FilmListTest, DeletingAndKeepingFollowTheSelectedAndMarkedFilms) {
-  list.Assign({Film("a", "1"), Film("b", "2"), Film("c", "3"), Film("d", "4"), Film("e", "5")});
-  list.Select(3);
-  list.SetMarked(1);
-  list.Delete(0);
-  EXPECT_EQ(Order(list), "2345");
-  EXPECT_EQ(list.Selected(), 2);
-  EXPECT_EQ(list.Marked(), 0);
-  list.Keep({1, 2, 3});
-  EXPECT_EQ(Order(list), "345");
-  EXPECT_EQ(list.Selected(), 1);
-  EXPECT_EQ(list.Marked(), -1) << "its film went";
-  list.Delete(1);
-  EXPECT_EQ(Order(list), "35");
-  EXPECT_EQ(list.Selected(), -1) << "its film went";
-  EXPECT_EQ(ListView_GetItemCount(list.Handle()), 2);
 }
 
 }  // namespace

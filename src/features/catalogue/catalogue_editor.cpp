@@ -14,11 +14,11 @@ constexpr wchar_t kCharactersReplaced[] =
     L"podobnymi lub znakiem \u201E?\u201D.";
 }  // namespace
 
-CatalogueEditor::CatalogueEditor(FilmList& films, FilmFields fields,
+CatalogueEditor::CatalogueEditor(Catalogue& catalogue, FilmFields fields,
                                  toolkit::Button& saveChangesButton, StatusLine& status,
                                  const AppPaths& paths,
                                  std::function<void(const std::string&)> openDescription)
-    : films_(films),
+    : catalogue_(catalogue),
       fields_(fields),
       saveChangesButton_(saveChangesButton),
       status_(status),
@@ -44,31 +44,31 @@ FilmEntry CatalogueEditor::FilmFromFields() {
 }
 
 void CatalogueEditor::Add() {
-  films_.Append(FilmFromFields());
-  status_.ShowCount(true);
+  catalogue_.Append(FilmFromFields());
+  status_.ShowCount(CountForm::WithPosition);
   fields_.polishTitle.SetWText(L"");
   fields_.originalTitle.SetWText(L"");
   DescribeSelected();
 }
 
 void CatalogueEditor::DeleteSelected() {
-  const int row = films_.Selected();
+  const int row = catalogue_.Selected();
   if (row < 0) {
     status_.ShowMessage(kNothingToDelete);
   } else {
     // A missing description, or one that cannot be deleted, does not stop the deletion.
-    if (const auto description = paths_.DescriptionPath(films_.Row(row).polishTitle))
+    if (const auto description = paths_.DescriptionPath(catalogue_.Film(row).polishTitle))
       DeleteFileW(description->c_str());
-    films_.Delete(row);
-    status_.ShowCount(false);
+    catalogue_.Erase(row);
+    status_.ShowCount(CountForm::Plain);
   }
   status_.ClearMessageSoon();
 }
 
 void CatalogueEditor::TakeSelected() {
-  const int row = films_.Selected();
+  const int row = catalogue_.Selected();
   if (row < 0) return;
-  const FilmEntry& film = films_.Row(row);
+  const FilmEntry film = catalogue_.Film(row);
   fields_.polishTitle.SetText(film.polishTitle);
   fields_.originalTitle.SetText(film.originalTitle);
   fields_.searchText.SetText(film.originalTitle);
@@ -80,19 +80,19 @@ void CatalogueEditor::TakeSelected() {
   fields_.discs.SetWText(std::to_wstring(*discs));
   fields_.medium.SetText(film.medium);
   saveChangesButton_.SetEnabled(true);
-  films_.SetMarked(row);
+  catalogue_.Mark(row);
 }
 
 void CatalogueEditor::SaveChanges() {
-  if (films_.Marked() >= 0) films_.Delete(films_.Marked());
-  films_.Append(FilmFromFields());
-  films_.SetMarked(-1);
+  catalogue_.Erase(catalogue_.Marked());
+  catalogue_.Append(FilmFromFields());
+  catalogue_.Mark(kNoFilm);
   saveChangesButton_.SetEnabled(false);
 }
 
 void CatalogueEditor::DescribeSelected() {
-  const int row = films_.Selected();
-  if (row >= 0) openDescription_(films_.Row(row).polishTitle);
+  const int row = catalogue_.Selected();
+  if (row >= 0) openDescription_(catalogue_.Film(row).polishTitle);
 }
 
 void CatalogueEditor::PastePolishTitle() {
@@ -104,7 +104,7 @@ void CatalogueEditor::PasteOriginalTitle() {
 }
 
 void CatalogueEditor::ShowSelection() {
-  status_.ShowCount(true);
+  status_.ShowCount(CountForm::WithPosition);
 }
 
 }  // namespace kadrion

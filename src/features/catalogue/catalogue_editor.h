@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "core/catalogue.h"
 #include "features/app_paths.h"
-#include "features/catalogue/film_list.h"
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
 
@@ -23,7 +23,7 @@ struct FilmFields {
 class CatalogueEditor {
  public:
   // `openDescription` shows the description of the film with this Polish title.
-  CatalogueEditor(FilmList& films, FilmFields fields, toolkit::Button& saveChangesButton,
+  CatalogueEditor(Catalogue& catalogue, FilmFields fields, toolkit::Button& saveChangesButton,
                   StatusLine& status, const AppPaths& paths,
                   std::function<void(const std::string&)> openDescription);
 
@@ -51,7 +51,7 @@ class CatalogueEditor {
   // replaced, and the message panel says so.
   FilmEntry FilmFromFields();
 
-  FilmList& films_;
+  Catalogue& catalogue_;
   FilmFields fields_;
   toolkit::Button& saveChangesButton_;
   StatusLine& status_;

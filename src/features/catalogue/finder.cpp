@@ -11,36 +11,38 @@ namespace {
 // A found row stands this far below the top of the list.
 constexpr int kFoundRowOffset = 100;
 
-std::optional<std::size_t> SelectedRow(const FilmList& films) {
-  const int selected = films.Selected();
+std::optional<std::size_t> SelectedRow(const Catalogue& catalogue) {
+  const int selected = catalogue.Selected();
   if (selected < 0) return std::nullopt;
   return static_cast<std::size_t>(selected);
 }
 }  // namespace
 
-Finder::Finder(FilmList& films, toolkit::Edit& searchText, StatusLine& status)
-    : films_(films), searchText_(searchText), status_(status) {}
+Finder::Finder(Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText, StatusLine& status)
+    : catalogue_(catalogue), list_(list), searchText_(searchText), status_(status) {}
 
 void Finder::SelectFound(std::size_t found) {
   const int row = static_cast<int>(found);
-  films_.Focus();
-  films_.Select(row);
-  films_.ScrollBy(films_.RowBounds(row).top - kFoundRowOffset);
-  status_.ShowCount(true);
+  list_.Focus();
+  catalogue_.Select(row);
+  list_.ScrollBy(list_.RowBounds(row).top - kFoundRowOffset);
+  status_.ShowCount(CountForm::WithPosition);
 }
 
 void Finder::Find() {
   CleanTitleIn(searchText_);
-  if (const auto row = FindFilm(films_.Rows(), searchText_.Text())) SelectFound(*row);
+  if (const auto row = FindFilm(catalogue_.Films(), searchText_.Text())) SelectFound(*row);
 }
 
 void Finder::Next() {
-  if (const auto row = FindNextFilm(films_.Rows(), searchText_.Text(), SelectedRow(films_)))
+  if (const auto row =
+          FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
 }
 
 void Finder::Previous() {
-  if (const auto row = FindPreviousFilm(films_.Rows(), searchText_.Text(), SelectedRow(films_)))
+  if (const auto row =
+          FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
 }
 

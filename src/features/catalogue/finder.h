@@ -3,6 +3,7 @@
 // the top of the list and shows its position.
 #include <cstddef>
 
+#include "core/catalogue.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
@@ -11,7 +12,8 @@ namespace kadrion {
 
 class Finder {
  public:
-  Finder(FilmList& films, toolkit::Edit& searchText, StatusLine& status);
+  // The found film is selected in the catalogue and scrolled to in the list.
+  Finder(Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText, StatusLine& status);
 
   // From the first film; cleans the search text of release tags first.
   void Find();
@@ -22,7 +24,8 @@ class Finder {
  private:
   void SelectFound(std::size_t row);
 
-  FilmList& films_;
+  Catalogue& catalogue_;
+  FilmList& list_;
   toolkit::Edit& searchText_;
   StatusLine& status_;
 };

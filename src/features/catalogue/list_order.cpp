@@ -3,11 +3,11 @@
 namespace kadrion {
 
 void ListOrder::SortByColumn(int column) {
-  films_.Sort(columnSort_.Click(column));
+  catalogue_.Sort(columnSort_.Click(column));
 }
 
 void ListOrder::RemoveDuplicates() {
-  films_.Keep(DistinctRows(films_.Rows()));
+  catalogue_.Keep(DistinctRows(catalogue_.Films()));
 }
 
 }  // namespace kadrion

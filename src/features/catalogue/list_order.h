@@ -1,13 +1,13 @@
 #pragma once
 // The order of the films: sorting by a clicked column header, and removing duplicate films.
+#include "core/catalogue.h"
 #include "core/film_order.h"
-#include "features/catalogue/film_list.h"
 
 namespace kadrion {
 
 class ListOrder {
  public:
-  explicit ListOrder(FilmList& films) : films_(films) {}
+  explicit ListOrder(Catalogue& catalogue) : catalogue_(catalogue) {}
 
   // Descending at the first click, then the direction flips with every click, whichever
   // column it is on; equal films keep their order.
@@ -17,7 +17,7 @@ class ListOrder {
   void RemoveDuplicates();
 
  private:
-  FilmList& films_;
+  Catalogue& catalogue_;
   ColumnSort columnSort_;
 };
 

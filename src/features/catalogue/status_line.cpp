@@ -7,16 +7,27 @@ constexpr int kCountPanel = 0;
 constexpr int kMessagePanel = 1;
 }  // namespace
 
-StatusLine::StatusLine(toolkit::StatusBar& bar, const FilmList& films) : bar_(bar), films_(films) {
+StatusLine::StatusLine(toolkit::StatusBar& bar, const Catalogue& catalogue)
+    : bar_(bar), catalogue_(catalogue) {
   clearTimer_.onTimer = [this] {
     bar_.SetPanelText(kMessagePanel, L"");
     clearTimer_.SetEnabled(false);
   };
+  catalogue_.AddObserver(*this);
 }
 
-void StatusLine::ShowCount(bool withPosition) {
-  std::wstring line = L"Rekordów: " + std::to_wstring(films_.Count());
-  if (withPosition) line += L"  [" + std::to_wstring(films_.Selected() + 1) + L"]";
+StatusLine::~StatusLine() {
+  catalogue_.RemoveObserver(*this);
+}
+
+void StatusLine::CatalogueChanged(CatalogueChange change) {
+  if (change == CatalogueChange::Replaced) ShowCount(CountForm::Plain);
+}
+
+void StatusLine::ShowCount(CountForm form) {
+  std::wstring line = L"Rekordów: " + std::to_wstring(catalogue_.Count());
+  if (form == CountForm::WithPosition)
+    line += L"  [" + std::to_wstring(catalogue_.Selected() + 1) + L"]";
   bar_.SetPanelText(kCountPanel, line);
 }
 

@@ -1,27 +1,37 @@
 #pragma once
 // The main window's status bar: the count of films, in its long form with the position of the
-// selected film, and a message panel that empties itself a few seconds after a message.
+// selected film, and a message panel that empties itself a few seconds after a message. The
+// count follows the catalogue when it is read; otherwise it is shown when a feature says so.
 #include <string>
 
-#include "features/catalogue/film_list.h"
+#include "core/catalogue.h"
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
 
 namespace kadrion {
 
-class StatusLine {
- public:
-  StatusLine(toolkit::StatusBar& bar, const FilmList& films);
+enum class CountForm {
+  Plain,         // "Rekordów: 3"
+  WithPosition,  // "Rekordów: 3  [2]", the selected film's number in brackets
+};
 
-  // "Rekordów: " and the count; with the position, also the selected row's number in brackets.
-  void ShowCount(bool withPosition);
+class StatusLine : private CatalogueObserver {
+ public:
+  StatusLine(toolkit::StatusBar& bar, const Catalogue& catalogue);
+  ~StatusLine();
+  StatusLine(const StatusLine&) = delete;
+  StatusLine& operator=(const StatusLine&) = delete;
+
+  void ShowCount(CountForm form);
   void ShowMessage(const std::wstring& text);
   // Empties the message panel three seconds from now, unless that is already due.
   void ClearMessageSoon();
 
  private:
+  void CatalogueChanged(CatalogueChange change) override;
+
   toolkit::StatusBar& bar_;
-  const FilmList& films_;
+  const Catalogue& catalogue_;
   toolkit::Timer clearTimer_{3000};
 };
 

@@ -15,17 +15,17 @@ void HtmlListExport::Write() {
   // The list is saved first (unless the file still holds it), so the page never shows films
   // the file lacks; the page cuts each text as the file does, so it is built from the list,
   // not read back.
-  catalogue_.SaveIfChanged(films_);
+  file_.SaveIfChanged(catalogue_);
 
   HtmlColumns columns;
   for (int column = 0; column < kFilmColumns; ++column)
-    columns[static_cast<std::size_t>(column)] = {films_.ColumnWidth(column),
-                                                 toolkit::ToCp1250(films_.ColumnCaption(column))};
+    columns[static_cast<std::size_t>(column)] = {list_.ColumnWidth(column),
+                                                 toolkit::ToCp1250(list_.ColumnCaption(column))};
   // Written as it is built, over the old page: the page is made again at will, and a bad
   // number of discs stops it before its file is touched.
   std::optional<toolkit::FileWriter> file;
   try {
-    WriteHtmlList(films_.Rows(), columns, [&](std::string_view piece) {
+    WriteHtmlList(catalogue_.Films(), columns, [&](std::string_view piece) {
       if (!file) file.emplace(paths_.HtmlListPath());
       file->Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
     });

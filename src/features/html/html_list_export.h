@@ -1,24 +1,28 @@
 #pragma once
 // "Generuj listę w HTML": the whole catalogue as a web page beside it.
+#include "core/catalogue.h"
+#include "core/catalogue_file.h"
 #include "features/app_paths.h"
-#include "features/catalogue/catalogue_file.h"
-#include "features/catalogue/film_list.h"
+#include "toolkit/report_list.h"
 
 namespace kadrion {
 
 class HtmlListExport {
  public:
-  HtmlListExport(const FilmList& films, CatalogueFile& catalogue, const AppPaths& paths)
-      : films_(films), catalogue_(catalogue), paths_(paths) {}
+  // The page's columns are the list's, with its captions and widths.
+  HtmlListExport(Catalogue& catalogue, const toolkit::ReportList& list, CatalogueFile& file,
+                 const AppPaths& paths)
+      : catalogue_(catalogue), list_(list), file_(file), paths_(paths) {}
 
-  // Saves the catalogue (unless its file still holds the list), then writes the page of the
-  // films as the file holds them, with the list's column captions and widths. Raises an error
+  // Saves the catalogue (unless its file still holds it), then writes the page of the films as
+  // the file holds them. Raises an error
   // naming the film whose number of discs is not a whole number; the page is not touched then.
   void Write();
 
  private:
-  const FilmList& films_;
-  CatalogueFile& catalogue_;
+  Catalogue& catalogue_;
+  const toolkit::ReportList& list_;
+  CatalogueFile& file_;
   const AppPaths& paths_;
 };
 

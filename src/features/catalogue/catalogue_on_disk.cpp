@@ -1,10 +1,11 @@
-#include "features/catalogue/catalogue_file.h"
+#include "features/catalogue/catalogue_on_disk.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "core/record_codec.h"
+#include "toolkit/files.h"
 
 namespace kadrion {
 
@@ -37,44 +38,25 @@ FilmStore ReadCatalogue(const std::wstring& path) {
 }
 
 void WriteCatalogue(const std::wstring& path, const std::wstring& backupPath,
-                    const FilmStore& rows) {
+                    const FilmStore& films) {
   toolkit::AtomicFileWriter file(path);
   std::vector<std::uint8_t> block(kRecordsPerBlock * kRecordSize);
-  for (std::size_t first = 0; first < rows.Size(); first += kRecordsPerBlock) {
-    const std::size_t count = std::min(kRecordsPerBlock, rows.Size() - first);
+  for (std::size_t first = 0; first < films.Size(); first += kRecordsPerBlock) {
+    const std::size_t count = std::min(kRecordsPerBlock, films.Size() - first);
     for (std::size_t k = 0; k < count; ++k)
-      EncodeRecord(rows[first + k], std::span(block).subspan(k * kRecordSize).first<kRecordSize>());
+      EncodeRecord(films[first + k],
+                   std::span(block).subspan(k * kRecordSize).first<kRecordSize>());
     file.Write(std::span(block).first(count * kRecordSize));
   }
   file.Commit(backupPath);
 }
 
-void CatalogueFile::StartLoading() {
-  // Stamped before reading: a change while it is read makes the next save happen.
-  loadingStamp_ = toolkit::StampOf(path_);
-  loading_ = std::async(std::launch::async, [path = path_] { return ReadCatalogue(path); });
+bool CatalogueOnDisk::Exists() const {
+  return toolkit::FileExists(path_);
 }
 
-void CatalogueFile::Load(FilmList& films) {
-  if (!loading_.valid()) StartLoading();
-  films.Assign(loading_.get());
-  // A trailing part of a record is left to the next save to drop.
-  if (loadingStamp_ && loadingStamp_->size % kRecordSize == 0)
-    match_ = Match{films.Revision(), *loadingStamp_};
-  else
-    match_.reset();
-}
-
-void CatalogueFile::Save(const FilmList& films) {
-  match_.reset();
-  WriteCatalogue(path_, backupPath_, films.Rows());
-  if (const auto stamp = toolkit::StampOf(path_)) match_ = Match{films.Revision(), *stamp};
-}
-
-void CatalogueFile::SaveIfChanged(const FilmList& films) {
-  if (match_ && match_->revision == films.Revision() && toolkit::StampOf(path_) == match_->stamp)
-    return;
-  Save(films);
+std::optional<FileStamp> CatalogueOnDisk::Stamp() const {
+  return toolkit::StampOf(path_);
 }
 
 }  // namespace kadrion

@@ -1,0 +1,75 @@
+#pragma once
+// The catalogue: the films in list order, the film selected in the list and the film taken into
+// the edit fields, both followed through every change of the films, and a revision that goes
+// up with each such change. The windows show it and change it; observers hear of each change.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/film_entry.h"
+#include "core/film_order.h"
+#include "core/film_store.h"
+
+namespace kadrion {
+
+// A row index that names no film.
+inline constexpr int kNoFilm = -1;
+
+enum class CatalogueChange {
+  Films,      // films added, removed or reordered; the selection may have moved with them
+  Replaced,   // every film replaced at once (the catalogue file read)
+  Selection,  // only the selected film
+};
+
+class CatalogueObserver {
+ public:
+  virtual void CatalogueChanged(CatalogueChange change) = 0;
+
+ protected:
+  ~CatalogueObserver() = default;
+};
+
+class Catalogue {
+ public:
+  const FilmStore& Films() const { return films_; }
+  int Count() const { return static_cast<int>(films_.Size()); }
+  FilmEntry Film(int row) const { return films_[static_cast<std::size_t>(row)].Entry(); }
+  std::uint64_t Revision() const { return revision_; }
+
+  // The film selected in the list, or kNoFilm; a row outside the list selects none.
+  int Selected() const { return selected_; }
+  void Select(int row);
+  // The film taken into the edit fields to be changed, or kNoFilm.
+  int Marked() const { return marked_; }
+  void Mark(int row) { marked_ = Valid(row); }
+
+  void Append(const FilmEntry& film);
+  void Erase(int row);
+  // Keeps only the films at these rows (ascending), in their order.
+  void Keep(const std::vector<std::size_t>& rows);
+  // Equal films keep their order.
+  void Sort(FilmOrder order);
+  // Every film replaced; nothing selected or marked.
+  void Assign(FilmStore films);
+  // `earlier` put before the catalogue's own films, which keep the selection and the mark.
+  void Prepend(FilmStore earlier);
+
+  // An observer stays registered until removed; it must not outlive the catalogue unremoved.
+  // Observing changes nothing in the catalogue: a view that only reads it may observe it.
+  void AddObserver(CatalogueObserver& observer) const { observers_.push_back(&observer); }
+  void RemoveObserver(CatalogueObserver& observer) const;
+
+ private:
+  int Valid(int row) const { return row >= 0 && row < Count() ? row : kNoFilm; }
+  // The films are now `films`, where the selected and the marked film went to `newPlace`.
+  template <typename NewPlace>
+  void Changed(NewPlace newPlace, CatalogueChange change);
+
+  FilmStore films_;
+  std::uint64_t revision_ = 0;
+  int selected_ = kNoFilm;
+  int marked_ = kNoFilm;
+  mutable std::vector<CatalogueObserver*> observers_;
+};
+
+}  // namespace kadrion

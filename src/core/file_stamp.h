@@ -1,0 +1,13 @@
+#pragma once
+// What tells one version of a file from another.
+#include <cstdint>
+
+namespace kadrion {
+
+struct FileStamp {
+  std::uint64_t size;
+  std::uint64_t lastWrite;
+  bool operator==(const FileStamp&) const = default;
+};
+
+}  // namespace kadrion

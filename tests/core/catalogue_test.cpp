@@ -1,0 +1,239 @@
+// The catalogue's rules, and when its file is read and written, over a disk kept in memory.
+#include "core/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/catalogue_file.h"
+#include "core/failure.h"
+#include "core/record_codec.h"
+
+namespace kadrion {
+namespace {
+
+FilmEntry Film(std::string polish, std::string original) {
+  return FilmEntry{std::move(polish), std::move(original), "", "1", "DVD"};
+}
+
+// The films as their original titles, which tell them apart.
+std::string Order(const FilmStore& films) {
+  std::string order;
+  for (const FilmView film : films) order += film.originalTitle;
+  return order;
+}
+std::string Order(const Catalogue& catalogue) {
+  return Order(catalogue.Films());
+}
+
+std::string Place(int row) {
+  return row == kNoFilm ? "-" : std::to_string(row);
+}
+
+TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
+  struct Case {
+    const char* change;
+    std::function<void(Catalogue&)> make;
+    const char* order;
+    const char* selected;  // the original title of the selected film, "-" when it went
+    const char* marked;
+  };
+  // Films "b1 a2 b3 a4 c5": film 3 selected, film 5 marked.
+  const Case cases[] = {
+      {"sort ascending",
+       [](Catalogue& c) {
+         c.Sort({0, 1});
+       },
+       "24135", "3", "5"},
+      {"sort descending, equal films in order",
+       [](Catalogue& c) {
+         c.Sort({0, -1});
+       },
+       "51324", "3", "5"},
+      {"erase before both", [](Catalogue& c) { c.Erase(0); }, "2345", "3", "5"},
+      {"erase the selected", [](Catalogue& c) { c.Erase(2); }, "1245", "-", "5"},
+      {"erase past the end changes nothing", [](Catalogue& c) { c.Erase(5); }, "12345", "3", "5"},
+      {"keep without the marked",
+       [](Catalogue& c) {
+         c.Keep({1, 2});
+       },
+       "23", "3", "-"},
+      {"append", [](Catalogue& c) { c.Append(Film("d", "6")); }, "123456", "3", "5"},
+      {"prepend", [](Catalogue& c) { c.Prepend(FilmStore{Film("z", "0")}); }, "012345", "3", "5"},
+      {"assign", [](Catalogue& c) { c.Assign(FilmStore{Film("z", "0")}); }, "0", "-", "-"},
+  };
+  for (const Case& c : cases) {
+    Catalogue catalogue;
+    catalogue.Assign(
+        {Film("b", "1"), Film("a", "2"), Film("b", "3"), Film("a", "4"), Film("c", "5")});
+    catalogue.Select(2);
+    catalogue.Mark(4);
+    const auto revision = catalogue.Revision();
+    c.make(catalogue);
+    EXPECT_EQ(Order(catalogue), c.order) << c.change;
+    const auto titleAt = [&](int row) {
+      return row == kNoFilm ? "-" : catalogue.Film(row).originalTitle;
+    };
+    EXPECT_EQ(titleAt(catalogue.Selected()), c.selected) << c.change;
+    EXPECT_EQ(titleAt(catalogue.Marked()), c.marked) << c.change;
+    // Whatever changed the films makes every copy of them (the file) stale.
+    EXPECT_EQ(catalogue.Revision() > revision, Order(catalogue) != "12345") << c.change;
+  }
+}
+
+// An observer that writes down what it heard, and where the selection was then.
+struct Recorder : CatalogueObserver {
+  const Catalogue* catalogue;
+  std::string heard;
+  void CatalogueChanged(CatalogueChange change) override {
+    static const char* const kNames[] = {"films", "replaced", "selection"};
+    heard += std::string(kNames[static_cast<int>(change)]) + Place(catalogue->Selected()) + " ";
+  }
+};
+
+TEST(Catalogue, ObserversHearEveryChangeOnceAndASelectionOnlyWhenItMoves) {
+  Catalogue catalogue;
+  Recorder recorder;
+  recorder.catalogue = &catalogue;
+  catalogue.AddObserver(recorder);
+  catalogue.Assign({Film("a", "1"), Film("b", "2")});
+  catalogue.Select(1);
+  catalogue.Select(1);
+  catalogue.Select(7);  // no such row: nothing selected
+  catalogue.Select(0);
+  catalogue.Mark(0);
+  catalogue.Append(Film("c", "3"));
+  catalogue.Erase(0);
+  catalogue.RemoveObserver(recorder);
+  catalogue.Sort({0, -1});
+  EXPECT_EQ(recorder.heard, "replaced- selection1 selection- selection0 films0 films- ");
+}
+
+// The catalogue file as a disk in memory: the records as bytes, a stamp that changes with
+// every write, and an error in place of a read or a write while it is locked.
+class MemoryDisk : public CatalogueDisk {
+ public:
+  bool Exists() const override { return exists; }
+  std::optional<FileStamp> Stamp() const override {
+    if (!exists) return std::nullopt;
+    return FileStamp{bytes.size(), writes};
+  }
+  FilmStore Read() const override {
+    if (locked) throw Failure(L"Nie można otworzyć pliku Dane.dat.", 32);
+    FilmStore films;
+    DecodeRecords(bytes, films);
+    return films;
+  }
+  void Write(const FilmStore& films) override {
+    if (locked) throw Failure(L"Nie można utworzyć pliku Dane.dat.", 32);
+    backup = bytes;
+    Set(films);
+    ++saves;
+  }
+  // Another program's write.
+  void Set(const FilmStore& films) {
+    bytes.assign(films.Size() * kRecordSize, 0);
+    for (std::size_t k = 0; k < films.Size(); ++k)
+      EncodeRecord(films[k], std::span(bytes).subspan(k * kRecordSize).first<kRecordSize>());
+    exists = true;
+    ++writes;
+  }
+
+  bool exists = false;
+  bool locked = false;
+  std::vector<std::uint8_t> bytes, backup;
+  std::uint64_t writes = 0;
+  int saves = 0;
+};
+
+TEST(CatalogueFile, ASaveIsLeftOutOnlyWhileTheFileStillHoldsTheCatalogue) {
+  struct Case {
+    const char* meanwhile;
+    std::function<void(Catalogue&, MemoryDisk&)> make;
+    bool saved;
+    bool partialRecordAtLoad = false;
+  };
+  const Case cases[] = {
+      {"nothing", [](Catalogue&, MemoryDisk&) {}, false},
+      {"a film added", [](Catalogue& c, MemoryDisk&) { c.Append(Film("b", "2")); }, true},
+      {"a film erased", [](Catalogue& c, MemoryDisk&) { c.Erase(0); }, true},
+      {"sorted",
+       [](Catalogue& c, MemoryDisk&) {
+         c.Sort({0, 1});
+       },
+       true},
+      {"duplicates removed", [](Catalogue& c, MemoryDisk&) { c.Keep({0}); }, true},
+      {"selected and marked", [](Catalogue& c, MemoryDisk&) { c.Select(0), c.Mark(0); }, false},
+      {"the file emptied by another program", [](Catalogue&, MemoryDisk& d) { d.Set(FilmStore{}); },
+       true},
+      {"a part of a record after the last, at the load", [](Catalogue&, MemoryDisk&) {}, true,
+       true},
+  };
+  for (const Case& c : cases) {
+    MemoryDisk disk;
+    disk.Set({Film("a", "1")});
+    if (c.partialRecordAtLoad) disk.bytes.push_back(0x42);
+    CatalogueFile file(disk);
+    Catalogue catalogue;
+    file.StartLoading();
+    ASSERT_EQ(file.Load(catalogue), CatalogueLoad::Read);
+    c.make(catalogue, disk);
+    file.SaveIfChanged(catalogue);
+    EXPECT_EQ(disk.saves, c.saved ? 1 : 0) << c.meanwhile;
+    EXPECT_EQ(Order(disk.Read()), Order(catalogue)) << c.meanwhile;
+    EXPECT_EQ(disk.bytes.size() % kRecordSize, 0u) << c.meanwhile;
+    file.SaveIfChanged(catalogue);
+    EXPECT_EQ(disk.saves, c.saved ? 1 : 0) << c.meanwhile << ": saved once";
+  }
+}
+
+TEST(CatalogueFile, AnUnreadableFileIsNeverWrittenOverAndItsFilmsComeFirstOnceRead) {
+  MemoryDisk disk;
+  disk.Set({Film("a", "1"), Film("b", "2")});
+  disk.locked = true;
+  CatalogueFile file(disk);
+  Catalogue catalogue;
+  try {
+    file.Load(catalogue);
+    ADD_FAILURE() << "a locked file loads";
+  } catch (const Failure& failure) {
+    EXPECT_NE(failure.Message().find(L"Dane.dat.\n\nLista filmów jest pusta"), std::wstring::npos);
+    EXPECT_EQ(failure.SystemCode(), 32u);
+  }
+  catalogue.Append(Film("c", "3"));
+  catalogue.Select(0);
+  catalogue.Mark(0);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      attempt == 0 ? file.Save(catalogue) : file.SaveIfChanged(catalogue);
+      ADD_FAILURE() << "saved over an unread file";
+    } catch (const Failure& failure) {
+      EXPECT_NE(failure.Message().find(L"nie zostanie zastąpiony"), std::wstring::npos);
+    }
+  }
+  EXPECT_EQ(Order(catalogue), "3");
+  disk.locked = false;
+  file.SaveIfChanged(catalogue);
+  EXPECT_EQ(Order(disk.Read()), "123");
+  EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "3");
+  EXPECT_EQ(catalogue.Film(catalogue.Marked()).originalTitle, "3");
+  file.Save(catalogue);
+  EXPECT_EQ(Order(disk.Read()), "123") << "read once";
+}
+
+TEST(CatalogueFile, WithoutAFileTheCatalogueStaysAndTheFirstSaveMakesIt) {
+  MemoryDisk disk;
+  CatalogueFile file(disk);
+  Catalogue catalogue;
+  catalogue.Append(Film("a", "1"));
+  file.StartLoading();
+  EXPECT_EQ(file.Load(catalogue), CatalogueLoad::NoFile);
+  EXPECT_EQ(Order(catalogue), "1");
+  file.SaveIfChanged(catalogue);
+  EXPECT_EQ(Order(disk.Read()), "1");
+}
+
+}  // namespace
+}  // namespace kadrion
