@@ -32,6 +32,8 @@ std::string Place(int row) {
   return row == kNoFilm ? "-" : std::to_string(row);
 }
 
+using Rows = std::vector<std::size_t>;
+
 TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
   struct Case {
     const char* change;
@@ -41,29 +43,20 @@ TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
     const char* marked;
   };
   // Films "b1 a2 b3 a4 c5": film 3 selected, film 5 marked.
+  // clang-format off
   const Case cases[] = {
-      {"sort ascending",
-       [](Catalogue& c) {
-         c.Sort({0, 1});
-       },
-       "24135", "3", "5"},
-      {"sort descending, equal films in order",
-       [](Catalogue& c) {
-         c.Sort({0, -1});
-       },
+      {"sort ascending", [](Catalogue& c) { c.Sort(FilmOrder{0, 1}); }, "24135", "3", "5"},
+      {"sort descending, equal films in order", [](Catalogue& c) { c.Sort(FilmOrder{0, -1}); },
        "51324", "3", "5"},
       {"erase before both", [](Catalogue& c) { c.Erase(0); }, "2345", "3", "5"},
       {"erase the selected", [](Catalogue& c) { c.Erase(2); }, "1245", "-", "5"},
       {"erase past the end changes nothing", [](Catalogue& c) { c.Erase(5); }, "12345", "3", "5"},
-      {"keep without the marked",
-       [](Catalogue& c) {
-         c.Keep({1, 2});
-       },
-       "23", "3", "-"},
+      {"keep without the marked", [](Catalogue& c) { c.Keep(Rows{1, 2}); }, "23", "3", "-"},
       {"append", [](Catalogue& c) { c.Append(Film("d", "6")); }, "123456", "3", "5"},
       {"prepend", [](Catalogue& c) { c.Prepend(FilmStore{Film("z", "0")}); }, "012345", "3", "5"},
       {"assign", [](Catalogue& c) { c.Assign(FilmStore{Film("z", "0")}); }, "0", "-", "-"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Catalogue catalogue;
     catalogue.Assign(
@@ -128,7 +121,6 @@ class MemoryDisk : public CatalogueDisk {
   }
   void Write(const FilmStore& films) override {
     if (locked) throw Failure(L"Nie można utworzyć pliku Dane.dat.", 32);
-    backup = bytes;
     Set(films);
     ++saves;
   }
@@ -143,7 +135,7 @@ class MemoryDisk : public CatalogueDisk {
 
   bool exists = false;
   bool locked = false;
-  std::vector<std::uint8_t> bytes, backup;
+  std::vector<std::uint8_t> bytes;
   std::uint64_t writes = 0;
   int saves = 0;
 };
@@ -155,22 +147,18 @@ TEST(CatalogueFile, ASaveIsLeftOutOnlyWhileTheFileStillHoldsTheCatalogue) {
     bool saved;
     bool partialRecordAtLoad = false;
   };
+  // clang-format off
   const Case cases[] = {
       {"nothing", [](Catalogue&, MemoryDisk&) {}, false},
       {"a film added", [](Catalogue& c, MemoryDisk&) { c.Append(Film("b", "2")); }, true},
       {"a film erased", [](Catalogue& c, MemoryDisk&) { c.Erase(0); }, true},
-      {"sorted",
-       [](Catalogue& c, MemoryDisk&) {
-         c.Sort({0, 1});
-       },
-       true},
-      {"duplicates removed", [](Catalogue& c, MemoryDisk&) { c.Keep({0}); }, true},
+      {"sorted", [](Catalogue& c, MemoryDisk&) { c.Sort(FilmOrder{0, 1}); }, true},
+      {"duplicates removed", [](Catalogue& c, MemoryDisk&) { c.Keep(Rows{0}); }, true},
       {"selected and marked", [](Catalogue& c, MemoryDisk&) { c.Select(0), c.Mark(0); }, false},
-      {"the file emptied by another program", [](Catalogue&, MemoryDisk& d) { d.Set(FilmStore{}); },
-       true},
-      {"a part of a record after the last, at the load", [](Catalogue&, MemoryDisk&) {}, true,
-       true},
+      {"the file emptied by another program", [](Catalogue&, MemoryDisk& d) { d.Set({}); }, true},
+      {"part of a record after the last, at the load", [](Catalogue&, MemoryDisk&) {}, true, true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryDisk disk;
     disk.Set({Film("a", "1")});

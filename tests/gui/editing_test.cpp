@@ -98,16 +98,6 @@ TEST_F(EditingTest, SaveReplacesTheDoubleClickedRowNotTheOneSelectedLater) {
   EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "B");
 }
 
-TEST_F(EditingTest, SaveOnlyAppendsWhenTheDoubleClickedRowWasDeletedMeanwhile) {
-  Start({Film("A"), Film("B"), Film("C")});
-  DoubleClickRow(1);
-  Press(InMain(id::DelBtn));  // deletes B itself
-  ClickRow(0);
-  Press(InMain(id::DelBtn));  // and A before it: nothing may shift onto the marked place
-  PressWithKeyboard(InMain(id::SaveBtn));
-  EXPECT_EQ(Titles(), "C,B,");
-}
-
 TEST_F(EditingTest, ANonNumericDiscCountStopsTheDoubleClickHalfway) {
   Start({FilmEntry{"A", "Orig A", "Akcja", "dwie", "VCD"}});
   SetTextOf(id::n, L"SVCD");

@@ -13,12 +13,6 @@ namespace {
 
 using namespace testing_support;
 
-std::wstring CellText(HWND list, int row, int column) {
-  wchar_t buffer[512] = L"";
-  ListView_GetItemText(list, row, column, buffer, 512);
-  return buffer;
-}
-
 RECT WindowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -271,11 +265,11 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   ASSERT_EQ(Model().Count(), 3);
   EXPECT_EQ(ListView_GetItemCount(List().Handle()), 3);
   EXPECT_EQ(Status(), L"Rekordów: 3");
-  EXPECT_EQ(CellText(List().Handle(), 0, 1), L"The Matrix");
-  EXPECT_EQ(CellText(List().Handle(), 1, 0), L"Żółta łódź");
-  EXPECT_EQ(CellText(List().Handle(), 1, 1), L"Łódź");
-  EXPECT_EQ(CellText(List().Handle(), 1, 4), L"CD");
-  EXPECT_EQ(CellText(List().Handle(), 2, 0), L"");
+  EXPECT_EQ(Cell(0, 1), L"The Matrix");
+  EXPECT_EQ(Cell(1, 0), L"Żółta łódź");
+  EXPECT_EQ(Cell(1, 1), L"Łódź");
+  EXPECT_EQ(Cell(1, 4), L"CD");
+  EXPECT_EQ(Cell(2, 0), L"");
 
   Model().Append(longTitle);
   EXPECT_EQ(Model().Film(3).polishTitle.size(), 300u) << "whole in memory until written";
@@ -460,7 +454,7 @@ TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) 
   EXPECT_TRUE(IsWindowVisible(after));
   EXPECT_TRUE(GetWindowLongW(after, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(GetAncestor(List().Handle(), GA_ROOT), after);
-  EXPECT_EQ(CellText(List().Handle(), 1, 1), L"Łódź") << "the list still gets its texts";
+  EXPECT_EQ(Cell(1, 1), L"Łódź") << "the list still gets its texts";
 
   Main().SetStayOnTop(false);
   Pump();

@@ -156,6 +156,12 @@ class ProgramTest : public ::testing::Test {
     for (const FilmView film : Model().Films()) (titles += film.polishTitle) += ',';
     return titles;
   }
+  // A cell as the list view shows it.
+  std::wstring Cell(int row, int column) {
+    wchar_t text[512] = L"";
+    ListView_GetItemText(List().Handle(), row, column, text, 512);
+    return text;
+  }
   std::wstring Status(int panel = 0) {
     return InMain<toolkit::StatusBar>(id::StatusBar).PanelText(panel);
   }
