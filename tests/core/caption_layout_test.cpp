@@ -24,31 +24,32 @@ TEST(CaptionLayout, ButtonsLineUpLeftOfTheStandardOnes) {
   for (const auto& c : cases) EXPECT_EQ(RightOffsets(c.slots, c.buttonWidth), c.offsets);
 }
 
+// A frame 3 wide and 5 high, buttons 18 x 16 with a 13 x 9 face: no size stands in for another.
 TEST(CaptionLayout, TheButtonSitsWhereTheStandardButtonsLeaveRoom) {
-  const CaptionMetrics metrics{18, 18, 4, 4};
   const struct {
     CaptionStyle style;
     int rightOffset;
-    int left;  // the image starts at left + 6
+    int standardButtons;
   } cases[] = {
-      {{false, true, false, true}, 18, 800 - 54 - 18 - 8},  // minimize, maximize and close
-      {{false, true, false, true}, 34, 800 - 54 - 34 - 8},  // the second button
-      {{false, false, true, true}, 18, 800 - 36 - 18 - 8},  // help and close
-      {{false, false, false, true}, 18, 800 - 18 - 18 - 8},
-      {{true, true, true, true}, 18, 800 - 18 - 18 - 8},  // a tool window has only close
+      {{false, true, false, true}, 18, 3},  // minimize, maximize and close
+      {{false, true, false, true}, 34, 3},  // the second button
+      {{false, false, true, true}, 18, 2},  // help and close
+      {{false, false, false, true}, 18, 1},
+      {{true, true, true, true}, 18, 1},  // a tool window has only close
+      {{false, false, false, false}, 18, 0},
   };
   for (const auto& c : cases) {
-    const ButtonPlace place = PlaceCaptionButton(800, c.style, metrics, c.rightOffset);
-    EXPECT_EQ(place.left, c.left);
-    EXPECT_EQ(place.imageX, c.left + 6);
-    EXPECT_EQ(place.imageY, 6);
-    EXPECT_EQ(place.imageWidth, 16);
-    EXPECT_EQ(place.imageHeight, 14);
-    EXPECT_TRUE(OnCaptionButton(place, c.left + 1, -1));
-    EXPECT_TRUE(OnCaptionButton(place, c.left + 17, -19));
-    EXPECT_FALSE(OnCaptionButton(place, c.left, -5)) << "left of it";
-    EXPECT_FALSE(OnCaptionButton(place, c.left + 18, -5)) << "right of it";
-    EXPECT_FALSE(OnCaptionButton(place, c.left + 5, 0)) << "in the client area";
+    const ButtonPlace place = PlaceCaptionButton(800, c.style, {18, 16, 3, 5}, c.rightOffset);
+    const int left = 800 - 18 * c.standardButtons - c.rightOffset - 2 * 3;
+    EXPECT_EQ((std::vector<int>{place.left, place.top, place.right, place.bottom}),
+              (std::vector<int>{left, 7, left + 16, 11}));
+    EXPECT_EQ((std::vector<int>{place.imageX, place.imageY, place.imageWidth, place.imageHeight}),
+              (std::vector<int>{left + 5 + 2, 7, 16, 12}));
+    EXPECT_TRUE(OnCaptionButton(place, left + 1, -1));
+    EXPECT_TRUE(OnCaptionButton(place, left + 17, -19));
+    EXPECT_FALSE(OnCaptionButton(place, left, -5)) << "left of it";
+    EXPECT_FALSE(OnCaptionButton(place, left + 18, -5)) << "right of it";
+    EXPECT_FALSE(OnCaptionButton(place, left + 5, 0)) << "in the client area";
   }
 }
 
@@ -102,6 +103,8 @@ TEST(RollAnimation, StepsReachTheTargetExactly) {
   EXPECT_EQ(slow.size(), 34u);
   EXPECT_EQ(slow.back(), 0);
   EXPECT_EQ(RollUpHeights(20, 20, 8), (std::vector<int>{20})) << "already there: set once";
+  EXPECT_EQ(RollUpHeights(330, 0, -5), slow) << "speeds below 0 are 0";
+  EXPECT_EQ(RollDownHeights(0, 300, 11), RollDownHeights(0, 300, 10)) << "above 10 are 10";
 }
 
 }  // namespace

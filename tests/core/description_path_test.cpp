@@ -49,6 +49,7 @@ TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
       {"LPT9 ", std::nullopt},
       {"Seriale\\con .avi", std::nullopt},
       {"CONOUT$", std::nullopt},
+      {"CONIN$", std::nullopt},
       {"COM3\\x", std::nullopt},
       {"COM0", "Opisy\\COM0.txt"},
       {"LPT10", "Opisy\\LPT10.txt"},

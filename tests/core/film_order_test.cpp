@@ -142,6 +142,9 @@ TEST(FilmOrder, RemovingDuplicatesKeepsTheTopmostOfEachInOrder) {
   EXPECT_EQ(DistinctRows({a, b, a, a}), (std::vector<std::size_t>{0, 1}));
   EXPECT_EQ(Distinct({b, a, b, a}), (std::vector<FilmEntry>{b, a}));
   EXPECT_TRUE(DistinctRows({}).empty());
+  // The hashes of these keys share their slot and 32-bit tag: only the keys tell them apart.
+  const FilmEntry c{"Film 156008", "", "", "", ""}, d{"Film 571085", "", "", "", ""};
+  EXPECT_EQ(Distinct({c, d, c, d}), (std::vector<FilmEntry>{c, d}));
 }
 
 TEST(FilmOrder, HashedRemovalMatchesThePairwiseRule) {

@@ -77,5 +77,44 @@ TEST(FilmStore, BehavesAsAListOfFilmsThroughEveryKindOfChange) {
   }
 }
 
+// Deleted films' texts count until they make 64 KB and half of the buffer; then they go.
+TEST(FilmStore, ErasingCompactsOnceTheGapIsBigEnough) {
+  const struct {
+    std::vector<std::size_t> sizes, bytes;  // of the films; TextBytes as each first film goes
+  } cases[] = {
+      {{65536, 65536}, {65536, 0}},  // both limits just reached
+      {{65535, 65535}, {131070, 0}},
+      {{70000, 80000}, {150000, 0}},                              // 64 KB, but not half
+      {{32768, 32768, 32768, 32768}, {131072, 65536, 65536, 0}},  // counting anew after compacting
+  };
+  for (const auto& c : cases) {
+    FilmStore store;
+    for (const std::size_t size : c.sizes)
+      store.Append(FilmEntry{"", std::string(size, 'a'), "", "", ""});
+    for (const std::size_t bytes : c.bytes) {
+      store.Erase(0);
+      EXPECT_EQ(store.TextBytes(), bytes) << c.sizes[0] << ", " << store.Size() << " left";
+    }
+  }
+}
+
+// Keep and a copy each make a buffer of just the texts, which must grow for a film appended.
+TEST(FilmStore, KeptAndCopiedStoresHoldTheirFilmsAndGrow) {
+  const std::vector<FilmEntry> films = {
+      {"x", "", "", "", ""}, {"", "", "", "", ""}, {"", "", "", "", "y"}};
+  const FilmEntry added{std::string(300, 'n'), "", "", "", ""};
+  FilmStore original(films);
+  original.Reserve(10, 10000);  // room the copies must not count on
+  FilmStore kept(original), copied(original), assigned{added};
+  assigned = original;
+  kept.Keep({0, 2});
+  EXPECT_EQ(kept.TextBytes(), 2u);
+  for (FilmStore* store : {&kept, &copied, &assigned}) store->Append(added);
+  EXPECT_EQ(Entries(kept), (std::vector<FilmEntry>{films[0], films[2], added}));
+  EXPECT_EQ(Entries(copied), (std::vector<FilmEntry>{films[0], films[1], films[2], added}));
+  EXPECT_EQ(Entries(assigned), Entries(copied));
+  EXPECT_EQ(Entries(original), films);
+}
+
 }  // namespace
 }  // namespace kadrion

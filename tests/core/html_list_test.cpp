@@ -124,6 +124,29 @@ TEST(HtmlList, CellsAreEscapedAndCutAsStored) {
   }
 }
 
+// Every field full of quotes, six bytes each once escaped; the light rows before them shift
+// where a heavy row meets the end of a 256 KB piece. Each row reads as on a page of its own.
+TEST(HtmlList, RowsFullOfEscapesFitThePieces) {
+  const std::string q(255, '"');
+  const FilmEntry heavy{q, q, q.substr(0, 50), "1", q.substr(0, 50)}, light{"", "", "", "1", ""};
+  const auto row = [](const FilmEntry& film) {
+    return Lines(BuildHtmlList({film}, kColumns))[kPageStart.size()];
+  };
+  for (std::size_t lights = 0; lights < 40; ++lights) {
+    std::vector<FilmEntry> films(lights, light);
+    films.resize(lights + 75, heavy);
+    std::vector<std::string> rows(lights, row(light));
+    rows.resize(films.size(), row(heavy));
+    std::string page;
+    WriteHtmlList(films, kColumns, [&](std::string_view piece) {
+      EXPECT_LE(piece.size(), 256u * 1024) << lights << " light rows";
+      page += piece;
+    });
+    const std::string count = std::to_string(films.size());
+    ASSERT_EQ(Lines(page), Page(rows, count.c_str(), count.c_str())) << lights << " light rows";
+  }
+}
+
 TEST(HtmlList, DiscsThatAreNoWholeNumberStopTheList) {
   for (const std::string discs : {"", "1.5", "dwie", " 2", "2 ", "9999999999", "--1"}) {
     const std::vector<FilmEntry> films = {{"Dobry", "", "", "3", ""},

@@ -37,28 +37,20 @@ TEST(IniValue, ReadsIntegersInDecimalAndHexadecimal) {
       {"abc", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseIniInteger(c.text), c.value) << '"' << c.text << '"';
+  for (const std::int32_t value : {INT32_MIN, -4, 0, INT32_MAX})
+    EXPECT_EQ(ParseIniInteger(FormatIniInteger(value)), value) << "written and read back";
 }
 
-TEST(IniValue, AnythingButAnIntegerGivesTheDefault) {
+TEST(IniValue, BooleansAreNonZeroIntegersAndAnythingElseIsTheDefault) {
   EXPECT_EQ(IniIntegerOr("wysoko", 608), 608);
-  EXPECT_EQ(IniIntegerOr("", -4), -4);
   EXPECT_EQ(IniIntegerOr("0", 110), 0);
-}
-
-TEST(IniValue, BooleansAreNonZeroIntegers) {
   EXPECT_TRUE(IniBoolOr("1", false));
   EXPECT_TRUE(IniBoolOr("-1", false));
   EXPECT_TRUE(IniBoolOr("0x10", false));
   EXPECT_FALSE(IniBoolOr("0", true));
   EXPECT_TRUE(IniBoolOr("tak", true));
   EXPECT_FALSE(IniBoolOr("", false));
-}
-
-TEST(IniValue, WritesDecimalAndOneOrZero) {
-  EXPECT_EQ(FormatIniInteger(-4), "-4");
-  EXPECT_EQ(FormatIniInteger(14548991), "14548991");
-  EXPECT_EQ(FormatIniBool(true), "1");
-  EXPECT_EQ(FormatIniBool(false), "0");
+  for (const bool value : {false, true}) EXPECT_EQ(IniBoolOr(FormatIniBool(value), !value), value);
 }
 
 }  // namespace

@@ -14,19 +14,6 @@ LinkList FromKeys(const std::map<std::wstring, std::wstring>& keys) {
   });
 }
 
-TEST(LinkList, MissingKeysGiveTheMakersDefaults) {
-  const LinkList list = FromKeys({});
-  EXPECT_EQ(list.captions[0], L"Strona www");
-  EXPECT_EQ(list.captions[1], L"Wsparcie");
-  for (int k = 0; k < kLinkCount; ++k) {
-    EXPECT_EQ(list.captions[k], kDefaultLinkCaptions[k]);
-    EXPECT_EQ(list.targets[k], kDefaultLinkTargets[k]);
-    EXPECT_TRUE(IsWebAddress(list.targets[k])) << k;
-    EXPECT_FALSE(list.captions[k].empty()) << k;
-  }
-  EXPECT_EQ(list.announcement, list.targets[2]) << "\"ww\" defaults to the target of key \"10\"";
-}
-
 TEST(LinkList, CaptionsComeFromKeys1To7TargetsFrom8To14AndTheAnnouncementFromWw) {
   const LinkList list = FromKeys({{L"1", L"Jeden"},
                                   {L"3", L""},
@@ -51,37 +38,24 @@ TEST(LinkList, CaptionsComeFromKeys1To7TargetsFrom8To14AndTheAnnouncementFromWw)
 using Captions = std::array<std::wstring, kLinkCount>;
 using Positions = std::array<int, kLinkCount>;
 
-TEST(LinkLayout, EveryLabelFollowsThePreviousOneWithA15PixelGap) {
-  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
-  const Positions widths = {60, 50, 40, 70, 30, 80, 20};
-  EXPECT_EQ(LayOutLinks(captions, widths), (Positions{5, 80, 145, 200, 285, 330, 425}));
-}
-
-TEST(LinkLayout, ALabelAfterAnEmptyCaptionKeepsItsDesignPosition) {
-  const Captions captions = {L"a", L"b", L"", L"d", L"e", L"f", L"g"};
-  const Positions widths = {60, 50, 0, 70, 30, 80, 20};
-  const Positions lefts = LayOutLinks(captions, widths);
-  EXPECT_EQ(lefts[3], 280) << "r4 after an empty r3";
-  EXPECT_EQ(lefts[2], 5 + 60 + 50 + 30);
-  EXPECT_EQ(lefts[4], 5 + 60 + 50 + 0 + 70 + 60) << "widths of r1..r4 and four gaps";
-  EXPECT_EQ(lefts[0], 5);
-}
-
-TEST(LinkLayout, ALongerFirstCaptionMovesTheRestRight) {
-  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
-  const Positions shortFirst = LayOutLinks(captions, {60, 50, 40, 70, 30, 80, 20});
-  const Positions longFirst = LayOutLinks(captions, {160, 50, 40, 70, 30, 80, 20});
-  EXPECT_EQ(longFirst[0], shortFirst[0]);
-  for (int k = 1; k < kLinkCount; ++k) EXPECT_EQ(longFirst[k], shortFirst[k] + 100) << k;
-}
-
-TEST(LinkLayout, AllEmptyCaptionsKeepTheDesignAndR1MayHaveMoved) {
-  const Captions none{};
-  EXPECT_EQ(LayOutLinks(none, {}), kLinkDesignLefts);
-  const Captions captions = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
-  EXPECT_EQ(LayOutLinks(captions, {10, 10, 10, 10, 10, 10, 10}, {100, 0, 0, 0, 0, 0, 0})[6],
-            100 + 60 + 90)
-      << "positions count from r1's own left";
+TEST(LinkLayout, ALabelFollowsThePreviousOneWithA15PixelGapUnlessThatOneIsEmpty) {
+  const Captions all = {L"a", L"b", L"c", L"d", L"e", L"f", L"g"};
+  const Captions thirdEmpty = {L"a", L"b", L"", L"d", L"e", L"f", L"g"};
+  const struct {
+    Captions captions;
+    Positions widths;
+    Positions lefts;
+    Positions placed;
+  } cases[] = {
+      {all, {60, 50, 40, 70, 30, 80, 20}, kLinkDesignLefts, {5, 80, 145, 200, 285, 330, 425}},
+      {all, {160, 50, 40, 70, 30, 80, 20}, kLinkDesignLefts, {5, 180, 245, 300, 385, 430, 525}},
+      // r4 after an empty r3 keeps its design place; r5 counts all widths and gaps before it.
+      {thirdEmpty, {60, 50, 0, 70, 30, 80, 20}, kLinkDesignLefts, {5, 80, 145, 280, 245, 290, 385}},
+      {all, {9, 9, 9, 9, 9, 9, 9}, {100}, {100, 124, 148, 172, 196, 220, 244}},  // from r1's left
+      {Captions{}, {}, kLinkDesignLefts, kLinkDesignLefts},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LayOutLinks(c.captions, c.widths, c.lefts), c.placed) << "case " << &c - cases;
 }
 
 TEST(WebAddress, OnlyHttpAndHttpsAddressesAreOpened) {
@@ -99,6 +73,8 @@ TEST(WebAddress, OnlyHttpAndHttpsAddressesAreOpened) {
       {L"", false},
       {L" ", false},
       {L"http://", false},
+      {L"http://?x", false},
+      {L"https://www\xFEFF.kadrion.pl/", false},  // a byte-order mark inside
       {L"https://", false},
       {L"http:///etc/passwd", false},
       {L"http:\\\\server\\share\\x.exe", false},
@@ -127,6 +103,7 @@ TEST(WebAddress, OnlyHttpAndHttpsAddressesAreOpened) {
       {L"http:/host", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsWebAddress(c.address), c.accepted) << c.address;
+  for (const std::wstring_view target : kDefaultLinkTargets) EXPECT_TRUE(IsWebAddress(target));
 }
 
 }  // namespace

@@ -19,6 +19,10 @@ TEST(WindowFitsScreens, OnlyAWindowThatCanBeSeenAndMovedFits) {
   } cases[] = {
       {"the first start's bounds", -4, -4, 808, 608, true, true},
       {"too small", 0, 0, 159, 600, false, false},
+      {"the smallest", 0, 0, 160, 120, true, true},
+      {"a pixel too low", 0, 0, 800, 119, false, false},
+      {"ten rows of the caption on the screen", 100, -14, 800, 600, true, true},
+      {"nine rows", 100, -15, 800, 600, false, false},
       {"on the second screen", 1400, 300, 800, 600, false, true},
       {"in the corner the second screen leaves", 1400, 0, 800, 150, false, false},
       {"half off the right edge", 880, 100, 800, 600, true, true},
