@@ -39,9 +39,12 @@ class ProbedForm : public toolkit::Form {
     Show();
     Pump();
   }
+  int minHeight = 0;  // the least height it lets its window be given
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_GETMINMAXINFO && minHeight)
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.y = minHeight;
     if (message != kProbe) return Form::OnMessage(message, wParam, lParam);
     log_.push_back("form");
     return 7;
@@ -159,21 +162,20 @@ LPARAM ScreenLParam(POINT at) {
   return MAKELPARAM(at.x, at.y);
 }
 
-// A left press on the button, the pointer moved by `drag` while held, then the release.
-void Press(const CaptionButton& button, std::optional<POINT> drag = std::nullopt) {
+// A left press on the button (`press` the second of a double click), the pointer moved by
+// `drag` while held, then the release there, which the captured mouse reports to the client.
+void Press(const CaptionButton& button, std::optional<POINT> drag = std::nullopt,
+           UINT press = WM_NCLBUTTONDOWN) {
   const HWND window = button.HookedWindow();
   POINT at = OnButton(button);
   const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, ScreenLParam(at));
   // Anything else pressed there (the system menu, say) would wait for the user.
   ASSERT_EQ(hit, static_cast<LRESULT>(button.CommandId()));
-  SendMessageW(window, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), ScreenLParam(at));
-  if (drag) {
-    at.x += drag->x;
-    at.y += drag->y;
-    ScreenToClient(window, &at);
-    SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-  }
-  SendMessageW(window, WM_LBUTTONUP, 0, 0);
+  SendMessageW(window, press, static_cast<WPARAM>(hit), ScreenLParam(at));
+  if (drag) at = POINT{at.x + drag->x, at.y + drag->y};
+  ScreenToClient(window, &at);
+  if (drag) SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
 }
 
 TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
@@ -182,13 +184,17 @@ TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
   CountingButton button(form);
   button.Loaded();
   form.ShowNow();
+  const int toClient = GetSystemMetrics(SM_CYCAPTION) / 2;  // from the button's middle
   const struct {
     const char* what;
     std::optional<POINT> drag;
     int clicks;
+    UINT then = 0;  // a second press of this kind at once
   } cases[] = {
       {"released where pressed", std::nullopt, 1},
-      {"dragged below the caption", POINT{0, 60}, 0},
+      {"double-clicked: pressed twice", std::nullopt, 2, WM_NCLBUTTONDBLCLK},
+      {"dragged to the caption's last row", POINT{0, toClient - 1}, 1},
+      {"dragged onto the client area's first row", POINT{0, toClient}, 0},
       {"dragged above the window", POINT{0, -30}, 0},
       {"dragged sideways along the caption", POINT{-150, 0}, 1},
   };
@@ -199,10 +205,9 @@ TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
     }
     for (const auto& c : cases) {
       SCOPED_TRACE(c.what);
-      EXPECT_EQ(SendMessageW(form.Handle(), WM_NCHITTEST, 0, ScreenLParam(OnButton(button))),
-                static_cast<LRESULT>(button.CommandId()));
       button.clicks = 0;
       Press(button, c.drag);
+      if (c.then) Press(button, std::nullopt, c.then);
       EXPECT_EQ(button.clicks, c.clicks);
       EXPECT_FALSE(button.DrawnPressed());
       EXPECT_EQ(GetCapture(), nullptr);
@@ -235,7 +240,6 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
   second.Loaded();
   first.Loaded();
   form.ShowNow();
-  EXPECT_EQ(first.Order(), 0);
   EXPECT_LE(second.Place().right, first.Place().left) << "order 0 sits rightmost";
 
   for (bool recreated : {false, true}) {
@@ -259,7 +263,6 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
   EXPECT_EQ(second.clicks, 1) << "chosen from the menu";
 
   second.SetOrder(-3);
-  EXPECT_EQ(second.Order(), 0);
   Pump();
   EXPECT_GE(second.Place().left, first.Place().right) << "moved to the right end";
 }
@@ -353,45 +356,50 @@ RECT RegionBox(HWND window) {
   return box;
 }
 
-TEST(FormRoller, RolledUpTheWindowKeepsItsCaptionAndCannotBeResizedAlsoWhenRecreated) {
-  Log log;
-  ProbedForm form(log);
-  FormRoller roller(form);
-  roller.animate = false;
-  roller.Loaded();
-  form.ShowNow();
-  RECT bounds{};
-  GetWindowRect(form.Handle(), &bounds);
-  const int width = bounds.right - bounds.left;
-  const int rolled = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME) + 3;
-  auto hitTest = [&](int x, int y) {
-    return SendMessageW(form.Handle(), WM_NCHITTEST, 0,
-                        MAKELPARAM(bounds.left + x, bounds.top + y));
-  };
+// At once the window is only clipped; animated it also shrinks, as far as the form lets it,
+// and the strip of client area it kept stays shown. Either way it comes back whole.
+TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDownWhole) {
+  for (const bool animate : {false, true}) {
+    SCOPED_TRACE(animate ? "animated" : "at once");
+    Log log;
+    ProbedForm form(log);
+    form.minHeight = 150;  // where the animation stops
+    FormRoller roller(form);
+    roller.animate = animate;
+    roller.Loaded();
+    form.ShowNow();
+    RECT bounds{}, now{}, client{};
+    GetWindowRect(form.Handle(), &bounds);
+    const int width = bounds.right - bounds.left;
+    const int aboveClient = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    auto hitTest = [&](int x, int y) {
+      return SendMessageW(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(now.left + x, now.top + y));
+    };
 
-  Press(roller);
-  ASSERT_TRUE(roller.RolledUp());
-  EXPECT_EQ(roller.Hint(), L"Roll down");
-  for (bool recreated : {false, true}) {
-    SCOPED_TRACE(recreated ? "recreated" : "first window");
-    if (recreated) {
-      form.SetStayOnTop(true);
-      Pump();
+    Press(roller);
+    ASSERT_TRUE(roller.RolledUp());
+    for (bool recreated : {false, true}) {
+      SCOPED_TRACE(recreated ? "recreated" : "first window");
+      if (recreated) {
+        form.SetStayOnTop(true);
+        Pump();
+      }
+      GetWindowRect(form.Handle(), &now);
+      GetClientRect(form.Handle(), &client);
+      EXPECT_EQ(now.bottom - now.top, animate ? form.minHeight : bounds.bottom - bounds.top);
+      const int strip = animate ? client.bottom : 0;
+      EXPECT_EQ(RegionBox(form.Handle()), (RECT{0, 0, width, aboveClient + strip + 3}));
+      EXPECT_EQ(hitTest(1, 100), HTBORDER);
+      EXPECT_EQ(hitTest(width - 1, now.bottom - now.top - 1), HTBORDER);
+      EXPECT_EQ(hitTest(40, aboveClient / 2), HTCAPTION) << "still moved by its caption";
     }
-    EXPECT_EQ(RegionBox(form.Handle()), (RECT{0, 0, width, rolled}));
-    RECT now{};
-    GetWindowRect(form.Handle(), &now);
-    EXPECT_EQ(now, bounds) << "clipped, not resized";
-    EXPECT_EQ(hitTest(1, 150), HTBORDER);
-    EXPECT_EQ(hitTest(width - 1, bounds.bottom - bounds.top - 1), HTBORDER);
-    EXPECT_EQ(hitTest(40, rolled / 2), HTCAPTION) << "still moved by its caption";
-  }
 
-  Press(roller);
-  EXPECT_FALSE(roller.RolledUp());
-  EXPECT_EQ(RegionBox(form.Handle()), (RECT{-1, -1, -1, -1})) << "no region";
-  EXPECT_EQ(hitTest(1, 150), HTLEFT);
-  EXPECT_EQ(roller.Hint(), L"Roll up");
+    Press(roller);
+    GetWindowRect(form.Handle(), &now);
+    EXPECT_EQ(now, bounds) << "its whole height back";
+    EXPECT_EQ(RegionBox(form.Handle()), (RECT{-1, -1, -1, -1})) << "no region";
+    EXPECT_EQ(hitTest(1, 100), HTLEFT);
+  }
 }
 
 // The program's own window: the tray button rightmost, the roller left of it, no system-menu
