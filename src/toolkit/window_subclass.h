@@ -1,6 +1,6 @@
 #pragma once
 // Watching and changing the messages of a window this code did not make: a system control,
-// or a form that several parts of the program watch at once. Built on the system's
+// or a form that several pieces of the program watch at once. Built on the system's
 // SetWindowSubclass, with the instance as its own data, so any number of subclasses can sit
 // on one window: the newest sees a message first and passes it on to the next older one, the
 // oldest to the window's own procedure. One that leaves keeps the others linked; when the
