@@ -74,8 +74,8 @@ void DescriptionWindow::Open(const std::string& polishTitle) {
 }
 
 void DescriptionWindow::LoadAppearance() {
-  // The main window has said that the settings file cannot be read; it is not written over.
-  settingsUnread_ = settings_.ReadError() != 0;
+  // The main window has said when the settings file cannot be read; it is not written over.
+  if (settings_.ReadError() == 0) settingsGuard_.MarkRead();
   textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, kColours));
   const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, kColours);
   textMemo_.SetFont(toolkit::ReadFontKeys(
@@ -84,11 +84,12 @@ void DescriptionWindow::LoadAppearance() {
 }
 
 void DescriptionWindow::SaveAppearance() {
-  if (settingsUnread_) return;
-  const toolkit::FontInfo& font = textMemo_.GetFont();
-  settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
-  settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
-  toolkit::WriteFontKeys(settings_, kSettings, kTextFont, font);
+  settingsGuard_.Write([this] {
+    const toolkit::FontInfo& font = textMemo_.GetFont();
+    settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
+    settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
+    toolkit::WriteFontKeys(settings_, kSettings, kTextFont, font);
+  });
 }
 
 void DescriptionWindow::PickColour() {

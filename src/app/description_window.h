@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/services.h"
+#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
@@ -38,7 +39,7 @@ class DescriptionWindow : public toolkit::Form {
 
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
-  bool settingsUnread_ = false;  // the file is there but could not be read at the start
+  ReadGuard settingsGuard_;
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Label titleLabel_;

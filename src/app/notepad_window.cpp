@@ -45,7 +45,7 @@ void NotepadWindow::Create() {
 }
 
 void NotepadWindow::Open() {
-  if (!notesRead_) ReadNotes();
+  ReadNotes();
   Show();
   BringToFront();
 }
@@ -55,19 +55,22 @@ void NotepadWindow::WriteNotesIfOpen() {
 }
 
 void NotepadWindow::ReadNotes() {
-  const std::wstring path = paths_.NotesPath();
-  try {
-    if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
-  } catch (const toolkit::Error& error) {
-    throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
-  }
-  notesRead_ = true;
+  notesGuard_.Read([this] {
+    const std::wstring path = paths_.NotesPath();
+    try {
+      if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
+    } catch (const toolkit::Error& error) {
+      throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
+    }
+  });
 }
 
 void NotepadWindow::WriteNotes() {
-  bool replaced = false;
-  toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText(), &replaced));
-  if (replaced) dialogs_.ShowMessage(Handle(), kCharactersReplaced);
+  notesGuard_.Write([this] {
+    bool replaced = false;
+    toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText(), &replaced));
+    if (replaced) dialogs_.ShowMessage(Handle(), kCharactersReplaced);
+  });
 }
 
 }  // namespace kadrion

@@ -2,6 +2,7 @@
 // The notepad "TForm1", caption "Notatnik": free notes kept in "Dane\Notatnik.ini" beside the
 // program (plain text despite the name). Created once, hidden; always stays on top; closing
 // it writes the notes and hides it.
+#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
@@ -26,13 +27,14 @@ class NotepadWindow : public toolkit::Form {
   void WriteNotesIfOpen();
 
  private:
+  // Reads the notes unless they were read already.
   void ReadNotes();
   void WriteNotes();
 
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::Memo notesMemo_;
-  bool notesRead_ = false;
+  ReadGuard notesGuard_;
 };
 
 }  // namespace kadrion
