@@ -23,7 +23,7 @@ class SpeechReader {
   bool Reading() const { return reading_; }
 
  private:
-  void SendKey(BYTE key, bool release);
+  void SendKey(BYTE key, toolkit::KeyMotion motion);
   void SendChord(BYTE letter);
   void ReleaseModifiers();
 
