@@ -38,8 +38,8 @@ TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area)
 
 TrayIcon::~TrayIcon() {
   // Menu items must not call into a component that is gone.
-  Manage(restoreItem_, restoreItemClick_, -1, true);
-  Manage(minimizeItem_, minimizeItemClick_, -1, false);
+  Manage(restoreItem_, restoreItemClick_, -1, ItemAction::kRestore);
+  Manage(minimizeItem_, minimizeItemClick_, -1, ItemAction::kHide);
   SetIconVisible(false);
   KillTimer(UtilityWindowHandle(), kAnimationTimer);
 }
@@ -89,7 +89,7 @@ void TrayIcon::HideToTray() {
   SetIconVisible(true);
   // The form owns its taskbar button: hiding it takes the button away too.
   ShowWindow(Owner().Handle(), SW_HIDE);
-  SetManagedStates(true);
+  SetManagedStates(FormState::kHidden);
   if (onMinimize) onMinimize();
 }
 
@@ -99,7 +99,7 @@ void TrayIcon::RestoreFromTray() {
   ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(window);
   if (options_ & kHideOnRestore) SetIconVisible(false);
-  SetManagedStates(false);
+  SetManagedStates(FormState::kShown);
   if (onRestore) onRestore();
 }
 
@@ -179,20 +179,20 @@ void TrayIcon::RestartAnimation() {
 
 void TrayIcon::SetPopupMenu(toolkit::PopupMenu* menu) {
   if (menu == menu_) return;
-  Manage(restoreItem_, restoreItemClick_, -1, true);
-  Manage(minimizeItem_, minimizeItemClick_, -1, false);
+  Manage(restoreItem_, restoreItemClick_, -1, ItemAction::kRestore);
+  Manage(minimizeItem_, minimizeItemClick_, -1, ItemAction::kHide);
   menu_ = menu;
 }
 
 void TrayIcon::SetRestoreItem(int item) {
-  Manage(restoreItem_, restoreItemClick_, item, true);
+  Manage(restoreItem_, restoreItemClick_, item, ItemAction::kRestore);
 }
 
 void TrayIcon::SetMinimizeItem(int item) {
-  Manage(minimizeItem_, minimizeItemClick_, item, false);
+  Manage(minimizeItem_, minimizeItemClick_, item, ItemAction::kHide);
 }
 
-void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, bool restores) {
+void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, ItemAction action) {
   // The same item again keeps its wrapping: wrapping it twice would lose its own handler.
   if (item == managed) return;
   if (menu_ && managed >= 0 && managed < menu_->Count())
@@ -202,17 +202,18 @@ void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, bool
   if (!menu_ || item < 0 || item >= menu_->Count()) return;
   managed = item;
   saved = std::move((*menu_)[item].onClick);
-  (*menu_)[item].onClick = [this, &saved, restores] {
+  (*menu_)[item].onClick = [this, &saved, action] {
     if (saved) saved();
-    if (restores)
+    if (action == ItemAction::kRestore)
       RestoreFromTray();
     else
       HideToTray();
   };
 }
 
-void TrayIcon::SetManagedStates(bool hidden) {
+void TrayIcon::SetManagedStates(FormState state) {
   if (!menu_) return;
+  const bool hidden = state == FormState::kHidden;
   if (restoreItem_ >= 0) {
     (*menu_)[restoreItem_].isDefault = hidden;
     (*menu_)[restoreItem_].enabled = hidden;
@@ -300,8 +301,7 @@ void TrayIcon::OnIconMouse(UINT mouseMessage) {
       break;
     case WM_LBUTTONDBLCLK: {
       if (onDblClick) onDblClick();
-      bool ran = false;
-      if (menu_ && !(options_ & kShowMenuOnLeftClick)) RunDefaultMenuItem(ran);
+      const bool ran = menu_ && !(options_ & kShowMenuOnLeftClick) && RunDefaultMenuItem();
       if (!ran && (options_ & kDblClickRestore)) {
         if (IsWindowVisible(owner) && (options_ & kMinimizeToTray))
           HideToTray();
@@ -330,14 +330,14 @@ void TrayIcon::OnIconMouse(UINT mouseMessage) {
   }
 }
 
-void TrayIcon::RunDefaultMenuItem(bool& ran) {
+bool TrayIcon::RunDefaultMenuItem() {
   for (int item = 0; item < menu_->Count(); ++item) {
     if ((*menu_)[item].isDefault) {
-      ran = true;
       menu_->Click(item);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 void TrayIcon::ShowTrayMenu() {

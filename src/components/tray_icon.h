@@ -96,10 +96,16 @@ class TrayIcon : public CaptionButton {
   void RestartAnimation();
   void OnIconMouse(UINT mouseMessage);
   void ShowTrayMenu();
-  void RunDefaultMenuItem(bool& ran);
+  // Chooses the menu's default item; false when it has none.
+  bool RunDefaultMenuItem();
+  // What choosing a managed menu item also does to the form.
+  enum class ItemAction { kRestore, kHide };
   // Wraps a menu item so that choosing it also restores (or hides) the form.
-  void Manage(int& managed, std::function<void()>& saved, int item, bool restores);
-  void SetManagedStates(bool hidden);
+  void Manage(int& managed, std::function<void()>& saved, int item, ItemAction action);
+  // The restore item is enabled and the default while the form is hidden, the minimize item
+  // while it is shown.
+  enum class FormState { kShown, kHidden };
+  void SetManagedStates(FormState state);
 
   NotificationArea& area_;
   bool animate_ = false;
