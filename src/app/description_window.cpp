@@ -30,15 +30,15 @@ DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& serv
       editor_(textMemo_, services.dialogs, paths, *this),
       reader_(services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {}
 
-void DescriptionWindow::Create(bool onTop) {
+void DescriptionWindow::Create(toolkit::Stacking stacking) {
   CreateForm(L"Opis", At(264, 260, 563, 352));
   CreateControls();
   // The text is not saved at a close; only the appearance is, and a failed write keeps the
   // window open so that the next close tries again.
   onClose = [this] { SaveAppearance(); };
-  toolkit::Application::Instance().Guard([this, onTop] {
+  toolkit::Application::Instance().Guard([this, stacking] {
     LoadAppearance();
-    SetStayOnTop(onTop);
+    SetStayOnTop(stacking == toolkit::Stacking::StayOnTop);
   });
 }
 

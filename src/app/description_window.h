@@ -20,9 +20,9 @@ class DescriptionWindow : public toolkit::Form {
  public:
   DescriptionWindow(const AppPaths& paths, const Services& services);
 
-  // Creates the hidden window with its colours and font from the settings; `onTop` is the
+  // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
-  void Create(bool onTop);
+  void Create(toolkit::Stacking stacking);
 
   // Shows the description of the film with this Polish title (Windows-1250), in front.
   // Changed text is offered for saving first; answering "Anuluj", or a failed save, leaves

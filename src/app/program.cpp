@@ -12,7 +12,8 @@ void Program::Start() {
   main_.Create();
   main_.Show();
   notepad_.Create();
-  description_.Create(main_.AlwaysOnTopOn());
+  description_.Create(main_.AlwaysOnTopOn() ? toolkit::Stacking::StayOnTop
+                                            : toolkit::Stacking::Normal);
 }
 
 }  // namespace kadrion

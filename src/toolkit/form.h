@@ -11,6 +11,9 @@
 
 namespace toolkit {
 
+// Whether a form stays above the windows that do not.
+enum class Stacking { Normal, StayOnTop };
+
 class Form : public Container {
  public:
   // `className` is the window class, so outside tools can find the form ("TMainWindow").
