@@ -3,7 +3,6 @@
 #include "app/control_ids.h"
 #include "app/description_glyphs.h"
 #include "core/setting_limits.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
 
@@ -23,12 +22,15 @@ RECT At(int left, int top, int width, int height) {
 
 }  // namespace
 
-DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& services)
+DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& services,
+                                     toolkit::Application& application)
     : Form(L"TForm2"),
+      application_(application),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
       editor_(textMemo_, services.dialogs, paths, *this),
-      reader_(services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {}
+      reader_(application, services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {
+}
 
 void DescriptionWindow::Create(toolkit::Stacking stacking) {
   CreateForm(L"Opis", At(264, 260, 563, 352));
@@ -36,7 +38,7 @@ void DescriptionWindow::Create(toolkit::Stacking stacking) {
   // The text is not saved at a close; only the appearance is, and a failed write keeps the
   // window open so that the next close tries again.
   onClose = [this] { SaveAppearance(); };
-  toolkit::Application::Instance().Guard([this, stacking] {
+  application_.Guard([this, stacking] {
     LoadAppearance();
     SetStayOnTop(stacking == toolkit::Stacking::StayOnTop);
   });

@@ -9,6 +9,7 @@
 #include "features/app_paths.h"
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
+#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
@@ -18,7 +19,9 @@ namespace kadrion {
 
 class DescriptionWindow : public toolkit::Form {
  public:
-  DescriptionWindow(const AppPaths& paths, const Services& services);
+  // `application` shows an error of the creation, and runs the reader's timers.
+  DescriptionWindow(const AppPaths& paths, const Services& services,
+                    toolkit::Application& application);
 
   // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
@@ -37,6 +40,7 @@ class DescriptionWindow : public toolkit::Form {
   void PickColour();
   void PickFont();
 
+  toolkit::Application& application_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
   ReadGuard settingsGuard_;

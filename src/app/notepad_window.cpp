@@ -2,7 +2,6 @@
 
 #include "app/control_ids.h"
 #include "core/line_breaks.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
@@ -22,8 +21,9 @@ constexpr wchar_t kCharactersReplaced[] =
 
 }  // namespace
 
-NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs)
-    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs) {}
+NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+                             toolkit::Application& application)
+    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), application_(application) {}
 
 void NotepadWindow::Create() {
   CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
@@ -41,7 +41,7 @@ void NotepadWindow::Create() {
   // The notepad stays above other windows whatever the main window's setting.
   SetStayOnTop(true);
   onClose = [this] { WriteNotes(); };
-  toolkit::Application::Instance().Guard([this] { ReadNotes(); });
+  application_.Guard([this] { ReadNotes(); });
 }
 
 void NotepadWindow::Open() {

@@ -4,6 +4,7 @@
 // it writes the notes and hides it.
 #include "core/read_guard.h"
 #include "features/app_paths.h"
+#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
@@ -12,8 +13,10 @@ namespace kadrion {
 
 class NotepadWindow : public toolkit::Form {
  public:
-  // `dialogs` says when the notes hold characters the notes file cannot.
-  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs);
+  // `dialogs` says when the notes hold characters the notes file cannot; `application` shows
+  // an error reading them at the start.
+  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+                toolkit::Application& application);
 
   // Creates the hidden window and reads the notes.
   void Create();
@@ -33,6 +36,7 @@ class NotepadWindow : public toolkit::Form {
 
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
+  toolkit::Application& application_;
   toolkit::Memo notesMemo_;
   ReadGuard notesGuard_;
 };

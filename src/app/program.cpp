@@ -2,10 +2,10 @@
 
 namespace kadrion {
 
-Program::Program(AppPaths paths, const Services& services)
+Program::Program(AppPaths paths, const Services& services, toolkit::Application& application)
     : paths_(std::move(paths)),
-      notepad_(paths_, services.dialogs),
-      description_(paths_, services),
+      notepad_(paths_, services.dialogs, application),
+      description_(paths_, services, application),
       main_(paths_, services, notepad_, description_) {}
 
 void Program::Start() {

@@ -10,12 +10,18 @@ constexpr wchar_t kStopCaption[] = L"Lektor stop";
 constexpr BYTE kScanCode = 0x45;
 constexpr BYTE kRead = 0x44;  // "D"
 constexpr BYTE kStop = 0x53;  // "S"
+constexpr unsigned kStepMs = 5;
 using enum toolkit::KeyMotion;
 }  // namespace
 
-SpeechReader::SpeechReader(toolkit::Keyboard& keyboard, toolkit::Button& button,
-                           std::function<std::wstring()> text)
-    : keyboard_(keyboard), button_(button), text_(std::move(text)) {
+SpeechReader::SpeechReader(toolkit::Application& application, toolkit::Keyboard& keyboard,
+                           toolkit::Button& button, std::function<std::wstring()> text)
+    : keyboard_(keyboard),
+      button_(button),
+      text_(std::move(text)),
+      readChord_(application, kStepMs),
+      readDone_(application, kStepMs),
+      stopDone_(application, kStepMs) {
   readChord_.onTimer = [this] {
     SendChord(kRead);
     readDone_.SetEnabled(true);
