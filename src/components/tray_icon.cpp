@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "components/glyph_resource.h"
-#include "toolkit/application.h"
 #include "toolkit/error.h"
 
 namespace components {
@@ -27,9 +26,10 @@ unsigned KeysHeld() {
 }
 }  // namespace
 
-TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area)
+TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application)
     : CaptionButton(owner),
       area_(area),
+      application_(application),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   SetGlyph(LoadGlyphResource(L"CB_MINIMIZETOTRAY").Get());
   SetHint(L"Minimize to System Tray");
@@ -56,8 +56,7 @@ void TrayIcon::Notify(DWORD action, bool withBalloon) {
   icon.hIcon = shown_.Get();
   // The older, shorter record has room for 63 characters of tip.
   if (showTip_)
-    CopyCut(tip_.empty() ? toolkit::Application::Instance().Title() : tip_, icon.szTip,
-            withBalloon ? 128 : 64);
+    CopyCut(tip_.empty() ? application_.Title() : tip_, icon.szTip, withBalloon ? 128 : 64);
   if (withBalloon) {
     CopyCut(balloon_.text, icon.szInfo);
     CopyCut(balloon_.title, icon.szInfoTitle);
@@ -344,7 +343,7 @@ void TrayIcon::ShowTrayMenu() {
   if (!menu_) return;
   POINT at{};
   GetCursorPos(&at);
-  if (!toolkit::Application::Instance().ProcessMessages()) PostQuitMessage(0);
+  if (!application_.ProcessMessages()) PostQuitMessage(0);
   const HWND owner = Owner().Handle();
   SetForegroundWindow(owner);
   menu_->Popup(owner, at);

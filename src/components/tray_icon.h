@@ -8,6 +8,7 @@
 
 #include "components/caption_button.h"
 #include "components/notification_area.h"
+#include "toolkit/application.h"
 #include "toolkit/popup_menu.h"
 
 namespace components {
@@ -36,7 +37,9 @@ class TrayIcon : public CaptionButton {
   // Keys and buttons held, as a bit set.
   enum Shift : unsigned { kShift = 1, kAlt = 2, kCtrl = 4, kLeft = 8, kRight = 16, kMiddle = 32 };
 
-  TrayIcon(toolkit::Form& owner, NotificationArea& area);
+  // `application` gives the default tip, its title, and handles the waiting messages before
+  // the icon's menu opens.
+  TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application);
   ~TrayIcon() override;
 
   // Cycling the icon through the image list every `AnimateInterval` ms. Raises "No timers"
@@ -108,6 +111,7 @@ class TrayIcon : public CaptionButton {
   void SetManagedStates(FormState state);
 
   NotificationArea& area_;
+  toolkit::Application& application_;
   bool animate_ = false;
   unsigned animateInterval_ = 200;
   std::wstring tip_;

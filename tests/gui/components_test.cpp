@@ -278,7 +278,7 @@ class TrayIconTest : public ::testing::Test {
   Log log;
   ProbedForm form{log};
   testing_support::RecordingNotificationArea area;
-  TrayIcon tray{form, area};
+  TrayIcon tray{form, area, toolkit::Application::Instance()};
   const testing_support::RecordingNotificationArea::Call added{
       NIM_ADD, NIF_MESSAGE | NIF_TIP | NIF_ICON, L"Kadrion filmów", true};
 };
@@ -356,7 +356,7 @@ RECT RegionBox(HWND window) {
 TEST(FormRoller, RolledUpTheWindowKeepsItsCaptionAndCannotBeResizedAlsoWhenRecreated) {
   Log log;
   ProbedForm form(log);
-  FormRoller roller(form);
+  FormRoller roller(form, toolkit::Application::Instance());
   roller.animate = false;
   roller.Loaded();
   form.ShowNow();
