@@ -3,7 +3,6 @@
 #include "app/control_ids.h"
 #include "app/description_glyphs.h"
 #include "core/setting_limits.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
 
@@ -23,22 +22,25 @@ RECT At(int left, int top, int width, int height) {
 
 }  // namespace
 
-DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& services)
+DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& services,
+                                     toolkit::Application& application)
     : Form(L"TForm2"),
+      application_(application),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
       editor_(textMemo_, services.dialogs, paths, *this),
-      reader_(services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {}
+      reader_(application, services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {
+}
 
-void DescriptionWindow::Create(bool onTop) {
+void DescriptionWindow::Create(toolkit::Stacking stacking) {
   CreateForm(L"Opis", At(264, 260, 563, 352));
   CreateControls();
   // The text is not saved at a close; only the appearance is, and a failed write keeps the
   // window open so that the next close tries again.
   onClose = [this] { SaveAppearance(); };
-  toolkit::Application::Instance().Guard([this, onTop] {
+  application_.Guard([this, stacking] {
     LoadAppearance();
-    SetStayOnTop(onTop);
+    SetStayOnTop(stacking == toolkit::Stacking::StayOnTop);
   });
 }
 
@@ -74,8 +76,8 @@ void DescriptionWindow::Open(const std::string& polishTitle) {
 }
 
 void DescriptionWindow::LoadAppearance() {
-  // The main window has said that the settings file cannot be read; it is not written over.
-  settingsUnread_ = settings_.ReadError() != 0;
+  // The main window has said when the settings file cannot be read; it is not written over.
+  if (settings_.ReadError() == 0) settingsGuard_.MarkRead();
   textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, kColours));
   const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, kColours);
   textMemo_.SetFont(toolkit::ReadFontKeys(
@@ -84,11 +86,12 @@ void DescriptionWindow::LoadAppearance() {
 }
 
 void DescriptionWindow::SaveAppearance() {
-  if (settingsUnread_) return;
-  const toolkit::FontInfo& font = textMemo_.GetFont();
-  settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
-  settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
-  toolkit::WriteFontKeys(settings_, kSettings, kTextFont, font);
+  settingsGuard_.Write([this] {
+    const toolkit::FontInfo& font = textMemo_.GetFont();
+    settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
+    settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
+    toolkit::WriteFontKeys(settings_, kSettings, kTextFont, font);
+  });
 }
 
 void DescriptionWindow::PickColour() {

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "app/services.h"
+#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
+#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
@@ -17,11 +19,13 @@ namespace kadrion {
 
 class DescriptionWindow : public toolkit::Form {
  public:
-  DescriptionWindow(const AppPaths& paths, const Services& services);
+  // `application` shows an error of the creation, and runs the reader's timers.
+  DescriptionWindow(const AppPaths& paths, const Services& services,
+                    toolkit::Application& application);
 
-  // Creates the hidden window with its colours and font from the settings; `onTop` is the
+  // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
-  void Create(bool onTop);
+  void Create(toolkit::Stacking stacking);
 
   // Shows the description of the film with this Polish title (Windows-1250), in front.
   // Changed text is offered for saving first; answering "Anuluj", or a failed save, leaves
@@ -36,9 +40,10 @@ class DescriptionWindow : public toolkit::Form {
   void PickColour();
   void PickFont();
 
+  toolkit::Application& application_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
-  bool settingsUnread_ = false;  // the file is there but could not be read at the start
+  ReadGuard settingsGuard_;
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Label titleLabel_;

@@ -25,7 +25,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::WebDownloader linkSource;
     components::SystemNotificationArea notificationArea;
     kadrion::Program program({toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
-                             {dialogs, shell, keyboard, &linkSource, notificationArea});
+                             {dialogs, shell, keyboard, &linkSource, notificationArea},
+                             application);
     program.Start();
     return application.Run();
   } catch (...) {

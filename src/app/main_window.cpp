@@ -84,7 +84,8 @@ void MainWindow::Create() {
   onClose = [this] { OnClose(); };
   onEndSession = [this] { OnEndSession(); };
   toolkit::Application::Instance().Guard([this] { OnCreate(); });
-  decorations_ = std::make_unique<components::MainWindowDecorations>(*this, notificationArea_);
+  decorations_ = std::make_unique<components::MainWindowDecorations>(
+      *this, notificationArea_, toolkit::Application::Instance());
 }
 
 void MainWindow::CreateControls() {

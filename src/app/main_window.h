@@ -9,6 +9,7 @@
 #include "app/notepad_window.h"
 #include "app/services.h"
 #include "components/window_decorations.h"
+#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
@@ -77,7 +78,7 @@ class MainWindow : public toolkit::Form {
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
-  bool settingsUnread_ = false;  // likewise the settings file: it is not written over
+  ReadGuard settingsGuard_;  // the settings file: never written over unread
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;

@@ -31,12 +31,12 @@ constexpr wchar_t kSettingsKept[] =
 void MainWindow::LoadSettings() {
   // A file that is there but cannot be read would otherwise be overwritten with the defaults
   // at the close: it is said once, and this run leaves it as it is.
-  if (const DWORD error = settings_.ReadError()) {
-    settingsUnread_ = true;
+  if (const DWORD error = settings_.ReadError())
     dialogs_.ShowError(Handle(), L"Nie można odczytać ustawień z pliku " + settings_.Path() +
                                      L".\n" + toolkit::SystemMessage(error) + L"\n\n" +
                                      kSettingsKept);
-  }
+  else
+    settingsGuard_.MarkRead();
   const int window = settings_.ReadInteger(kWindow, L"1", 0);
   if (window == 0) {
     const int top = settings_.ReadInteger(kSettings, L"Góra", kDefaultTop);
@@ -71,21 +71,22 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::SaveSettings() {
-  if (settingsUnread_) return;
-  const RECT bounds = PlacedBounds();
-  const toolkit::FontInfo& font = appearance_.Font();
-  settings_.WriteInteger(kSettings, L"Góra", bounds.top);
-  settings_.WriteInteger(kSettings, L"Lewo", bounds.left);
-  settings_.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));
-  settings_.WriteInteger(kSettings, L"Kt", static_cast<int>(appearance_.Background()));
-  settings_.WriteInteger(kSettings, L"Wysokość", bounds.bottom - bounds.top);
-  settings_.WriteInteger(kSettings, L"Szerokość", bounds.right - bounds.left);
-  settings_.WriteString(kSettings, L"Nośnik", mediumBox_.WText());
-  settings_.WriteBool(kSettings, L"Zawsze na wierzchu", alwaysOnTop_.On());
-  for (int column = 0; column < filmList_.ColumnCount(); ++column)
-    settings_.WriteInteger(kSettings, kColumnKeys[column], filmList_.ColumnWidth(column));
-  toolkit::WriteFontKeys(settings_, kSettings, kListFont, font);
-  settings_.WriteInteger(kWindow, L"1", Maximized() ? 1 : 0);
+  settingsGuard_.Write([this] {
+    const RECT bounds = PlacedBounds();
+    const toolkit::FontInfo& font = appearance_.Font();
+    settings_.WriteInteger(kSettings, L"Góra", bounds.top);
+    settings_.WriteInteger(kSettings, L"Lewo", bounds.left);
+    settings_.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));
+    settings_.WriteInteger(kSettings, L"Kt", static_cast<int>(appearance_.Background()));
+    settings_.WriteInteger(kSettings, L"Wysokość", bounds.bottom - bounds.top);
+    settings_.WriteInteger(kSettings, L"Szerokość", bounds.right - bounds.left);
+    settings_.WriteString(kSettings, L"Nośnik", mediumBox_.WText());
+    settings_.WriteBool(kSettings, L"Zawsze na wierzchu", alwaysOnTop_.On());
+    for (int column = 0; column < filmList_.ColumnCount(); ++column)
+      settings_.WriteInteger(kSettings, kColumnKeys[column], filmList_.ColumnWidth(column));
+    toolkit::WriteFontKeys(settings_, kSettings, kListFont, font);
+    settings_.WriteInteger(kWindow, L"1", Maximized() ? 1 : 0);
+  });
 }
 
 }  // namespace kadrion

@@ -2,7 +2,6 @@
 
 #include "app/control_ids.h"
 #include "core/line_breaks.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
@@ -22,8 +21,9 @@ constexpr wchar_t kCharactersReplaced[] =
 
 }  // namespace
 
-NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs)
-    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs) {}
+NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+                             toolkit::Application& application)
+    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), application_(application) {}
 
 void NotepadWindow::Create() {
   CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
@@ -41,11 +41,11 @@ void NotepadWindow::Create() {
   // The notepad stays above other windows whatever the main window's setting.
   SetStayOnTop(true);
   onClose = [this] { WriteNotes(); };
-  toolkit::Application::Instance().Guard([this] { ReadNotes(); });
+  application_.Guard([this] { ReadNotes(); });
 }
 
 void NotepadWindow::Open() {
-  if (!notesRead_) ReadNotes();
+  ReadNotes();
   Show();
   BringToFront();
 }
@@ -55,19 +55,22 @@ void NotepadWindow::WriteNotesIfOpen() {
 }
 
 void NotepadWindow::ReadNotes() {
-  const std::wstring path = paths_.NotesPath();
-  try {
-    if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
-  } catch (const toolkit::Error& error) {
-    throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
-  }
-  notesRead_ = true;
+  notesGuard_.Read([this] {
+    const std::wstring path = paths_.NotesPath();
+    try {
+      if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
+    } catch (const toolkit::Error& error) {
+      throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
+    }
+  });
 }
 
 void NotepadWindow::WriteNotes() {
-  bool replaced = false;
-  toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText(), &replaced));
-  if (replaced) dialogs_.ShowMessage(Handle(), kCharactersReplaced);
+  notesGuard_.Write([this] {
+    bool replaced = false;
+    toolkit::WriteWholeFile(paths_.NotesPath(), toolkit::ToCp1250(notesMemo_.WText(), &replaced));
+    if (replaced) dialogs_.ShowMessage(Handle(), kCharactersReplaced);
+  });
 }
 
 }  // namespace kadrion

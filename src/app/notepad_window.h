@@ -2,7 +2,9 @@
 // The notepad "TForm1", caption "Notatnik": free notes kept in "Dane\Notatnik.ini" beside the
 // program (plain text despite the name). Created once, hidden; always stays on top; closing
 // it writes the notes and hides it.
+#include "core/read_guard.h"
 #include "features/app_paths.h"
+#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
@@ -11,8 +13,10 @@ namespace kadrion {
 
 class NotepadWindow : public toolkit::Form {
  public:
-  // `dialogs` says when the notes hold characters the notes file cannot.
-  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs);
+  // `dialogs` says when the notes hold characters the notes file cannot; `application` shows
+  // an error reading them at the start.
+  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+                toolkit::Application& application);
 
   // Creates the hidden window and reads the notes.
   void Create();
@@ -26,13 +30,15 @@ class NotepadWindow : public toolkit::Form {
   void WriteNotesIfOpen();
 
  private:
+  // Reads the notes unless they were read already.
   void ReadNotes();
   void WriteNotes();
 
   const AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
+  toolkit::Application& application_;
   toolkit::Memo notesMemo_;
-  bool notesRead_ = false;
+  ReadGuard notesGuard_;
 };
 
 }  // namespace kadrion

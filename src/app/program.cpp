@@ -2,17 +2,18 @@
 
 namespace kadrion {
 
-Program::Program(AppPaths paths, const Services& services)
+Program::Program(AppPaths paths, const Services& services, toolkit::Application& application)
     : paths_(std::move(paths)),
-      notepad_(paths_, services.dialogs),
-      description_(paths_, services),
+      notepad_(paths_, services.dialogs, application),
+      description_(paths_, services, application),
       main_(catalogue_, paths_, services, notepad_, description_) {}
 
 void Program::Start() {
   main_.Create();
   main_.Show();
   notepad_.Create();
-  description_.Create(main_.AlwaysOnTopOn());
+  description_.Create(main_.AlwaysOnTopOn() ? toolkit::Stacking::StayOnTop
+                                            : toolkit::Stacking::Normal);
 }
 
 }  // namespace kadrion

@@ -7,12 +7,14 @@
 #include "app/services.h"
 #include "core/catalogue.h"
 #include "features/app_paths.h"
+#include "toolkit/application.h"
 
 namespace kadrion {
 
 class Program {
  public:
-  Program(AppPaths paths, const Services& services);
+  // `application` runs the windows' timers and shows the errors of their creation.
+  Program(AppPaths paths, const Services& services, toolkit::Application& application);
 
   // Creates and shows the main window, then creates the side windows.
   void Start();

@@ -216,12 +216,12 @@ void CaptionButton::OnHitTest(Message& message) {
     POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     ScreenToClient(HookedWindow(), &at);
     if (kadrion::OnCaptionButton(place_, at.x, at.y)) {
-      if (!drawnDown_ && captured_) Draw(true);
+      if (!drawnDown_ && captured_) Draw(Face::kPressed);
       message.result = static_cast<LRESULT>(commandId_);
       return;
     }
   }
-  if (drawnDown_) Draw(false);
+  if (drawnDown_) Draw(Face::kReleased);
 }
 
 void CaptionButton::AfterMessage(Message& message) {
@@ -233,14 +233,14 @@ void CaptionButton::AfterMessage(Message& message) {
     case WM_NCLBUTTONDOWN:
       if (!enabled_) break;
       if (message.wParam == commandId_) {
-        Draw(true);
+        Draw(Face::kPressed);
         ::SetCursor(LoadCursorW(nullptr, cursorDown_));
         if (!captured_) {
           captured_ = true;
           SetCapture(window);
         }
       } else {
-        Draw(false);
+        Draw(Face::kReleased);
         if (captured_) {
           captured_ = false;
           ReleaseCapture();
@@ -257,13 +257,13 @@ void CaptionButton::AfterMessage(Message& message) {
         BeforeButtonClick();
         ButtonClick();
       }
-      Draw(false);
+      Draw(Face::kReleased);
       break;
     case WM_MOUSEMOVE:
       if (captured_ && drawnDown_) {
         // Only leaving the caption band up or down lets the button go; sideways it holds.
         const int y = GET_Y_LPARAM(message.lParam);
-        if (y < -(CaptionBand() + 1) || y > -1) Draw(false);
+        if (y < -(CaptionBand() + 1) || y > -1) Draw(Face::kReleased);
       }
       break;
     case WM_NCMOUSEMOVE:

@@ -18,6 +18,9 @@ namespace components {
 
 class CaptionButton : public FormHookComponent {
  public:
+  // How the button is drawn: raised, or pushed in.
+  enum class Face { kReleased, kPressed };
+
   explicit CaptionButton(toolkit::Form& owner);
   ~CaptionButton() override;
 
@@ -48,7 +51,7 @@ class CaptionButton : public FormHookComponent {
   // Where it was last drawn; the hit test compares the pointer's client x with left and right.
   const kadrion::ButtonPlace& Place() const { return place_; }
   bool DrawnPressed() const { return drawnDown_; }
-  void Repaint() { Draw(false); }
+  void Repaint() { Draw(Face::kReleased); }
 
   void Loaded() override;
 
@@ -72,7 +75,7 @@ class CaptionButton : public FormHookComponent {
   // Places every caption button of the window and repaints the frame.
   void Layout();
   void MoveTo(int order);
-  void Draw(bool pressed);
+  void Draw(Face face);
   void AddTool();
   void DeleteTool();
   void UpdateToolInfo();

@@ -28,10 +28,10 @@ void Line(HDC dc, COLORREF color, std::initializer_list<POINT> points) {
 
 // The border of a face w x h: light above and left, dark below and right when released; the
 // other way round when pressed.
-void DrawBorder(HDC dc, int w, int h, bool pressed) {
+void DrawBorder(HDC dc, int w, int h, CaptionButton::Face face) {
   const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
   const COLORREF black = RGB(0, 0, 0), grey = RGB(128, 128, 128);
-  if (!pressed) {
+  if (face == CaptionButton::Face::kReleased) {
     Line(dc, highlight, {{0, h + 1}, {0, 0}, {w + 3, 0}});
     Line(dc, black, {{0, h + 2}, {w + 2, h + 2}, {w + 2, -1}});
     Line(dc, grey, {{w + 1, 1}, {w + 1, h + 1}, {0, h + 1}});
@@ -88,8 +88,8 @@ BitmapHandle PrepareGlyph(HDC reference, HBITMAP glyph, bool enabled, SIZE& size
 
 }  // namespace
 
-void CaptionButton::Draw(bool pressed) {
-  drawnDown_ = pressed;
+void CaptionButton::Draw(Face face) {
+  drawnDown_ = face == Face::kPressed;
   const LONG_PTR style = WindowStyle();
   if (!visible_ || (style & WS_CAPTION) != WS_CAPTION) return;
   const HWND window = HookedWindow();
@@ -109,13 +109,13 @@ void CaptionButton::Draw(bool pressed) {
                                       (exStyle & WS_EX_CONTEXTHELP) != 0,
                                       (style & WS_SYSMENU) != 0};
   place_ = kadrion::PlaceCaptionButton(bounds.right - bounds.left, caption, metrics, rightOffset_);
-  const int w = place_.faceWidth, h = place_.faceHeight, p = pressed ? 1 : 0;
+  const int w = place_.faceWidth, h = place_.faceHeight, p = drawnDown_ ? 1 : 0;
 
   MemoryDc image(windowDc.Get());
   BitmapHandle bitmap(
       CreateCompatibleBitmap(windowDc.Get(), place_.imageWidth, place_.imageHeight));
   SelectedObject imageBitmap(image.Get(), bitmap.Get());
-  DrawBorder(image.Get(), w, h, pressed);
+  DrawBorder(image.Get(), w, h, face);
   {
     toolkit::PenHandle pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE)));
     SelectedObject facePen(image.Get(), pen.Get());

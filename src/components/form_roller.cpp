@@ -8,8 +8,9 @@
 
 namespace components {
 
-FormRoller::FormRoller(toolkit::Form& owner)
+FormRoller::FormRoller(toolkit::Form& owner, toolkit::Application& application)
     : CaptionButton(owner),
+      application_(application),
       upGlyph_(LoadGlyphResource(L"CB_ROLLER_UP")),
       downGlyph_(LoadGlyphResource(L"CB_ROLLER_DOWN")) {
   SetGlyph(upGlyph_.Get());
@@ -116,7 +117,7 @@ void FormRoller::Animate(bool up) {
                           : kadrion::RollDownHeights(remainHeight_, savedHeight_, animateSpeed);
   for (int height : heights) {
     SetClientHeight(height);
-    if (!toolkit::Application::Instance().ProcessMessages()) PostQuitMessage(0);
+    if (!application_.ProcessMessages()) PostQuitMessage(0);
     Sleep(static_cast<DWORD>(animateSpeed));
   }
   if (up) {

@@ -7,12 +7,14 @@
 #include <string>
 
 #include "components/caption_button.h"
+#include "toolkit/application.h"
 
 namespace components {
 
 class FormRoller : public CaptionButton {
  public:
-  explicit FormRoller(toolkit::Form& owner);
+  // `application` handles the waiting messages between the steps of an animated roll.
+  FormRoller(toolkit::Form& owner, toolkit::Application& application);
 
   bool RolledUp() const { return rolledUp_; }
   // Rolls the form; ignored while a roll is still running.
@@ -42,6 +44,7 @@ class FormRoller : public CaptionButton {
   void SetClientHeight(int height);
   void Animate(bool up);
 
+  toolkit::Application& application_;
   toolkit::BitmapHandle upGlyph_, downGlyph_;
   bool rolledUp_ = false;
   bool busy_ = false;

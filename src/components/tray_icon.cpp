@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "components/glyph_resource.h"
-#include "toolkit/application.h"
 #include "toolkit/error.h"
 
 namespace components {
@@ -27,9 +26,10 @@ unsigned KeysHeld() {
 }
 }  // namespace
 
-TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area)
+TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application)
     : CaptionButton(owner),
       area_(area),
+      application_(application),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   SetGlyph(LoadGlyphResource(L"CB_MINIMIZETOTRAY").Get());
   SetHint(L"Minimize to System Tray");
@@ -38,8 +38,8 @@ TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area)
 
 TrayIcon::~TrayIcon() {
   // Menu items must not call into a component that is gone.
-  Manage(restoreItem_, restoreItemClick_, -1, true);
-  Manage(minimizeItem_, minimizeItemClick_, -1, false);
+  Manage(restoreItem_, restoreItemClick_, -1, ItemAction::kRestore);
+  Manage(minimizeItem_, minimizeItemClick_, -1, ItemAction::kHide);
   SetIconVisible(false);
   KillTimer(UtilityWindowHandle(), kAnimationTimer);
 }
@@ -56,8 +56,7 @@ void TrayIcon::Notify(DWORD action, bool withBalloon) {
   icon.hIcon = shown_.Get();
   // The older, shorter record has room for 63 characters of tip.
   if (showTip_)
-    CopyCut(tip_.empty() ? toolkit::Application::Instance().Title() : tip_, icon.szTip,
-            withBalloon ? 128 : 64);
+    CopyCut(tip_.empty() ? application_.Title() : tip_, icon.szTip, withBalloon ? 128 : 64);
   if (withBalloon) {
     CopyCut(balloon_.text, icon.szInfo);
     CopyCut(balloon_.title, icon.szInfoTitle);
@@ -89,7 +88,7 @@ void TrayIcon::HideToTray() {
   SetIconVisible(true);
   // The form owns its taskbar button: hiding it takes the button away too.
   ShowWindow(Owner().Handle(), SW_HIDE);
-  SetManagedStates(true);
+  SetManagedStates(FormState::kHidden);
   if (onMinimize) onMinimize();
 }
 
@@ -99,7 +98,7 @@ void TrayIcon::RestoreFromTray() {
   ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(window);
   if (options_ & kHideOnRestore) SetIconVisible(false);
-  SetManagedStates(false);
+  SetManagedStates(FormState::kShown);
   if (onRestore) onRestore();
 }
 
@@ -179,20 +178,20 @@ void TrayIcon::RestartAnimation() {
 
 void TrayIcon::SetPopupMenu(toolkit::PopupMenu* menu) {
   if (menu == menu_) return;
-  Manage(restoreItem_, restoreItemClick_, -1, true);
-  Manage(minimizeItem_, minimizeItemClick_, -1, false);
+  Manage(restoreItem_, restoreItemClick_, -1, ItemAction::kRestore);
+  Manage(minimizeItem_, minimizeItemClick_, -1, ItemAction::kHide);
   menu_ = menu;
 }
 
 void TrayIcon::SetRestoreItem(int item) {
-  Manage(restoreItem_, restoreItemClick_, item, true);
+  Manage(restoreItem_, restoreItemClick_, item, ItemAction::kRestore);
 }
 
 void TrayIcon::SetMinimizeItem(int item) {
-  Manage(minimizeItem_, minimizeItemClick_, item, false);
+  Manage(minimizeItem_, minimizeItemClick_, item, ItemAction::kHide);
 }
 
-void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, bool restores) {
+void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, ItemAction action) {
   // The same item again keeps its wrapping: wrapping it twice would lose its own handler.
   if (item == managed) return;
   if (menu_ && managed >= 0 && managed < menu_->Count())
@@ -202,17 +201,18 @@ void TrayIcon::Manage(int& managed, std::function<void()>& saved, int item, bool
   if (!menu_ || item < 0 || item >= menu_->Count()) return;
   managed = item;
   saved = std::move((*menu_)[item].onClick);
-  (*menu_)[item].onClick = [this, &saved, restores] {
+  (*menu_)[item].onClick = [this, &saved, action] {
     if (saved) saved();
-    if (restores)
+    if (action == ItemAction::kRestore)
       RestoreFromTray();
     else
       HideToTray();
   };
 }
 
-void TrayIcon::SetManagedStates(bool hidden) {
+void TrayIcon::SetManagedStates(FormState state) {
   if (!menu_) return;
+  const bool hidden = state == FormState::kHidden;
   if (restoreItem_ >= 0) {
     (*menu_)[restoreItem_].isDefault = hidden;
     (*menu_)[restoreItem_].enabled = hidden;
@@ -300,8 +300,7 @@ void TrayIcon::OnIconMouse(UINT mouseMessage) {
       break;
     case WM_LBUTTONDBLCLK: {
       if (onDblClick) onDblClick();
-      bool ran = false;
-      if (menu_ && !(options_ & kShowMenuOnLeftClick)) RunDefaultMenuItem(ran);
+      const bool ran = menu_ && !(options_ & kShowMenuOnLeftClick) && RunDefaultMenuItem();
       if (!ran && (options_ & kDblClickRestore)) {
         if (IsWindowVisible(owner) && (options_ & kMinimizeToTray))
           HideToTray();
@@ -330,21 +329,21 @@ void TrayIcon::OnIconMouse(UINT mouseMessage) {
   }
 }
 
-void TrayIcon::RunDefaultMenuItem(bool& ran) {
+bool TrayIcon::RunDefaultMenuItem() {
   for (int item = 0; item < menu_->Count(); ++item) {
     if ((*menu_)[item].isDefault) {
-      ran = true;
       menu_->Click(item);
-      return;
+      return true;
     }
   }
+  return false;
 }
 
 void TrayIcon::ShowTrayMenu() {
   if (!menu_) return;
   POINT at{};
   GetCursorPos(&at);
-  if (!toolkit::Application::Instance().ProcessMessages()) PostQuitMessage(0);
+  if (!application_.ProcessMessages()) PostQuitMessage(0);
   const HWND owner = Owner().Handle();
   SetForegroundWindow(owner);
   menu_->Popup(owner, at);

@@ -8,6 +8,7 @@
 
 #include "components/caption_button.h"
 #include "components/notification_area.h"
+#include "toolkit/application.h"
 #include "toolkit/popup_menu.h"
 
 namespace components {
@@ -36,7 +37,9 @@ class TrayIcon : public CaptionButton {
   // Keys and buttons held, as a bit set.
   enum Shift : unsigned { kShift = 1, kAlt = 2, kCtrl = 4, kLeft = 8, kRight = 16, kMiddle = 32 };
 
-  TrayIcon(toolkit::Form& owner, NotificationArea& area);
+  // `application` gives the default tip, its title, and handles the waiting messages before
+  // the icon's menu opens.
+  TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application);
   ~TrayIcon() override;
 
   // Cycling the icon through the image list every `AnimateInterval` ms. Raises "No timers"
@@ -96,12 +99,19 @@ class TrayIcon : public CaptionButton {
   void RestartAnimation();
   void OnIconMouse(UINT mouseMessage);
   void ShowTrayMenu();
-  void RunDefaultMenuItem(bool& ran);
+  // Chooses the menu's default item; false when it has none.
+  bool RunDefaultMenuItem();
+  // What choosing a managed menu item also does to the form.
+  enum class ItemAction { kRestore, kHide };
   // Wraps a menu item so that choosing it also restores (or hides) the form.
-  void Manage(int& managed, std::function<void()>& saved, int item, bool restores);
-  void SetManagedStates(bool hidden);
+  void Manage(int& managed, std::function<void()>& saved, int item, ItemAction action);
+  // The restore item is enabled and the default while the form is hidden, the minimize item
+  // while it is shown.
+  enum class FormState { kShown, kHidden };
+  void SetManagedStates(FormState state);
 
   NotificationArea& area_;
+  toolkit::Application& application_;
   bool animate_ = false;
   unsigned animateInterval_ = 200;
   std::wstring tip_;

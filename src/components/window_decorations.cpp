@@ -2,8 +2,9 @@
 
 namespace components {
 
-MainWindowDecorations::MainWindowDecorations(toolkit::Form& window, NotificationArea& area)
-    : trayIcon(window, area), roller(window) {
+MainWindowDecorations::MainWindowDecorations(toolkit::Form& window, NotificationArea& area,
+                                             toolkit::Application& application)
+    : trayIcon(window, area, application), roller(window, application) {
   // The stored values of the design, then Loaded for each, in the order they were made.
   trayIcon.SetOrder(0);
   trayIcon.SetHint(L"Minimalizuj do zasobnika");

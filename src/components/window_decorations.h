@@ -10,7 +10,8 @@
 namespace components {
 
 struct MainWindowDecorations {
-  MainWindowDecorations(toolkit::Form& window, NotificationArea& area);
+  MainWindowDecorations(toolkit::Form& window, NotificationArea& area,
+                        toolkit::Application& application);
 
   TrayIcon trayIcon;  // "FormTrayIcon1" of the design
   FormRoller roller;  // "FormRoller1"

@@ -68,7 +68,9 @@ void Application::Dispatch(MSG& msg) {
   if (msg.hwnd) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     if (auto* form = dynamic_cast<Form*>(Control::FromHandle(root))) {
-      if (form->HandleKey(msg) || IsDialogMessageW(root, &msg)) return;
+      bool handled = false;
+      Guard([&] { handled = form->HandleKey(msg); });
+      if (handled || IsDialogMessageW(root, &msg)) return;
     }
   }
   TranslateMessage(&msg);

@@ -27,20 +27,25 @@ LRESULT CALLBACK LabelQuestionButtons(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(questionHook, code, wParam, lParam);
 }
 
+// Every box carries the program's title.
+const wchar_t* BoxCaption() {
+  return Application::Instance().Title().c_str();
+}
+
 }  // namespace
 
 void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK);
+  MessageBoxW(owner, text.c_str(), BoxCaption(), MB_OK);
 }
 
 void SystemDialogs::ShowError(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, text.c_str(), BoxCaption(), MB_OK | MB_ICONERROR);
 }
 
 Answer SystemDialogs::Ask(HWND owner, const std::wstring& text) {
   questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
-  const int pressed = MessageBoxW(owner, text.c_str(), Application::Instance().Title().c_str(),
-                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+  const int pressed =
+      MessageBoxW(owner, text.c_str(), BoxCaption(), MB_YESNOCANCEL | MB_ICONQUESTION);
   if (questionHook) UnhookWindowsHookEx(questionHook);
   questionHook = nullptr;
   return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
@@ -93,8 +98,8 @@ bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING |
-                 OFN_NOCHANGEDIR;
+  dialog.Flags =
+      OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) {
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
       throw Error(L"Wybrano zbyt wiele plików naraz.");

@@ -50,11 +50,7 @@ void Form::Close() {
 
 bool Form::HandleKey(const MSG& message) {
   if (!onKey || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
-  bool handled = false;
-  Application::Instance().Guard([&] {
-    handled = onKey(message.wParam, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
-  });
-  return handled;
+  return onKey(message.wParam, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
 }
 
 RECT Form::PlacedBounds() const {
@@ -153,7 +149,9 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A form still being created (a modal box of its creation handler is up) has nothing
       // to close yet: its close handler would save state that was never loaded.
       if (!shown_) return 0;
-      if (onClose && !Application::Instance().Guard(onClose)) return 0;
+      // An error from the close handler leaves through the window procedure, which shows it
+      // and keeps the window.
+      if (onClose) onClose();
       if (mainForm_)
         DestroyWindow(hwnd_);
       else
@@ -174,7 +172,7 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam && shown_ && onEndSession) Application::Instance().Guard(onEndSession);
+      if (wParam && shown_ && onEndSession) onEndSession();
       return 0;
     case WM_DESTROY:
       if (mainForm_) PostQuitMessage(0);

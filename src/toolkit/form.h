@@ -11,6 +11,9 @@
 
 namespace toolkit {
 
+// Whether a form stays above the windows that do not.
+enum class Stacking { Normal, StayOnTop };
+
 class Form : public Container {
  public:
   // `className` is the window class, so outside tools can find the form ("TMainWindow").
@@ -28,7 +31,7 @@ class Form : public Container {
   // Asks the window to close, as its close button does. A form never shown ignores it.
   void Close();
   // Runs the key handler for a key message on its way to a control of this form; true when
-  // the handler took it.
+  // the handler took it. An error from the handler goes on to the caller.
   bool HandleKey(const MSG& message);
 
   void SetCaption(const std::wstring& caption) { SetWText(caption); }

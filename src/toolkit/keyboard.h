@@ -5,6 +5,9 @@
 
 namespace toolkit {
 
+// Which way a key goes in one key event.
+enum class KeyMotion { Down, Up };
+
 class Keyboard {
  public:
   virtual ~Keyboard() = default;

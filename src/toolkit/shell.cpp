@@ -4,10 +4,10 @@
 
 namespace toolkit {
 
-void SystemShell::Open(const std::wstring& address, bool maximized) {
+void SystemShell::Open(const std::wstring& address, OpenAs openAs) {
   // The browser reports its own failures; there is nothing useful to add here.
   ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr,
-                maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+                openAs == OpenAs::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
 }  // namespace toolkit

@@ -7,16 +7,19 @@
 
 namespace toolkit {
 
+// How the window that shows an opened address comes up.
+enum class OpenAs { Normal, Maximized };
+
 class Shell {
  public:
   virtual ~Shell() = default;
-  // Opens `address` with the shell's "open" verb; `maximized` asks for a maximised window.
-  virtual void Open(const std::wstring& address, bool maximized) = 0;
+  // Opens `address` with the shell's "open" verb.
+  virtual void Open(const std::wstring& address, OpenAs openAs) = 0;
 };
 
 class SystemShell : public Shell {
  public:
-  void Open(const std::wstring& address, bool maximized) override;
+  void Open(const std::wstring& address, OpenAs openAs) override;
 };
 
 }  // namespace toolkit

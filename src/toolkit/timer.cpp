@@ -4,19 +4,22 @@
 
 namespace toolkit {
 
-Timer::Timer(unsigned intervalMs) : interval_(intervalMs) {
-  Application::Instance().AddTimer(this);
+Timer::Timer(Application& application, unsigned intervalMs)
+    : application_(application), interval_(intervalMs) {
+  application_.AddTimer(this);
 }
+
+Timer::Timer(unsigned intervalMs) : Timer(Application::Instance(), intervalMs) {}
 
 Timer::~Timer() {
   SetEnabled(false);
-  Application::Instance().RemoveTimer(this);
+  application_.RemoveTimer(this);
 }
 
 void Timer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  const HWND window = Application::Instance().TimerWindow();
+  const HWND window = application_.TimerWindow();
   const auto id = reinterpret_cast<UINT_PTR>(this);
   if (enabled)
     SetTimer(window, id, interval_, nullptr);

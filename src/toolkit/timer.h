@@ -4,8 +4,14 @@
 
 namespace toolkit {
 
+class Application;
+
 class Timer {
  public:
+  // `application` posts the timer's ticks and shows an error its handler raises; it outlives
+  // the timer.
+  Timer(Application& application, unsigned intervalMs);
+  // On the program's one application.
   explicit Timer(unsigned intervalMs = 1000);
   ~Timer();
   Timer(const Timer&) = delete;
@@ -19,6 +25,7 @@ class Timer {
   void Fire();
 
  private:
+  Application& application_;
   unsigned interval_;
   bool enabled_ = false;
 };

@@ -4,7 +4,9 @@
 
 namespace toolkit {
 
-WindowSubclass::~WindowSubclass() { Detach(); }
+WindowSubclass::~WindowSubclass() {
+  Detach();
+}
 
 void WindowSubclass::Attach(HWND window) {
   Detach();
@@ -24,15 +26,16 @@ LRESULT WindowSubclass::CallNext(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefSubclassProc(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<WindowSubclass*>(data);
+  Application& application = Application::Instance();
   LRESULT result = 0;
-  Application::Instance().Guard([&] { result = self->OnSubclassMessage(message, wParam, lParam); });
+  application.Guard([&] { result = self->OnSubclassMessage(message, wParam, lParam); });
   if (message == WM_NCDESTROY && self->window_ == window) {
     // The system does not take subclasses off a destroyed window by itself.
     self->Detach();
-    Application::Instance().Guard([&] { self->OnWindowDestroyed(window); });
+    application.Guard([&] { self->OnWindowDestroyed(window); });
   }
   return result;
 }

@@ -281,7 +281,7 @@ class TrayIconTest : public ::testing::Test {
   Log log;
   ProbedForm form{log};
   testing_support::RecordingNotificationArea area;
-  TrayIcon tray{form, area};
+  TrayIcon tray{form, area, toolkit::Application::Instance()};
   const testing_support::RecordingNotificationArea::Call added{
       NIM_ADD, NIF_MESSAGE | NIF_TIP | NIF_ICON, L"Kadrion filmów", true};
 };
@@ -364,7 +364,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
     Log log;
     ProbedForm form(log);
     form.minHeight = 150;  // where the animation stops
-    FormRoller roller(form);
+    FormRoller roller(form, toolkit::Application::Instance());
     roller.animate = animate;
     roller.Loaded();
     form.ShowNow();

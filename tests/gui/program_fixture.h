@@ -38,9 +38,11 @@ class ProgramTest : public ::testing::Test {
   // The windows, made but not created (a test that starts them its own way).
   Program& Make() {
     program.reset();
-    program = std::make_unique<Program>(
-        Paths(), Services{testing_support::Dialogs(), testing_support::Shell(), keyboard,
-                          linkSource, notificationArea});
+    program =
+        std::make_unique<Program>(Paths(),
+                                  Services{testing_support::Dialogs(), testing_support::Shell(),
+                                           keyboard, linkSource, notificationArea},
+                                  toolkit::Application::Instance());
     return *program;
   }
   // Starts the program as it starts, over a catalogue file of these films.

@@ -66,8 +66,8 @@ class RecordingShell : public toolkit::Shell {
     bool maximized;
     bool operator==(const Opened&) const = default;
   };
-  void Open(const std::wstring& address, bool maximized) override {
-    opened.push_back({address, maximized});
+  void Open(const std::wstring& address, toolkit::OpenAs openAs) override {
+    opened.push_back({address, openAs == toolkit::OpenAs::Maximized});
   }
   std::vector<Opened> opened;
 };

@@ -10,11 +10,18 @@ constexpr wchar_t kStopCaption[] = L"Lektor stop";
 constexpr BYTE kScanCode = 0x45;
 constexpr BYTE kRead = 0x44;  // "D"
 constexpr BYTE kStop = 0x53;  // "S"
+constexpr unsigned kStepMs = 5;
+using enum toolkit::KeyMotion;
 }  // namespace
 
-SpeechReader::SpeechReader(toolkit::Keyboard& keyboard, toolkit::Button& button,
-                           std::function<std::wstring()> text)
-    : keyboard_(keyboard), button_(button), text_(std::move(text)) {
+SpeechReader::SpeechReader(toolkit::Application& application, toolkit::Keyboard& keyboard,
+                           toolkit::Button& button, std::function<std::wstring()> text)
+    : keyboard_(keyboard),
+      button_(button),
+      text_(std::move(text)),
+      readChord_(application, kStepMs),
+      readDone_(application, kStepMs),
+      stopDone_(application, kStepMs) {
   readChord_.onTimer = [this] {
     SendChord(kRead);
     readDone_.SetEnabled(true);
@@ -34,24 +41,24 @@ SpeechReader::SpeechReader(toolkit::Keyboard& keyboard, toolkit::Button& button,
   };
 }
 
-void SpeechReader::SendKey(BYTE key, bool release) {
-  keyboard_.SendKey(key, kScanCode, KEYEVENTF_EXTENDEDKEY | (release ? KEYEVENTF_KEYUP : 0));
+void SpeechReader::SendKey(BYTE key, toolkit::KeyMotion motion) {
+  keyboard_.SendKey(key, kScanCode, KEYEVENTF_EXTENDEDKEY | (motion == Up ? KEYEVENTF_KEYUP : 0));
 }
 
 void SpeechReader::SendChord(BYTE letter) {
-  SendKey(VK_LCONTROL, true);
-  SendKey(VK_LCONTROL, false);
-  SendKey(VK_LSHIFT, true);
-  SendKey(VK_LSHIFT, false);
-  SendKey(letter, false);
-  SendKey(letter, true);
+  SendKey(VK_LCONTROL, Up);
+  SendKey(VK_LCONTROL, Down);
+  SendKey(VK_LSHIFT, Up);
+  SendKey(VK_LSHIFT, Down);
+  SendKey(letter, Down);
+  SendKey(letter, Up);
 }
 
 void SpeechReader::ReleaseModifiers() {
-  SendKey(VK_LCONTROL, true);
-  SendKey(VK_LCONTROL, true);
-  SendKey(VK_LSHIFT, true);
-  SendKey(VK_LSHIFT, true);
+  SendKey(VK_LCONTROL, Up);
+  SendKey(VK_LCONTROL, Up);
+  SendKey(VK_LSHIFT, Up);
+  SendKey(VK_LSHIFT, Up);
 }
 
 void SpeechReader::Toggle() {

@@ -14,16 +14,16 @@ namespace kadrion {
 
 class SpeechReader {
  public:
-  // `text` gives the text to read when the reader is started.
-  SpeechReader(toolkit::Keyboard& keyboard, toolkit::Button& button,
-               std::function<std::wstring()> text);
+  // `text` gives the text to read when the reader is started; `application` runs the timers.
+  SpeechReader(toolkit::Application& application, toolkit::Keyboard& keyboard,
+               toolkit::Button& button, std::function<std::wstring()> text);
 
   // The button: starts the reader, or stops it once it was told to read.
   void Toggle();
   bool Reading() const { return reading_; }
 
  private:
-  void SendKey(BYTE key, bool release);
+  void SendKey(BYTE key, toolkit::KeyMotion motion);
   void SendChord(BYTE letter);
   void ReleaseModifiers();
 
@@ -31,7 +31,7 @@ class SpeechReader {
   toolkit::Button& button_;
   std::function<std::wstring()> text_;
   bool reading_ = false;  // told to read and not yet told to stop to the end
-  toolkit::Timer readChord_{5}, readDone_{5}, stopDone_{5};
+  toolkit::Timer readChord_, readDone_, stopDone_;
 };
 
 }  // namespace kadrion

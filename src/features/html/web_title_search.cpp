@@ -6,7 +6,8 @@
 namespace kadrion {
 
 void WebTitleSearch::Open() {
-  shell_.Open(toolkit::FromUtf8(FilmDatabaseSearchAddress(searchText_.Text())), true);
+  shell_.Open(toolkit::FromUtf8(FilmDatabaseSearchAddress(searchText_.Text())),
+              toolkit::OpenAs::Maximized);
 }
 
 }  // namespace kadrion

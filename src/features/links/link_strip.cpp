@@ -78,7 +78,7 @@ void LinkStrip::Open(int index) const {
 
 void LinkStrip::OpenWebPage(const std::wstring& address) const {
   // A list from the network could name a program, a path or a file: address: those stay shut.
-  if (IsWebAddress(address)) shell_.Open(address, true);
+  if (IsWebAddress(address)) shell_.Open(address, toolkit::OpenAs::Maximized);
 }
 
 }  // namespace kadrion
