@@ -24,7 +24,7 @@ class Sequence {
   std::uint64_t state_;
 };
 
-inline std::vector<kadrion::FilmEntry> Films(std::size_t count) {
+inline std::vector<kadrion::core::FilmEntry> Films(std::size_t count) {
   // clang-format off
   static const char* const kPolishWords[] = {
       "Ostatni", "dzie\xF1", "\xBF" "ycia", "Noc", "w", "mie\x9C" "cie", "Powr\xF3t", "kr\xF3la",
@@ -56,14 +56,14 @@ inline std::vector<kadrion::FilmEntry> Films(std::size_t count) {
     }
     return title;
   };
-  std::vector<kadrion::FilmEntry> films;
+  std::vector<kadrion::core::FilmEntry> films;
   films.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {
     if (k > 0 && random.Below(20) == 0) {
       films.push_back(films[random.Below(static_cast<std::uint32_t>(k))]);
       continue;
     }
-    kadrion::FilmEntry film;
+    kadrion::core::FilmEntry film;
     film.polishTitle = words(kPolishWords, std::size(kPolishWords));
     film.originalTitle = words(kOriginalWords, std::size(kOriginalWords));
     // Sequels and remakes: titles repeat, so a number tells them apart.

@@ -18,8 +18,8 @@
 
 namespace {
 
-using kadrion::FilmEntry;
-using kadrion::FilmStore;
+using kadrion::core::FilmEntry;
+using kadrion::core::FilmStore;
 
 constexpr std::size_t kFilms = 100000;
 constexpr int kRuns = 9;
@@ -60,13 +60,13 @@ int main() {
   FilmStore sorted;
   bench::Runs slowest;
   int slowestColumn = 0;
-  for (int column = 0; column < kadrion::kFilmColumns; ++column) {
+  for (int column = 0; column < kadrion::core::kFilmColumns; ++column) {
     for (const int direction : {-1, 1}) {
-      const bench::Runs runs = TimeMs(
-          [&] { sorted = store; },
-          [&] {
-            sorted.Reorder(kadrion::SortedOrder(sorted, kadrion::FilmOrder{column, direction}));
-          });
+      const bench::Runs runs = TimeMs([&] { sorted = store; },
+                                      [&] {
+                                        sorted.Reorder(kadrion::core::SortedOrder(
+                                            sorted, kadrion::core::FilmOrder{column, direction}));
+                                      });
       if (column == 0 || runs.Median() > slowest.Median()) slowest = runs, slowestColumn = column;
     }
   }
@@ -75,8 +75,8 @@ int main() {
       "<= 60 ms", Ms(slowest), slowest.Median() <= 60);
 
   FilmStore distinct;
-  const bench::Runs removal =
-      TimeMs([&] { distinct = store; }, [&] { distinct.Keep(kadrion::DistinctRows(distinct)); });
+  const bench::Runs removal = TimeMs([&] { distinct = store; },
+                                     [&] { distinct.Keep(kadrion::core::DistinctRows(distinct)); });
   met &= bench::Report(
       "duplicate removal (" + std::to_string(store.Size() - distinct.Size()) + " of the films go)",
       "<= 50 ms", Ms(removal), removal.Median() <= 50);
@@ -86,8 +86,9 @@ int main() {
   std::size_t pairwiseKept = 0;
   const bench::Runs pairwise =
       TimeMs([] {}, [&] { pairwiseKept = reference::PairwiseWithoutDuplicates(few).size(); }, 3);
-  const bench::Runs hashed = TimeMs([&] { distinct = fewStore; },
-                                    [&] { distinct.Keep(kadrion::DistinctRows(distinct)); }, 31);
+  const bench::Runs hashed =
+      TimeMs([&] { distinct = fewStore; },
+             [&] { distinct.Keep(kadrion::core::DistinctRows(distinct)); }, 31);
   const double speedup = pairwise.Median() / hashed.Median();
   met &= bench::Report(
       "duplicate removal at 5,000 rows against the pairwise rule", ">= 100x faster",
@@ -99,11 +100,12 @@ int main() {
   const char* const kNowhere = "nie ma takiego filmu";
   bool found = false;
   const bench::Runs find =
-      TimeMs([] {}, [&] { found |= kadrion::FindFilm(store, kNowhere).has_value(); });
+      TimeMs([] {}, [&] { found |= kadrion::core::FindFilm(store, kNowhere).has_value(); });
   const bench::Runs next =
-      TimeMs([] {}, [&] { found |= kadrion::FindNextFilm(store, kNowhere, 0).has_value(); });
+      TimeMs([] {}, [&] { found |= kadrion::core::FindNextFilm(store, kNowhere, 0).has_value(); });
   const bench::Runs previous = TimeMs(
-      [] {}, [&] { found |= kadrion::FindPreviousFilm(store, kNowhere, kFilms - 1).has_value(); });
+      [] {},
+      [&] { found |= kadrion::core::FindPreviousFilm(store, kNowhere, kFilms - 1).has_value(); });
   met &= bench::Report("find, no match", "<= 20 ms", Ms(find), find.Median() <= 20 && !found);
   met &= bench::Report("next from the first film, no match", "<= 20 ms", Ms(next),
                        next.Median() <= 20 && !found);
@@ -138,7 +140,7 @@ int main() {
   for (int run = 0; run < kRuns; ++run) {
     const double start = CpuMs();
     for (int round = 0; round < kRounds; ++round) {
-      for (const std::string& name : names) length += kadrion::CleanTitle(name).size();
+      for (const std::string& name : names) length += kadrion::core::CleanTitle(name).size();
     }
     rates.Add(kRounds * names.size() / ((CpuMs() - start) / 1e3));
   }

@@ -266,9 +266,9 @@ int main() {
   // Wine's WinINet takes this proxy, which refuses at once: no start waits for the network.
   SetEnvironmentVariableW(L"http_proxy", L"http://127.0.0.1:9");
 
-  const kadrion::FilmStore films(bench::Films(kFilms));
+  const kadrion::core::FilmStore films(bench::Films(kFilms));
   const std::wstring master = root + L"films.dat";
-  kadrion::WriteCatalogue(master, L"", films);
+  kadrion::features::WriteCatalogue(master, L"", films);
   const std::string catalogue = Contents(master);
   PlainWrite(empty + L"Dane\\Dane.dat", "");
 
@@ -277,7 +277,7 @@ int main() {
   double pageBytes = 0;
   // The catalogue gains a film per run (the change before the second export); the programs
   // write their files before they end, so no write-back of an earlier run meets a later one.
-  kadrion::WriteCatalogue(full + L"Dane\\Dane.dat", L"", films);
+  kadrion::features::WriteCatalogue(full + L"Dane\\Dane.dat", L"", films);
   for (int run = -1; run < kStarts; ++run) {
     // The first run of each writes the settings file and fills the file cache; not counted.
     const bool counted = run >= 0;
@@ -328,11 +328,11 @@ int main() {
         PlainWrite(root + L"plain.dat", catalogue);
         plainWriteMs.Add(MsSince(start));
       } else {
-        parsed = kadrion::ReadCatalogue(master).Size();
+        parsed = kadrion::features::ReadCatalogue(master).Size();
         parseMs.Add(MsSince(start));
         start = Clock::now();
         // As the program saves: the file it replaces kept as the backup.
-        kadrion::WriteCatalogue(root + L"written.dat", root + L"written.bak", films);
+        kadrion::features::WriteCatalogue(root + L"written.dat", root + L"written.bak", films);
         writeMs.Add(MsSince(start));
       }
     }
@@ -364,8 +364,8 @@ int main() {
   bench::Report("HTML list right after a change: the catalogue saved first", "-",
                 PairRatio(changedMs, pageWriteMs), true, true);
 
-  for (const std::wstring& file : {root + L"page.html", root + L"plain.dat", root + L"written.dat",
-                                   root + L"written.bak"})
+  for (const std::wstring& file :
+       {root + L"page.html", root + L"plain.dat", root + L"written.dat", root + L"written.bak"})
     DeleteFileW(file.c_str());
   return met ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include "core/description_path.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "fuzz_support.h"
 #include "pairwise_duplicates.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);

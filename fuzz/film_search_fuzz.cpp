@@ -6,7 +6,7 @@
 #include "core/film_search.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

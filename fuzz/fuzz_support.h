@@ -20,10 +20,11 @@
 namespace fuzzing {
 
 // Up to `most` films, each field up to `fieldLength` bytes.
-inline std::vector<kadrion::FilmEntry> ConsumeFilms(FuzzedDataProvider& input, std::size_t most,
-                                                    std::size_t fieldLength) {
-  std::vector<kadrion::FilmEntry> films(input.ConsumeIntegralInRange<std::size_t>(0, most));
-  for (kadrion::FilmEntry& film : films) {
+inline std::vector<kadrion::core::FilmEntry> ConsumeFilms(FuzzedDataProvider& input,
+                                                          std::size_t most,
+                                                          std::size_t fieldLength) {
+  std::vector<kadrion::core::FilmEntry> films(input.ConsumeIntegralInRange<std::size_t>(0, most));
+  for (kadrion::core::FilmEntry& film : films) {
     for (std::string* field :
          {&film.polishTitle, &film.originalTitle, &film.genre, &film.discs, &film.medium})
       *field = input.ConsumeRandomLengthString(fieldLength);

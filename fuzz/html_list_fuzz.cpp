@@ -8,7 +8,7 @@
 #include "core/record_codec.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/ini_value.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/line_breaks.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

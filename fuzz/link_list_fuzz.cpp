@@ -7,7 +7,7 @@
 #include "core/link_list.h"
 #include "fuzz_support.h"
 
-using namespace kadrion;
+using namespace kadrion::core;
 
 namespace {
 

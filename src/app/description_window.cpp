@@ -6,7 +6,7 @@
 #include "toolkit/dpi.h"
 #include "toolkit/font_settings.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 namespace {
 
@@ -22,7 +22,7 @@ RECT At(int left, int top, int width, int height) {
 
 }  // namespace
 
-DescriptionWindow::DescriptionWindow(const AppPaths& paths, const Services& services,
+DescriptionWindow::DescriptionWindow(const features::AppPaths& paths, const Services& services,
                                      toolkit::Application& application)
     : Form(L"TForm2"),
       application_(application),
@@ -78,8 +78,9 @@ void DescriptionWindow::Open(const std::string& polishTitle) {
 void DescriptionWindow::LoadAppearance() {
   // The main window has said when the settings file cannot be read; it is not written over.
   if (settings_.ReadError() == 0) settingsGuard_.MarkRead();
-  textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, kColours));
-  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, kColours);
+  textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, core::kColours));
+  const COLORREF textColour =
+      settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, core::kColours);
   textMemo_.SetFont(toolkit::ReadFontKeys(
       settings_, kSettings, kTextFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour}));
@@ -104,4 +105,4 @@ void DescriptionWindow::PickFont() {
   if (dialogs_.PickFont(Handle(), font)) textMemo_.SetFont(font);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

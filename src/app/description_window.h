@@ -15,12 +15,12 @@
 #include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 class DescriptionWindow : public toolkit::Form {
  public:
   // `application` shows an error of the creation, and runs the reader's timers.
-  DescriptionWindow(const AppPaths& paths, const Services& services,
+  DescriptionWindow(const features::AppPaths& paths, const Services& services,
                     toolkit::Application& application);
 
   // Creates the hidden window with its colours and font from the settings; `stacking` is the
@@ -43,7 +43,7 @@ class DescriptionWindow : public toolkit::Form {
   toolkit::Application& application_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
-  ReadGuard settingsGuard_;
+  core::ReadGuard settingsGuard_;
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Label titleLabel_;
@@ -51,8 +51,8 @@ class DescriptionWindow : public toolkit::Form {
   toolkit::BitButton clearButton_, saveButton_, readerButton_, colourButton_, fontButton_;
   toolkit::Memo textMemo_;
 
-  DescriptionEditor editor_;
-  SpeechReader reader_;
+  features::DescriptionEditor editor_;
+  features::SpeechReader reader_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The mutex is only a marker that another copy runs; it stays open until the process ends.
   toolkit::KernelHandle mutex(CreateMutexW(nullptr, FALSE, L"Kadrion 1.1"));
   if (GetLastError() != 0) {
-    kadrion::HandOverToRunningCopy();
+    kadrion::app::HandOverToRunningCopy();
     return 0;
   }
 
@@ -24,9 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::SystemKeyboard keyboard;
     toolkit::WebDownloader linkSource;
     components::SystemNotificationArea notificationArea;
-    kadrion::Program program({toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
-                             {dialogs, shell, keyboard, &linkSource, notificationArea},
-                             application);
+    kadrion::app::Program program({toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
+                                  {dialogs, shell, keyboard, &linkSource, notificationArea},
+                                  application);
     program.Start();
     return application.Run();
   } catch (...) {

@@ -8,7 +8,7 @@
 #include "toolkit/dpi.h"
 #include "toolkit/files.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 namespace {
 
@@ -37,8 +37,9 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 }  // namespace
 
-MainWindow::MainWindow(Catalogue& catalogue, const AppPaths& paths, const Services& services,
-                       NotepadWindow& notepad, DescriptionWindow& description)
+MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths,
+                       const Services& services, NotepadWindow& notepad,
+                       DescriptionWindow& description)
     : Form(L"TMainWindow"),
       paths_(paths),
       dialogs_(services.dialogs),
@@ -51,16 +52,16 @@ MainWindow::MainWindow(Catalogue& catalogue, const AppPaths& paths, const Servic
       filmList_(catalogue),
       statusLine_(statusBar_, catalogue),
       editor_(catalogue,
-              FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_, mediumBox_,
-                         searchEdit_},
+              features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
+                                   mediumBox_, searchEdit_},
               saveChangesButton_, statusLine_, paths,
               [this](const std::string& title) { description_.Open(title); }),
       finder_(catalogue, filmList_, searchEdit_, statusLine_),
       listOrder_(catalogue),
-      titlesFromFiles_(
-          services.dialogs, *this,
-          TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_, titleFromFileCheck_},
-          [this] { editor_.Add(); }),
+      titlesFromFiles_(services.dialogs, *this,
+                       features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
+                                             titleFromFileCheck_},
+                       [this] { editor_.Add(); }),
       htmlList_(catalogue, filmList_, catalogueFile_, paths),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
@@ -191,9 +192,9 @@ void MainWindow::BindEvents() {
   filmList_.onColumnClick = [this](int column) { listOrder_.SortByColumn(column); };
   pickFilesButton_.onClick = [this] { titlesFromFiles_.PickFiles(); };
   // Tools press the zero-size clean-up buttons; the program cleans the fields directly.
-  cleanSearchButton_.onClick = [this] { CleanTitleIn(searchEdit_); };
-  cleanPolishTitleButton_.onClick = [this] { CleanTitleIn(polishTitleEdit_); };
-  cleanOriginalTitleButton_.onClick = [this] { CleanTitleIn(originalTitleEdit_); };
+  cleanSearchButton_.onClick = [this] { features::CleanTitleIn(searchEdit_); };
+  cleanPolishTitleButton_.onClick = [this] { features::CleanTitleIn(polishTitleEdit_); };
+  cleanOriginalTitleButton_.onClick = [this] { features::CleanTitleIn(originalTitleEdit_); };
   findButton_.onClick = [this] { finder_.Find(); };
   nextButton_.onClick = [this] { finder_.Next(); };
   previousButton_.onClick = [this] { finder_.Previous(); };
@@ -244,4 +245,4 @@ void MainWindow::OpenNotepad() {
   notepad_.Open();
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

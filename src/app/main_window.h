@@ -31,12 +31,12 @@
 #include "toolkit/panel.h"
 #include "toolkit/popup_menu.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 class MainWindow : public toolkit::Form {
  public:
   // The side windows are made before this one and created after it.
-  MainWindow(Catalogue& catalogue, const AppPaths& paths, const Services& services,
+  MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths, const Services& services,
              NotepadWindow& notepad, DescriptionWindow& description);
 
   // Creates the window and its controls, loads the catalogue and the settings; the window
@@ -69,20 +69,20 @@ class MainWindow : public toolkit::Form {
   // A second start of the program: shown, restored and in front, wherever it was.
   void ComeToFront();
 
-  const AppPaths& paths_;
+  const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
-  Catalogue& catalogue_;
-  CatalogueOnDisk catalogueDisk_;
-  CatalogueFile catalogueFile_;
+  core::Catalogue& catalogue_;
+  features::CatalogueOnDisk catalogueDisk_;
+  core::CatalogueFile catalogueFile_;
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
-  ReadGuard settingsGuard_;  // the settings file: never written over unread
+  core::ReadGuard settingsGuard_;  // the settings file: never written over unread
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;
-  LinkStrip::Labels links_;
+  features::LinkStrip::Labels links_;
   toolkit::StatusBar statusBar_;
   toolkit::Panel editPanel_;
   toolkit::Label polishTitleLabel_, originalTitleLabel_, genreLabel_, discsLabel_, mediumLabel_;
@@ -101,23 +101,23 @@ class MainWindow : public toolkit::Form {
   toolkit::Edit colourSample_;
   toolkit::Button cleanSearchButton_, cleanPolishTitleButton_, cleanOriginalTitleButton_;
   toolkit::Memo htmlMemo_;
-  FilmList filmList_;
+  features::FilmList filmList_;
   toolkit::PopupMenu listMenu_;
   toolkit::PopupMenu sampleMenu_;
 
   // The features, each given the controls and services it works with.
-  StatusLine statusLine_;
-  CatalogueEditor editor_;
-  Finder finder_;
-  ListOrder listOrder_;
-  TitlesFromFiles titlesFromFiles_;
-  HtmlListExport htmlList_;
-  WebTitleSearch webSearch_;
-  ListAppearance appearance_;
-  AlwaysOnTop alwaysOnTop_;
-  LinkStrip linkStrip_;
+  features::StatusLine statusLine_;
+  features::CatalogueEditor editor_;
+  features::Finder finder_;
+  features::ListOrder listOrder_;
+  features::TitlesFromFiles titlesFromFiles_;
+  features::HtmlListExport htmlList_;
+  features::WebTitleSearch webSearch_;
+  features::ListAppearance appearance_;
+  features::AlwaysOnTop alwaysOnTop_;
+  features::LinkStrip linkStrip_;
   components::NotificationArea& notificationArea_;
   std::unique_ptr<components::MainWindowDecorations> decorations_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "toolkit/application.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 namespace {
 constexpr wchar_t kTitle[] = L"Kadrion filmów";
@@ -17,7 +17,7 @@ void MainWindow::OnCreate() {
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
   toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
-  statusLine_.ShowCount(CountForm::Plain);
+  statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
 }
 
@@ -59,8 +59,8 @@ void MainWindow::SaveLaunchCounter() {
 }
 
 void MainWindow::LoadCatalogue() {
-  if (catalogueFile_.Load(catalogue_) == CatalogueLoad::NoFile)
+  if (catalogueFile_.Load(catalogue_) == core::CatalogueLoad::NoFile)
     dialogs_.ShowMessage(Handle(), kMissingCatalogue);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

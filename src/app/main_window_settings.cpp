@@ -9,7 +9,7 @@
 #include "toolkit/font_settings.h"
 #include "toolkit/screens.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 namespace {
 
@@ -46,7 +46,7 @@ void MainWindow::LoadSettings() {
     const int width =
         settings_.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(kDefaultWidth));
     // Bounds from another screen, or from a damaged file, would hide the window.
-    if (WindowFitsScreens(left, top, width, height, toolkit::ScreenWorkAreas()))
+    if (core::WindowFitsScreens(left, top, width, height, toolkit::ScreenWorkAreas()))
       SetBounds(left, top, width, height);
     else
       SetBounds(kDefaultLeft, kDefaultTop, toolkit::Scaled(kDefaultWidth),
@@ -57,15 +57,17 @@ void MainWindow::LoadSettings() {
 
   mediumBox_.SetWText(settings_.ReadString(kSettings, L"Nośnik", L"DVD"));
   for (int column = 0; column < filmList_.ColumnCount(); ++column)
-    filmList_.SetColumnWidth(column, settings_.ReadInteger(kSettings, kColumnKeys[column],
-                                                           toolkit::Scaled(110), kColumnWidths));
+    filmList_.SetColumnWidth(
+        column, settings_.ReadInteger(kSettings, kColumnKeys[column], toolkit::Scaled(110),
+                                      core::kColumnWidths));
   const bool onTop = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
 
-  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText, kColours);
+  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText, core::kColours);
   const toolkit::FontInfo font = toolkit::ReadFontKeys(
       settings_, kSettings, kListFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour});
-  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground, kColours), font);
+  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground, core::kColours),
+                    font);
 
   alwaysOnTop_.Set(onTop);
 }
@@ -89,4 +91,4 @@ void MainWindow::SaveSettings() {
   });
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -7,7 +7,7 @@
 #include "toolkit/files.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr wchar_t kCharactersReplaced[] =
 
 }  // namespace
 
-NotepadWindow::NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+NotepadWindow::NotepadWindow(const features::AppPaths& paths, toolkit::Dialogs& dialogs,
                              toolkit::Application& application)
     : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), application_(application) {}
 
@@ -58,7 +58,8 @@ void NotepadWindow::ReadNotes() {
   notesGuard_.Read([this] {
     const std::wstring path = paths_.NotesPath();
     try {
-      if (toolkit::FileExists(path)) notesMemo_.SetText(WithCrLf(toolkit::ReadWholeFile(path)));
+      if (toolkit::FileExists(path))
+        notesMemo_.SetText(core::WithCrLf(toolkit::ReadWholeFile(path)));
     } catch (const toolkit::Error& error) {
       throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
     }
@@ -73,4 +74,4 @@ void NotepadWindow::WriteNotes() {
   });
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

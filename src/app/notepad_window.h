@@ -9,13 +9,13 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 class NotepadWindow : public toolkit::Form {
  public:
   // `dialogs` says when the notes hold characters the notes file cannot; `application` shows
   // an error reading them at the start.
-  NotepadWindow(const AppPaths& paths, toolkit::Dialogs& dialogs,
+  NotepadWindow(const features::AppPaths& paths, toolkit::Dialogs& dialogs,
                 toolkit::Application& application);
 
   // Creates the hidden window and reads the notes.
@@ -34,11 +34,11 @@ class NotepadWindow : public toolkit::Form {
   void ReadNotes();
   void WriteNotes();
 
-  const AppPaths& paths_;
+  const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::Application& application_;
   toolkit::Memo notesMemo_;
-  ReadGuard notesGuard_;
+  core::ReadGuard notesGuard_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

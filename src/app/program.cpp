@@ -1,8 +1,9 @@
 #include "app/program.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
-Program::Program(AppPaths paths, const Services& services, toolkit::Application& application)
+Program::Program(features::AppPaths paths, const Services& services,
+                 toolkit::Application& application)
     : paths_(std::move(paths)),
       notepad_(paths_, services.dialogs, application),
       description_(paths_, services, application),
@@ -16,4 +17,4 @@ void Program::Start() {
                                             : toolkit::Stacking::Normal);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

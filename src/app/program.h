@@ -9,12 +9,12 @@
 #include "features/app_paths.h"
 #include "toolkit/application.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 class Program {
  public:
   // `application` runs the windows' timers and shows the errors of their creation.
-  Program(AppPaths paths, const Services& services, toolkit::Application& application);
+  Program(features::AppPaths paths, const Services& services, toolkit::Application& application);
 
   // Creates and shows the main window, then creates the side windows.
   void Start();
@@ -22,16 +22,16 @@ class Program {
   MainWindow& Main() { return main_; }
   NotepadWindow& Notepad() { return notepad_; }
   DescriptionWindow& Description() { return description_; }
-  Catalogue& Films() { return catalogue_; }
+  core::Catalogue& Films() { return catalogue_; }
 
  private:
-  AppPaths paths_;
+  features::AppPaths paths_;
   // The films, which the windows show and change; made before them, gone after them.
-  Catalogue catalogue_;
+  core::Catalogue catalogue_;
   // The side windows are made first, so that the main window can be given them.
   NotepadWindow notepad_;
   DescriptionWindow description_;
   MainWindow main_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -7,7 +7,7 @@
 #include "toolkit/keyboard.h"
 #include "toolkit/shell.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 struct Services {
   toolkit::Dialogs& dialogs;
@@ -17,4 +17,4 @@ struct Services {
   components::NotificationArea& notificationArea;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

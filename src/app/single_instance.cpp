@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 UINT BringToFrontMessage() {
   static const UINT message = RegisterWindowMessageW(L"Kadrion.BringToFront");
@@ -18,4 +18,4 @@ bool HandOverToRunningCopy() {
   return PostMessageW(window, BringToFrontMessage(), 0, 0) != FALSE;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -3,7 +3,7 @@
 // copy's main window to come to the front, wherever the user had put it away.
 #include "toolkit/win.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 // The message the second copy posts to the first copy's main window.
 UINT BringToFrontMessage();
@@ -11,4 +11,4 @@ UINT BringToFrontMessage();
 // Asks the running copy's main window to come to the front; false when none is found.
 bool HandOverToRunningCopy();
 
-}  // namespace kadrion
+}  // namespace kadrion::app

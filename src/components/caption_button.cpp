@@ -38,7 +38,7 @@ void CaptionButton::MoveTo(int order) {
   const int current = Order();
   if (current < 0) return;
   auto& list = *CaptionButtonRegistry::Current()->ListHolding(*this);
-  order = kadrion::ClampButtonOrder(order, static_cast<int>(list.size()));
+  order = kadrion::core::ClampButtonOrder(order, static_cast<int>(list.size()));
   if (order == current) return;
   list.erase(list.begin() + current);
   list.insert(list.begin() + order, this);
@@ -100,12 +100,12 @@ void CaptionButton::Layout() {
   const auto* list = registry ? registry->ListHolding(*this) : nullptr;
   if (!list) return;
   const auto& buttons = *list;
-  std::vector<kadrion::CaptionSlot> slots;
+  std::vector<kadrion::core::CaptionSlot> slots;
   for (const CaptionButton* button : buttons)
     slots.push_back({button->visible_, button->separatorWidth_});
   const int buttonWidth =
       GetSystemMetrics((WindowExStyle() & WS_EX_TOOLWINDOW) ? SM_CXSMSIZE : SM_CXSIZE);
-  const auto offsets = kadrion::RightOffsets(slots, buttonWidth);
+  const auto offsets = kadrion::core::RightOffsets(slots, buttonWidth);
   for (std::size_t k = 0; k < buttons.size(); ++k)
     if (offsets[k]) buttons[k]->rightOffset_ = *offsets[k];
   UpdateFrame();
@@ -115,7 +115,8 @@ void CaptionButton::Loaded() {
   FormHookComponent::Loaded();
   CaptionButtonRegistry* registry = CaptionButtonRegistry::Current();
   if (auto* list = registry ? registry->ListHolding(*this) : nullptr) {
-    if (kadrion::SortByLoadedOrder(*list, [](const CaptionButton* b) { return b->loadedOrder_; }))
+    if (kadrion::core::SortByLoadedOrder(*list,
+                                         [](const CaptionButton* b) { return b->loadedOrder_; }))
       Layout();
   }
   AddTool();
@@ -215,7 +216,7 @@ void CaptionButton::OnHitTest(Message& message) {
   if (message.result == HTCAPTION) {
     POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
     ScreenToClient(HookedWindow(), &at);
-    if (kadrion::OnCaptionButton(place_, at.x, at.y)) {
+    if (kadrion::core::OnCaptionButton(place_, at.x, at.y)) {
       if (!drawnDown_ && captured_) Draw(Face::kPressed);
       message.result = static_cast<LRESULT>(commandId_);
       return;

@@ -49,7 +49,7 @@ class CaptionButton : public FormHookComponent {
   // The button's hit-test code (what WM_NCHITTEST answers over it) and system-menu command.
   UINT CommandId() const { return commandId_; }
   // Where it was last drawn; the hit test compares the pointer's client x with left and right.
-  const kadrion::ButtonPlace& Place() const { return place_; }
+  const kadrion::core::ButtonPlace& Place() const { return place_; }
   bool DrawnPressed() const { return drawnDown_; }
   void Repaint() { Draw(Face::kReleased); }
 
@@ -102,7 +102,7 @@ class CaptionButton : public FormHookComponent {
   int rightOffset_ = 0;
   bool captured_ = false;
   bool drawnDown_ = false;
-  kadrion::ButtonPlace place_;
+  kadrion::core::ButtonPlace place_;
 };
 
 }  // namespace components

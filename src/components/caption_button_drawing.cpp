@@ -101,14 +101,16 @@ void CaptionButton::Draw(Face face) {
   const LONG_PTR exStyle = WindowExStyle();
   const bool tool = (exStyle & WS_EX_TOOLWINDOW) != 0;
   const bool dialogFrame = IsIconic(window) || !(style & WS_THICKFRAME);
-  const kadrion::CaptionMetrics metrics{GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE),
-                                        GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE),
-                                        GetSystemMetrics(dialogFrame ? SM_CXDLGFRAME : SM_CXFRAME),
-                                        GetSystemMetrics(dialogFrame ? SM_CYDLGFRAME : SM_CYFRAME)};
-  const kadrion::CaptionStyle caption{tool, (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0,
-                                      (exStyle & WS_EX_CONTEXTHELP) != 0,
-                                      (style & WS_SYSMENU) != 0};
-  place_ = kadrion::PlaceCaptionButton(bounds.right - bounds.left, caption, metrics, rightOffset_);
+  const kadrion::core::CaptionMetrics metrics{
+      GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE),
+      GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE),
+      GetSystemMetrics(dialogFrame ? SM_CXDLGFRAME : SM_CXFRAME),
+      GetSystemMetrics(dialogFrame ? SM_CYDLGFRAME : SM_CYFRAME)};
+  const kadrion::core::CaptionStyle caption{tool, (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) != 0,
+                                            (exStyle & WS_EX_CONTEXTHELP) != 0,
+                                            (style & WS_SYSMENU) != 0};
+  place_ =
+      kadrion::core::PlaceCaptionButton(bounds.right - bounds.left, caption, metrics, rightOffset_);
   const int w = place_.faceWidth, h = place_.faceHeight, p = drawnDown_ ? 1 : 0;
 
   MemoryDc image(windowDc.Get());

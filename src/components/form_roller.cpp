@@ -113,8 +113,9 @@ void FormRoller::Animate(bool up) {
   RECT client{};
   GetClientRect(window, &client);
   if (up) savedHeight_ = client.bottom;
-  const auto heights = up ? kadrion::RollUpHeights(savedHeight_, remainHeight_, animateSpeed)
-                          : kadrion::RollDownHeights(remainHeight_, savedHeight_, animateSpeed);
+  const auto heights =
+      up ? kadrion::core::RollUpHeights(savedHeight_, remainHeight_, animateSpeed)
+         : kadrion::core::RollDownHeights(remainHeight_, savedHeight_, animateSpeed);
   for (int height : heights) {
     SetClientHeight(height);
     if (!application_.ProcessMessages()) PostQuitMessage(0);

@@ -44,7 +44,7 @@ void SystemMenuEntry::Insert() {
     item.dwTypeData = separator ? nullptr : text.data();
     InsertMenuItemW(menu, static_cast<UINT>(at), TRUE, &item);
   };
-  int at = kadrion::SystemMenuInsertPosition(position_, GetMenuItemCount(menu));
+  int at = kadrion::core::SystemMenuInsertPosition(position_, GetMenuItemCount(menu));
   insert(at, id, false);
   if (separators_ & kBefore) {
     insert(at, id + 1000, true);  // pushes the entry one down

@@ -1,6 +1,6 @@
 #include "core/caption_layout.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 std::vector<std::optional<int>> RightOffsets(const std::vector<CaptionSlot>& slots,
                                              int buttonWidth) {
@@ -57,4 +57,4 @@ int SystemMenuInsertPosition(int position, int itemCount) {
   return position > itemCount + 1 ? itemCount : position;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 
 struct CaptionSlot {
   bool visible = true;
@@ -74,4 +74,4 @@ bool SortByLoadedOrder(std::vector<T>& items, OrderOf orderOf) {
   return movedAny;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 // Where a row goes when the films become `rows` (film k of the new films is film rows[k] of the
@@ -77,4 +77,4 @@ void Catalogue::RemoveObserver(CatalogueObserver& observer) const {
   std::erase(observers_, &observer);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

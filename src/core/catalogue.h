@@ -10,7 +10,7 @@
 #include "core/film_order.h"
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // A row index that names no film.
 inline constexpr int kNoFilm = -1;
@@ -72,4 +72,4 @@ class Catalogue {
   mutable std::vector<CatalogueObserver*> observers_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

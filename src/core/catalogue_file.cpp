@@ -5,7 +5,7 @@
 #include "core/failure.h"
 #include "core/record_codec.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 constexpr wchar_t kCatalogueKept[] =
@@ -77,4 +77,4 @@ void CatalogueFile::SaveIfChanged(Catalogue& catalogue) {
   Save(catalogue);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

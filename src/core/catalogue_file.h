@@ -9,7 +9,7 @@
 #include "core/file_stamp.h"
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // The file as the disk holds it. Each call raises a Failure naming the file when it fails.
 class CatalogueDisk {
@@ -58,4 +58,4 @@ class CatalogueFile {
   std::future<FilmStore> loading_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

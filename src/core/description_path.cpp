@@ -1,6 +1,6 @@
 #include "core/description_path.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::optional<std::string> DescriptionFile(std::string_view polishTitle) {
   return "Opisy\\" + std::string(polishTitle) + ".txt";
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

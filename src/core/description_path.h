@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 // The path relative to the program's folder ("Opisy\<title>.txt", Windows-1250), or nothing.
 std::optional<std::string> DescriptionFile(std::string_view polishTitle);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -1,6 +1,6 @@
 #include "core/failure.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 // wchar_t holds UTF-16 on Windows and UTF-32 elsewhere; both become UTF-8.
@@ -38,4 +38,4 @@ std::string ToUtf8(const std::wstring& text) {
 Failure::Failure(std::wstring message, std::uint32_t systemCode)
     : message_(std::move(message)), utf8_(ToUtf8(message_)), systemCode_(systemCode) {}
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-namespace kadrion {
+namespace kadrion::core {
 
 class Failure : public std::exception {
  public:
@@ -22,4 +22,4 @@ class Failure : public std::exception {
   std::uint32_t systemCode_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

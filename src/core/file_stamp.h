@@ -2,7 +2,7 @@
 // What tells one version of a file from another.
 #include <cstdint>
 
-namespace kadrion {
+namespace kadrion::core {
 
 struct FileStamp {
   std::uint64_t size;
@@ -10,4 +10,4 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

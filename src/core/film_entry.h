@@ -2,7 +2,7 @@
 // One film of the catalogue: the five texts of a row, as Windows-1250 bytes.
 #include <string>
 
-namespace kadrion {
+namespace kadrion::core {
 
 struct FilmEntry {
   std::string polishTitle;    // the row's caption
@@ -19,12 +19,17 @@ inline constexpr int kFilmColumns = 5;
 
 inline const std::string& Field(const FilmEntry& e, int column) {
   switch (column) {
-    case 0: return e.polishTitle;
-    case 1: return e.originalTitle;
-    case 2: return e.genre;
-    case 3: return e.discs;
-    default: return e.medium;
+    case 0:
+      return e.polishTitle;
+    case 1:
+      return e.originalTitle;
+    case 2:
+      return e.genre;
+    case 3:
+      return e.discs;
+    default:
+      return e.medium;
   }
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

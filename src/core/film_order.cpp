@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -119,7 +119,7 @@ std::vector<std::uint32_t> SortedOrder(const FilmStore& films, FilmOrder order) 
     if (a.low != b.low) return (a.low < b.low) == ascending;
     const std::size_t common = std::min(a.size, b.size);
     int difference = common > 16 ? std::memcmp(folded.data() + starts[a.row] + 16,
-                                                folded.data() + starts[b.row] + 16, common - 16)
+                                               folded.data() + starts[b.row] + 16, common - 16)
                                  : 0;
     if (difference == 0 && a.size != b.size) difference = a.size < b.size ? -1 : 1;
     if (difference != 0) return (difference < 0) == ascending;
@@ -180,4 +180,4 @@ std::vector<std::size_t> DistinctRows(const FilmStore& films) {
   return kept;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

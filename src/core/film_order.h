@@ -10,7 +10,7 @@
 #include "core/film_entry.h"
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // Byte by byte (unsigned) after folding a-z: the difference of the first differing folded
 // bytes, else of the lengths; 0 when equal. Numbers compare as text ("10" before "2").
@@ -56,4 +56,4 @@ std::string DuplicateKey(const FilmEntry& film);
 // of equal keys. Linear in the total length of the rows.
 std::vector<std::size_t> DistinctRows(const FilmStore& films);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_
   return LastMatch(films, searchText, std::min(*selected, films.Size()));
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

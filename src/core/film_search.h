@@ -10,7 +10,7 @@
 
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // Characters of the search text that take part in the key; the rest is ignored.
 inline constexpr std::size_t kSearchKeyLength = 161;
@@ -30,4 +30,4 @@ std::optional<std::size_t> FindNextFilm(const FilmStore& films, std::string_view
 std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_view searchText,
                                             std::optional<std::size_t> selected);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

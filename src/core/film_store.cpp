@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 // Deleted films' texts stay in the buffer until they are at least this much and half of it;
@@ -158,4 +158,4 @@ void FilmStore::Compact() {
   Keep(all);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

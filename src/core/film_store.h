@@ -13,7 +13,7 @@
 
 #include "core/film_entry.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // The five texts of one film as the store holds them; valid until the store changes.
 struct FilmView {
@@ -36,11 +36,16 @@ inline FilmView ViewOf(const FilmEntry& e) {
 // Column order as Field of a FilmEntry.
 inline std::string_view Field(const FilmView& film, int column) {
   switch (column) {
-    case 0: return film.polishTitle;
-    case 1: return film.originalTitle;
-    case 2: return film.genre;
-    case 3: return film.discs;
-    default: return film.medium;
+    case 0:
+      return film.polishTitle;
+    case 1:
+      return film.originalTitle;
+    case 2:
+      return film.genre;
+    case 3:
+      return film.discs;
+    default:
+      return film.medium;
   }
 }
 
@@ -136,4 +141,4 @@ class FilmStore {
   std::size_t unusedBytes_ = 0;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -12,7 +12,7 @@
 #include "core/ini_value.h"
 #include "core/record_codec.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -230,4 +230,4 @@ std::string BuildHtmlList(const FilmStore& films, const HtmlColumns& columns) {
   return whole;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -10,7 +10,7 @@
 
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // Where the page is written, relative to the program's folder.
 inline constexpr char kHtmlListFile[] = "Dane\\Lista film\xF3w.html";
@@ -43,4 +43,4 @@ void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
 // The bytes of the whole page, as WriteHtmlList hands them over. Throws BadDiscCount.
 std::string BuildHtmlList(const FilmStore& films, const HtmlColumns& columns);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

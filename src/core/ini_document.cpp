@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -144,4 +144,4 @@ bool IniDocument::Set(std::string_view section, std::string_view key, std::strin
   return true;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

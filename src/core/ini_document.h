@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 class IniDocument {
  public:
@@ -31,4 +31,4 @@ class IniDocument {
   std::string text_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -1,14 +1,17 @@
 #include "core/ini_value.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
 int DigitValue(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -30,7 +33,8 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   if (pos == text.size()) return std::nullopt;
 
   // Decimal must fit a signed 32-bit number; hexadecimal may use all 32 bits.
-  const std::uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+  const std::uint64_t limit =
+      base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
   std::uint64_t magnitude = 0;
   for (; pos < text.size(); ++pos) {
     const int digit = DigitValue(text[pos], base);
@@ -42,4 +46,4 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
   return static_cast<std::int32_t>(bits);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

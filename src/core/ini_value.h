@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 // A 32-bit integer; hexadecimal takes up to eight digits and wraps ("$FFFFFFFF" is -1).
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);
@@ -21,7 +21,11 @@ inline bool IniBoolOr(std::string_view text, bool fallback) {
   return value ? *value != 0 : fallback;
 }
 
-inline std::string FormatIniInteger(std::int32_t value) { return std::to_string(value); }
-inline std::string FormatIniBool(bool value) { return value ? "1" : "0"; }
+inline std::string FormatIniInteger(std::int32_t value) {
+  return std::to_string(value);
+}
+inline std::string FormatIniBool(bool value) {
+  return value ? "1" : "0";
+}
 
-}  // namespace kadrion
+}  // namespace kadrion::core

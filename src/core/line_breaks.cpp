@@ -1,6 +1,6 @@
 #include "core/line_breaks.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 std::string WithCrLf(std::string_view text) {
   std::string result;
@@ -19,4 +19,4 @@ std::string WithCrLf(std::string_view text) {
   return result;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

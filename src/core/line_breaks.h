@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 // Every lone CR and every lone LF becomes CR LF; CR LF pairs stay as they are.
 std::string WithCrLf(std::string_view text);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -1,6 +1,6 @@
 #include "core/link_list.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 LinkList ReadLinkList(const LinkListReader& read) {
   LinkList list;
@@ -55,4 +55,4 @@ bool IsWebAddress(std::wstring_view address) {
   return true;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -8,7 +8,7 @@
 
 #include "core/maker_site.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 // Design left positions of r1 to r7 on the strip, in pixels.
 inline constexpr std::array<int, kLinkCount> kLinkDesignLefts = {5, 88, 192, 280, 368, 456, 544};
@@ -43,4 +43,4 @@ std::array<int, kLinkCount> LayOutLinks(
 // from the network could otherwise name a program, a local or network path or a file: address.
 bool IsWebAddress(std::wstring_view address);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 inline constexpr int kLinkCount = 7;
 
@@ -31,4 +31,4 @@ inline constexpr std::array<std::wstring_view, kLinkCount> kDefaultLinkTargets =
 // Key "ww", the announcement page: by default the page of key "10".
 inline constexpr std::wstring_view kDefaultAnnouncement = kDefaultLinkTargets[2];
 
-}  // namespace kadrion
+}  // namespace kadrion::core

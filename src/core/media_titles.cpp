@@ -1,6 +1,6 @@
 #include "core/media_titles.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -24,4 +24,4 @@ MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName) {
           std::string(bareName)};
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

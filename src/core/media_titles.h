@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 struct MediaTitles {
   std::string polish;
@@ -20,4 +20,4 @@ struct MediaTitles {
 // The texts as taken from the path, before the title clean-up.
 MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -5,7 +5,7 @@
 // would lose what the file holds. A file that is not there counts as read.
 #include <utility>
 
-namespace kadrion {
+namespace kadrion::core {
 
 class ReadGuard {
  public:
@@ -32,4 +32,4 @@ class ReadGuard {
   bool read_ = false;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace kadrion {
+namespace kadrion::core {
 
 void EncodeRecord(const FilmView& film, std::span<std::uint8_t, kRecordSize> out) {
   std::memset(out.data(), 0, out.size());
@@ -45,4 +45,4 @@ void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out) {
   }
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -8,7 +8,7 @@
 #include "core/film_entry.h"
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::core {
 
 inline constexpr std::size_t kRecordSize = 625;
 
@@ -30,4 +30,4 @@ inline void EncodeRecord(const FilmEntry& entry, std::span<std::uint8_t, kRecord
 // length byte above the field's capacity reads as the capacity.
 void DecodeRecords(std::span<const std::uint8_t> bytes, FilmStore& out);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

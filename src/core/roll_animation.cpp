@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 int Step(int height, int speed) {
@@ -33,4 +33,4 @@ std::vector<int> RollDownHeights(int remain, int saved, int speed) {
   return heights;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool WindowFitsScreens(std::int32_t left, std::int32_t top, std::int32_t width, 
   return captionShown && 2 * shown >= Width(window) * Height(window);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

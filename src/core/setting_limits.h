@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace kadrion {
+namespace kadrion::core {
 
 struct SettingRange {
   std::int32_t low, high;
@@ -36,4 +36,4 @@ struct ScreenArea {
 bool WindowFitsScreens(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
                        std::span<const ScreenArea> screens);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

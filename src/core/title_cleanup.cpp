@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -206,4 +206,4 @@ std::string CleanTitle(std::string_view text) {
   return ReplaceAndTrim(std::move(title));
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

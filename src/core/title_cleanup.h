@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 // The release-site tags of the table, each cut out bare or in brackets.
 inline constexpr std::string_view kSiteTag1 = "Kadrak.org";    // 10 characters
@@ -19,4 +19,4 @@ inline constexpr std::string_view kSiteTag3 = "Szpulek.net";   // 11 characters
 // The cleaned title; the same for the search edit, the Polish title and the original title.
 std::string CleanTitle(std::string_view text);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace kadrion {
+namespace kadrion::core {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::string FilmDatabaseSearchAddress(std::string_view searchText) {
   return address;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::core {
 
 // The film-database site the web search goes to.
 inline constexpr std::string_view kFilmDatabaseHost = "www.filmweb.pl";
@@ -17,4 +17,4 @@ std::string Cp1250ToUtf8(std::string_view text);
 // letters, digits and - . _ ~ stay), + "+&c=film".
 std::string FilmDatabaseSearchAddress(std::string_view searchText);
 
-}  // namespace kadrion
+}  // namespace kadrion::core

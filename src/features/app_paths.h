@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kadrion {
+namespace kadrion::features {
 
 struct AppPaths {
   std::wstring programFolder;  // with its closing backslash
@@ -28,4 +28,4 @@ struct AppPaths {
   std::wstring LinkListPath() const { return tempFolder + L"kadrion.ini"; }
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -140,7 +140,7 @@ bool SpinEdit::HandleNotify(NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != upDown_ || header.code != UDN_DELTAPOS) return false;
   // The arrows work on the text, whatever it holds: a text that is not a number counts as 0.
   const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-  const long long value = kadrion::IniIntegerOr(Text(), 0);
+  const long long value = kadrion::core::IniIntegerOr(Text(), 0);
   const long long next = std::clamp<long long>(value + change.iDelta, INT_MIN, INT_MAX);
   SetWText(std::to_wstring(next));
   result = 1;  // the up-down itself changes nothing

@@ -71,8 +71,8 @@ bool SystemDialogs::PickFont(HWND owner, FontInfo& font) {
   chooser.lpLogFont = &chosen;
   chooser.rgbColors = font.color;
   // Only the sizes the settings file takes back at the next start.
-  chooser.nSizeMin = kadrion::kFontSizes.low;
-  chooser.nSizeMax = kadrion::kFontSizes.high;
+  chooser.nSizeMin = kadrion::core::kFontSizes.low;
+  chooser.nSizeMax = kadrion::core::kFontSizes.high;
   chooser.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_LIMITSIZE;
   if (!ChooseFontW(&chooser)) return false;
   font = FromLogFont(chosen, chooser.rgbColors);

@@ -8,7 +8,7 @@
 namespace toolkit {
 
 // The portable code raises the same failures.
-using Error = kadrion::Failure;
+using Error = kadrion::core::Failure;
 
 // The system's own wording of an error code, without the trailing line break.
 std::wstring SystemMessage(DWORD code);

@@ -20,7 +20,7 @@ std::wstring SystemTempFolder();
 bool FileExists(const std::wstring& path);
 
 // A file's size and the time of its last write.
-using FileStamp = kadrion::FileStamp;
+using FileStamp = kadrion::core::FileStamp;
 // None when the file does not exist or cannot be looked at.
 std::optional<FileStamp> StampOf(const std::wstring& path);
 

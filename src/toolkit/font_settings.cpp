@@ -4,9 +4,10 @@ namespace toolkit {
 
 FontInfo ReadFontKeys(const IniFile& settings, const std::wstring& section, const FontKeys& keys,
                       FontInfo font) {
-  font.style = settings.ReadInteger(section, keys.style, font.style, kadrion::kFontStyles);
-  font.charset = settings.ReadInteger(section, keys.charset, font.charset, kadrion::kCharsets);
-  font.size = settings.ReadInteger(section, keys.size, font.size, kadrion::kFontSizes);
+  font.style = settings.ReadInteger(section, keys.style, font.style, kadrion::core::kFontStyles);
+  font.charset =
+      settings.ReadInteger(section, keys.charset, font.charset, kadrion::core::kCharsets);
+  font.size = settings.ReadInteger(section, keys.size, font.size, kadrion::core::kFontSizes);
   font.face = settings.ReadString(section, keys.face, font.face);
   return font;
 }

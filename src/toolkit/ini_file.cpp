@@ -43,7 +43,8 @@ std::string IniFile::ReadBytes(const std::wstring& section, const std::wstring& 
                                const std::string& fallback) const {
   std::string bytes;
   if (ReadWholeFile(path_, bytes) != 0) return fallback;
-  const auto value = kadrion::IniDocument(std::move(bytes)).Find(ToCp1250(section), ToCp1250(key));
+  const auto value =
+      kadrion::core::IniDocument(std::move(bytes)).Find(ToCp1250(section), ToCp1250(key));
   return value ? value->substr(0, kValueCapacity) : fallback;
 }
 
@@ -53,7 +54,7 @@ void IniFile::WriteBytes(const std::wstring& section, const std::wstring& key,
       L"Nie można zapisać ustawienia \u201E" + key + L"\u201D w pliku " + path_ + L".";
   std::string bytes;
   if (const DWORD code = ReadWholeFile(path_, bytes)) ThrowSystemError(failed, code);
-  kadrion::IniDocument document(std::move(bytes));
+  kadrion::core::IniDocument document(std::move(bytes));
   if (!document.Set(ToCp1250(section), ToCp1250(key), value)) return;
   try {
     AtomicFileWriter file(path_);
@@ -71,11 +72,11 @@ std::wstring IniFile::ReadString(const std::wstring& section, const std::wstring
 }
 
 int IniFile::ReadInteger(const std::wstring& section, const std::wstring& key, int fallback) const {
-  return kadrion::IniIntegerOr(ReadBytes(section, key, ""), fallback);
+  return kadrion::core::IniIntegerOr(ReadBytes(section, key, ""), fallback);
 }
 
 int IniFile::ReadInteger(const std::wstring& section, const std::wstring& key, int fallback,
-                         kadrion::SettingRange range) const {
+                         kadrion::core::SettingRange range) const {
   return range.Or(ReadInteger(section, key, fallback), fallback);
 }
 
@@ -85,7 +86,7 @@ DWORD IniFile::ReadError() const {
 }
 
 bool IniFile::ReadBool(const std::wstring& section, const std::wstring& key, bool fallback) const {
-  return kadrion::IniBoolOr(ReadBytes(section, key, ""), fallback);
+  return kadrion::core::IniBoolOr(ReadBytes(section, key, ""), fallback);
 }
 
 void IniFile::WriteString(const std::wstring& section, const std::wstring& key,
@@ -94,11 +95,11 @@ void IniFile::WriteString(const std::wstring& section, const std::wstring& key,
 }
 
 void IniFile::WriteInteger(const std::wstring& section, const std::wstring& key, int value) {
-  WriteBytes(section, key, kadrion::FormatIniInteger(value));
+  WriteBytes(section, key, kadrion::core::FormatIniInteger(value));
 }
 
 void IniFile::WriteBool(const std::wstring& section, const std::wstring& key, bool value) {
-  WriteBytes(section, key, kadrion::FormatIniBool(value));
+  WriteBytes(section, key, kadrion::core::FormatIniBool(value));
 }
 
 }  // namespace toolkit

@@ -21,7 +21,7 @@ class IniFile {
   int ReadInteger(const std::wstring& section, const std::wstring& key, int fallback) const;
   // An integer within `range`; anything else reads as the default too.
   int ReadInteger(const std::wstring& section, const std::wstring& key, int fallback,
-                  kadrion::SettingRange range) const;
+                  kadrion::core::SettingRange range) const;
   bool ReadBool(const std::wstring& section, const std::wstring& key, bool fallback) const;
   // The system's error code when the file exists but cannot be read (another program holds
   // it, no rights), so that every key reads as its default; 0 otherwise.

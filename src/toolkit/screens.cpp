@@ -10,15 +10,15 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
   info.cbSize = sizeof(info);
   if (GetMonitorInfoW(monitor, &info)) {
     const RECT& work = info.rcWork;
-    reinterpret_cast<std::vector<kadrion::ScreenArea>*>(param)->push_back(
+    reinterpret_cast<std::vector<kadrion::core::ScreenArea>*>(param)->push_back(
         {work.left, work.top, work.right, work.bottom});
   }
   return TRUE;
 }
 }  // namespace
 
-std::vector<kadrion::ScreenArea> ScreenWorkAreas() {
-  std::vector<kadrion::ScreenArea> areas;
+std::vector<kadrion::core::ScreenArea> ScreenWorkAreas() {
+  std::vector<kadrion::core::ScreenArea> areas;
   EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&areas));
   return areas;
 }

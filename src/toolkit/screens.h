@@ -7,6 +7,6 @@
 namespace toolkit {
 
 // The work area (the screen without the taskbar) of every monitor.
-std::vector<kadrion::ScreenArea> ScreenWorkAreas();
+std::vector<kadrion::core::ScreenArea> ScreenWorkAreas();
 
 }  // namespace toolkit

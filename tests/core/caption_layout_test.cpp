@@ -6,7 +6,7 @@
 
 #include "core/roll_animation.h"
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(CaptionLayout, ButtonsLineUpLeftOfTheStandardOnes) {
@@ -108,4 +108,4 @@ TEST(RollAnimation, StepsReachTheTargetExactly) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

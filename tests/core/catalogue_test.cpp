@@ -11,7 +11,7 @@
 #include "core/failure.h"
 #include "core/record_codec.h"
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 FilmEntry Film(std::string polish, std::string original) {
@@ -224,4 +224,4 @@ TEST(CatalogueFile, WithoutAFileTheCatalogueStaysAndTheFirstSaveMakesIt) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
@@ -61,4 +61,4 @@ TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

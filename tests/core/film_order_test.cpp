@@ -10,7 +10,7 @@
 
 #include "pairwise_duplicates.h"
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 FilmEntry Titled(const std::string& polishTitle) {
@@ -169,4 +169,4 @@ TEST(FilmOrder, HashedRemovalMatchesThePairwiseRule) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 constexpr std::optional<std::size_t> kNone = std::nullopt;
@@ -128,4 +128,4 @@ TEST(FilmSearch, StepsPreferOtherColumnsAndNeverWrap) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

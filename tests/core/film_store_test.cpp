@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 // The films as both ways of reading the store give them.
@@ -117,4 +117,4 @@ TEST(FilmStore, KeptAndCopiedStoresHoldTheirFilmsAndGrow) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

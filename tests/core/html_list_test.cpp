@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 const HtmlColumns kColumns = {{{180, "Tytu\xB3 polski"},
@@ -168,4 +168,4 @@ TEST(HtmlList, DiscsThatAreNoWholeNumberStopTheList) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 // Reads, and writes into files as the program writes them, are compared with the system's own
@@ -44,4 +44,4 @@ TEST(IniDocument, FindCutsAtANulThenDropsOnePairOfQuotes) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(IniValue, ReadsIntegersInDecimalAndHexadecimal) {
@@ -54,4 +54,4 @@ TEST(IniValue, BooleansAreNonZeroIntegersAndAnythingElseIsTheDefault) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

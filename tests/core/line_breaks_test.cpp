@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(WithCrLf, MakesEveryLineBreakCrLf) {
@@ -26,4 +26,4 @@ TEST(WithCrLf, MakesEveryLineBreakCrLf) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

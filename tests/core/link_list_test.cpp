@@ -4,7 +4,7 @@
 
 #include <map>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 LinkList FromKeys(const std::map<std::wstring, std::wstring>& keys) {
@@ -107,4 +107,4 @@ TEST(WebAddress, OnlyHttpAndHttpsAddressesAreOpened) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

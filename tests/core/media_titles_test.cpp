@@ -4,7 +4,7 @@
 
 #include "core/title_cleanup.h"
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(TitlesFromPath, TakesTheFolderAndTheBareFileName) {
@@ -55,4 +55,4 @@ TEST(TitlesFromPath, CleanedAsTheEditsShowThem) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

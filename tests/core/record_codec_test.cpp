@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 using Record = std::vector<std::uint8_t>;
@@ -108,4 +108,4 @@ TEST(RecordCodec, IgnoresLeftoversBehindTheTexts) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 // The main window's tests try one screen under Wine; here a second one to the right, lower down.
@@ -37,4 +37,4 @@ TEST(WindowFitsScreens, OnlyAWindowThatCanBeSeenAndMovedFits) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

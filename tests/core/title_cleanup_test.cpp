@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 struct Case {
@@ -132,4 +132,4 @@ TEST(CleanTitle, LongTextsTakeOnePassPerRow) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

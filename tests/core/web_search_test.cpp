@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-namespace kadrion {
+namespace kadrion::core {
 namespace {
 
 TEST(WebSearch, ConvertsWindows1250ToUtf8) {
@@ -76,4 +76,4 @@ TEST(WebSearch, AddressEncodesTheTextAsUtf8) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::core

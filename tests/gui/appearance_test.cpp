@@ -5,7 +5,7 @@
 #include "program_fixture.h"
 #include "test_support.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -128,7 +128,7 @@ TEST_F(AppearanceTest, TheMainAndTheDescriptionWindowFollowTheSwitch) {
   EXPECT_EQ(GetAncestor(list, GA_ROOT), Main().Handle()) << "the list moved to the new window";
 
   // A description opened in between follows the switch back off.
-  Model().Assign({FilmEntry{"A", "B", "", "1", "DVD"}});
+  Model().Assign({core::FilmEntry{"A", "B", "", "1", "DVD"}});
   List().Select(0);
   Press(id::AllClearBtn);
   ASSERT_TRUE(IsWindowVisible(Description().Handle()));
@@ -162,4 +162,4 @@ TEST_F(AppearanceTest, OnTopSavedAsTrueShowsTheCheckedItemAfterARestart) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

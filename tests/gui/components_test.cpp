@@ -404,7 +404,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
 
 // The program's own window: the tray button rightmost, the roller left of it, no system-menu
 // entries and no icon at start; both still act after "Zawsze na wierzchu" made the window anew.
-class MainWindowDecorationsTest : public kadrion::ProgramTest {};
+class MainWindowDecorationsTest : public kadrion::app::ProgramTest {};
 
 TEST_F(MainWindowDecorationsTest, BothButtonsSurviveTheOnTopSwitch) {
   Start();

@@ -7,14 +7,14 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
 using toolkit::Answer;
 
-FilmEntry Film(const char* polish) {
-  return FilmEntry{polish, "Orig", "Dramat", "1", "DVD"};
+core::FilmEntry Film(const char* polish) {
+  return core::FilmEntry{polish, "Orig", "Dramat", "1", "DVD"};
 }
 
 class DescriptionWindowTest : public ProgramTest {
@@ -420,4 +420,4 @@ TEST_F(DescriptionWindowTest, ReaderStartWithAnEmptyTextEmptiesTheClipboardAndSe
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -6,13 +6,13 @@
 #include "test_support.h"
 #include "toolkit/clipboard.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
 
-FilmEntry Film(const char* polish, const char* discs = "1") {
-  return FilmEntry{polish, std::string("Orig ") + polish, "Dramat", discs, "CD"};
+core::FilmEntry Film(const char* polish, const char* discs = "1") {
+  return core::FilmEntry{polish, std::string("Orig ") + polish, "Dramat", discs, "CD"};
 }
 
 using EditingTest = ProgramTest;
@@ -26,7 +26,7 @@ TEST_F(EditingTest, AddAppendsTheEditFieldsAndKeepsGenreDiscsAndMedium) {
   Press(InMain(id::AddBtn));
 
   ASSERT_EQ(Model().Count(), 6);
-  EXPECT_EQ(Model().Film(5), (FilmEntry{"\xA3\xF3\x64\x9F", "Lodz", "Komedia", "1", "DVD"}));
+  EXPECT_EQ(Model().Film(5), (core::FilmEntry{"\xA3\xF3\x64\x9F", "Lodz", "Komedia", "1", "DVD"}));
   EXPECT_EQ(Status(), L"Rekordów: 6  [3]") << "the selection does not move";
   EXPECT_EQ(List().Selected(), 2);
   EXPECT_EQ(TextOf(id::p), L"");
@@ -40,7 +40,7 @@ TEST_F(EditingTest, AddWithEmptyFieldsAndNoSelection) {
   Start({});
   Press(InMain(id::AddBtn));
   ASSERT_EQ(Model().Count(), 1);
-  EXPECT_EQ(Model().Film(0), (FilmEntry{"", "", "", "1", "DVD"}));
+  EXPECT_EQ(Model().Film(0), (core::FilmEntry{"", "", "", "1", "DVD"}));
   EXPECT_EQ(Status(), L"Rekordów: 1  [0]");
 }
 
@@ -99,7 +99,7 @@ TEST_F(EditingTest, SaveReplacesTheDoubleClickedRowNotTheOneSelectedLater) {
 }
 
 TEST_F(EditingTest, ANonNumericDiscCountStopsTheDoubleClickHalfway) {
-  Start({FilmEntry{"A", "Orig A", "Akcja", "dwie", "VCD"}});
+  Start({core::FilmEntry{"A", "Orig A", "Akcja", "dwie", "VCD"}});
   SetTextOf(id::n, L"SVCD");
   DoubleClickRow(0);
   ASSERT_EQ(Dialogs().errors.size(), 1u);
@@ -151,7 +151,7 @@ TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
   // clang-format off
   const struct {
     std::wstring polish, original, medium;
-    FilmEntry stored;
+    core::FilmEntry stored;
     bool said;
   } cases[] = {
       {L"Żółw", L"Čapek é", L"DVD", {"\xAF\xF3\xB3w", "\xC8\x61pek \xE9", "", "1", "DVD"}, false},
@@ -178,4 +178,4 @@ TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

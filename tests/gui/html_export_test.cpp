@@ -5,7 +5,7 @@
 #include "program_fixture.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -14,7 +14,8 @@ using HtmlExportTest = ProgramTest;
 const wchar_t kPage[] = L"Dane\\Lista filmów.html";
 
 TEST_F(HtmlExportTest, ExportSavesTheListFirstAndFollowsItsOrder) {
-  Start({FilmEntry{"B", "b", "", "2", "DVD"}, FilmEntry{"A & <C>", "a", "", "1", "CD"}});
+  Start(
+      {core::FilmEntry{"B", "b", "", "2", "DVD"}, core::FilmEntry{"A & <C>", "a", "", "1", "CD"}});
   List().SetColumnWidth(0, 180);
   Press(InMain(id::ExportBtn));
   const std::string first = ReadFileText(folder / kPage);
@@ -37,7 +38,7 @@ TEST_F(HtmlExportTest, ExportSavesTheListFirstAndFollowsItsOrder) {
 
 TEST_F(HtmlExportTest, ThePageWrittenAsItIsBuiltEqualsThePageBuiltWhole) {
   // Enough films for many pieces, with texts to escape and a title longer than its field.
-  std::vector<FilmEntry> films;
+  std::vector<core::FilmEntry> films;
   for (int k = 0; k < 3000; ++k)
     films.push_back(
         {"Film " + std::to_string(k), "A & <B>", "Dramat", std::to_string(k % 3), "DVD"});
@@ -45,17 +46,18 @@ TEST_F(HtmlExportTest, ThePageWrittenAsItIsBuiltEqualsThePageBuiltWhole) {
   Start(films);
   List().SetColumnWidth(2, 75);
   Press(InMain(id::ExportBtn));
-  HtmlColumns columns;
-  for (int column = 0; column < kFilmColumns; ++column)
+  core::HtmlColumns columns;
+  for (int column = 0; column < core::kFilmColumns; ++column)
     columns[static_cast<std::size_t>(column)] = {List().ColumnWidth(column),
                                                  toolkit::ToCp1250(List().ColumnCaption(column))};
-  const std::string whole = BuildHtmlList(films, columns);
+  const std::string whole = core::BuildHtmlList(films, columns);
   EXPECT_GT(whole.size(), 5u * 65536);
   EXPECT_TRUE(ReadFileText(folder / kPage) == whole) << "a piece lost, doubled or cut";
 }
 
 TEST_F(HtmlExportTest, ABadDiscCountNamesTheFilmAndLeavesThePageAlone) {
-  Start({FilmEntry{"Dobry", "", "", "1", "DVD"}, FilmEntry{"Z\xB3y", "", "", "", "DVD"}});
+  Start(
+      {core::FilmEntry{"Dobry", "", "", "1", "DVD"}, core::FilmEntry{"Z\xB3y", "", "", "", "DVD"}});
   WriteFileText(folder / kPage, "an earlier page");
   Press(InMain(id::ExportBtn));
   ASSERT_EQ(Dialogs().errors.size(), 1u);
@@ -81,4 +83,4 @@ TEST_F(HtmlExportTest, TheWebSearchOpensTheEncodedAddressMaximisedFromAllThree) 
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

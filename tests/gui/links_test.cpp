@@ -7,7 +7,7 @@
 #include "local_http_server.h"
 #include "program_fixture.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -61,7 +61,7 @@ class LinksTest : public ProgramTest {
   toolkit::Label& Link(int k) { return InMain<toolkit::Label>(id::r1 + k); }
   std::vector<std::wstring> Captions() {
     std::vector<std::wstring> captions;
-    for (int k = 0; k < kLinkCount; ++k) captions.push_back(Link(k).WText());
+    for (int k = 0; k < core::kLinkCount; ++k) captions.push_back(Link(k).WText());
     return captions;
   }
   void ClickLink(toolkit::Label& label) {
@@ -78,12 +78,12 @@ TEST_F(LinksTest, TheListIsDownloadedItsCaptionsFollowOneAnotherAndTheAnnounceme
   LocalListSource source(server.Address());
   StartWith(&source);
 
-  EXPECT_EQ(source.requested, std::vector<std::wstring>{std::wstring(kLinkListAddress)});
+  EXPECT_EQ(source.requested, std::vector<std::wstring>{std::wstring(core::kLinkListAddress)});
   EXPECT_EQ(ReadFileText(LinkListFile()), kFullList) << "stored in the temporary folder";
   EXPECT_EQ(Captions(), (std::vector<std::wstring>{L"Strona programu", L"Wsparcie", L"Płyty",
                                                    L"Sklep", L"TV", L"Książki", L"Firma"}));
   const toolkit::Label* previous = nullptr;
-  for (int k = 0; k < kLinkCount; ++k) {
+  for (int k = 0; k < core::kLinkCount; ++k) {
     const toolkit::Label* label = &Link(k);
     const RECT bounds = label->Bounds();
     EXPECT_GT(bounds.right - bounds.left, 10) << "sized to its caption";
@@ -122,7 +122,7 @@ TEST_F(LinksTest, TheAnnouncementOpensAtTheFirstThreeStartsWithADownloadAndTheCo
 
 TEST_F(LinksTest, ACounterThatCannotBeWrittenIsSaidOnceAndTheCloseGoesOn) {
   StartWith(nullptr);
-  Model().Assign({FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
+  Model().Assign({core::FilmEntry{"Matrix", "The Matrix", "Akcja", "1", "DVD"}});
   FileLock counter(Counter());
   ASSERT_TRUE(counter.Locked());
   {
@@ -236,7 +236,7 @@ TEST_F(LinksTest, OnlyWebAddressesAreOpenedFromTheLinksAndAsTheAnnouncement) {
   LocalListSource source(server.Address());
   StartWith(&source);
   EXPECT_TRUE(Opened().empty()) << "a file: announcement is refused";
-  for (int k = 0; k < kLinkCount; ++k) ClickLink(Link(k));
+  for (int k = 0; k < core::kLinkCount; ++k) ClickLink(Link(k));
   EXPECT_EQ(Opened(), (std::vector<RecordingShell::Opened>{{L"HTTPS://WWW.KADRION.PL/", true}}));
   ASSERT_TRUE(CloseWindow());
   EXPECT_EQ(SavedCount(), "1") << "the download still counts";
@@ -253,8 +253,9 @@ TEST_F(LinksTest, ABinaryListGivesTheDefaults) {
   EXPECT_EQ(Captions(),
             (std::vector<std::wstring>{L"Strona www", L"Wsparcie", L"Płytoteka", L"Filmy na DVD",
                                        L"Program TV", L"Biblioteczka", L"Kadrion Soft"}));
-  EXPECT_EQ(Opened(),
-            (std::vector<RecordingShell::Opened>{{std::wstring(kDefaultAnnouncement), true}}));
+  EXPECT_EQ(
+      Opened(),
+      (std::vector<RecordingShell::Opened>{{std::wstring(core::kDefaultAnnouncement), true}}));
   ASSERT_TRUE(CloseWindow());
   EXPECT_EQ(SavedCount(), "1");
 }
@@ -269,4 +270,4 @@ TEST_F(LinksTest, TheLinksShowTheHandCursor) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -8,7 +8,7 @@
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -26,10 +26,11 @@ LOGFONTW FontOf(HWND window) {
   return font;
 }
 
-const FilmEntry kMatrix{"Matrix", "The Matrix", "Akcja", "2", "DVD"};
+const core::FilmEntry kMatrix{"Matrix", "The Matrix", "Akcja", "2", "DVD"};
 // "Żółta łódź" / "Łódź" in Windows-1250.
-const FilmEntry kPolish{"\xAF\xF3\xB3ta \xB3\xF3\x64\x9F", "\xA3\xF3\x64\x9F", "Dramat", "1", "CD"};
-const FilmEntry kEmpty{};
+const core::FilmEntry kPolish{"\xAF\xF3\xB3ta \xB3\xF3\x64\x9F", "\xA3\xF3\x64\x9F", "Dramat", "1",
+                              "CD"};
+const core::FilmEntry kEmpty{};
 
 using MainWindowTest = ProgramTest;
 
@@ -254,7 +255,7 @@ TEST_F(MainWindowTest, ClosedMinimisedItOpensWhereItWasBefore) {
 }
 
 TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForRecord) {
-  FilmEntry longTitle = kMatrix;
+  core::FilmEntry longTitle = kMatrix;
   longTitle.polishTitle = std::string(300, 'x');
   auto bytes = CatalogueBytes({kMatrix, kPolish, kEmpty});
   bytes.push_back(0x42);  // a trailing part shorter than a record is ignored
@@ -276,7 +277,7 @@ TEST_F(MainWindowTest, TheCatalogueLoadsIntoTheListAndIsWrittenBackRecordForReco
   ASSERT_TRUE(CloseWindow(Main()));
 
   const auto films = CatalogueFilms(ReadFileBytes(Dat()));
-  ASSERT_EQ(ReadFileBytes(Dat()).size(), 4 * kRecordSize);
+  ASSERT_EQ(ReadFileBytes(Dat()).size(), 4 * core::kRecordSize);
   EXPECT_EQ(films[0], kMatrix);
   EXPECT_EQ(films[1], kPolish);
   EXPECT_EQ(films[2], kEmpty);
@@ -312,14 +313,14 @@ TEST_F(MainWindowTest, EverySaveKeepsThePreviousCatalogueAsDaneBak) {
   Model().Append(kEmpty);
   ASSERT_TRUE(CloseWindow(Main()));
   const auto second = ReadFileBytes(Dat());
-  EXPECT_EQ(second.size(), 3 * kRecordSize);
+  EXPECT_EQ(second.size(), 3 * core::kRecordSize);
   EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), first);
 
   Start();
   Model().Erase(0);
   ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(ReadFileBytes(folder / L"Dane\\Dane.bak"), second) << "replaced at every save";
-  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<FilmEntry>{kPolish, kEmpty}));
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<core::FilmEntry>{kPolish, kEmpty}));
   EXPECT_FALSE(Exists(folder / L"Dane\\Dane.bak.tmp"));
 }
 
@@ -358,7 +359,7 @@ TEST_F(MainWindowTest, TheEndOfTheWindowsSessionSavesWhatACloseSaves) {
   const HWND window = Main().Handle();
   EXPECT_TRUE(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF)) << "never refused";
   SendMessageW(window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // the end was called off
-  EXPECT_EQ(ReadFileBytes(Dat()).size(), kRecordSize);
+  EXPECT_EQ(ReadFileBytes(Dat()).size(), core::kRecordSize);
   EXPECT_FALSE(Exists(Ini()));
 
   {
@@ -366,7 +367,7 @@ TEST_F(MainWindowTest, TheEndOfTheWindowsSessionSavesWhatACloseSaves) {
     FileLock lock(Ini());
     SendMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   }
-  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<FilmEntry>{kMatrix, kPolish}));
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), (std::vector<core::FilmEntry>{kMatrix, kPolish}));
   EXPECT_EQ(ReadFileText(folder / L"Dane\\Notatnik.ini"), "notatka");
   EXPECT_EQ(IniValue(folder / L"kat.ini", "inne", "1"), "0");
   ASSERT_EQ(Dialogs().errors.size(), 1u);
@@ -407,7 +408,7 @@ TEST_F(MainWindowTest, AnUnreadableCatalogueIsNeverReplacedAndItsFilmsComeBackAt
   EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())).size(), 2u);
   ASSERT_TRUE(CloseWindow(Main()));
   EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())),
-            (std::vector<FilmEntry>{kMatrix, kPolish, kEmpty}));
+            (std::vector<core::FilmEntry>{kMatrix, kPolish, kEmpty}));
   EXPECT_EQ(Setting("No\x9Cnik"), "VCD");
 }
 
@@ -517,7 +518,7 @@ void Type(HWND target, WPARAM key, bool control = false, bool shift = false) {
 }
 
 TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
-  Start({kMatrix, kPolish, FilmEntry{"Matrix 2", "Reloaded", "Akcja", "1", "DVD"}});
+  Start({kMatrix, kPolish, core::FilmEntry{"Matrix 2", "Reloaded", "Akcja", "1", "DVD"}});
   const HWND list = List().Handle(), search = Field(id::ss).Handle();
   List().Focus();
   Type(list, 'F', true);
@@ -584,4 +585,4 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheRestOfItIsAbandoned) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -7,7 +7,7 @@
 #include "program_fixture.h"
 #include "test_support.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -164,4 +164,4 @@ TEST_F(NotepadTest, AlwaysOnTopWhateverTheMainWindowSwitchSays) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

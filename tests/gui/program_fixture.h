@@ -15,7 +15,7 @@
 #include "test_support.h"
 #include "toolkit/application.h"
 
-namespace kadrion {
+namespace kadrion::app {
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -28,7 +28,7 @@ class ProgramTest : public ::testing::Test {
 
   // The program's folder doubles as the temporary folder; the link list comes from
   // `linkSource`, or is never downloaded.
-  AppPaths Paths() const { return AppPaths{folder.Path(), folder.Path()}; }
+  features::AppPaths Paths() const { return features::AppPaths{folder.Path(), folder.Path()}; }
   std::wstring Dat() const { return folder / L"Dane\\Dane.dat"; }
   std::wstring Ini() const { return folder / L"Dane\\Baza.ini"; }
   std::string Setting(const char* key) const {
@@ -46,7 +46,7 @@ class ProgramTest : public ::testing::Test {
     return *program;
   }
   // Starts the program as it starts, over a catalogue file of these films.
-  void Start(const std::vector<FilmEntry>& films) {
+  void Start(const std::vector<core::FilmEntry>& films) {
     testing_support::WriteFileBytes(Dat(), CatalogueBytes(films));
     Start();
   }
@@ -60,7 +60,7 @@ class ProgramTest : public ::testing::Test {
   DescriptionWindow& Description() { return program->Description(); }
   NotepadWindow& Notepad() { return program->Notepad(); }
   // The films the windows show.
-  Catalogue& Model() { return program->Films(); }
+  core::Catalogue& Model() { return program->Films(); }
 
   // The control with this design id in a window.
   template <typename T>
@@ -78,7 +78,7 @@ class ProgramTest : public ::testing::Test {
   T& InDescription(int id) {
     return Find<T>(Description(), id);
   }
-  FilmList& List() { return InMain<FilmList>(id::Lista); }
+  features::FilmList& List() { return InMain<features::FilmList>(id::Lista); }
   toolkit::Edit& Field(int id) { return InMain<toolkit::Edit>(id); }
   // The text of a control of the main window, as the user reads and types it.
   std::wstring TextOf(int id) { return InMain<toolkit::Control>(id).WText(); }
@@ -86,17 +86,18 @@ class ProgramTest : public ::testing::Test {
   toolkit::Memo& DescriptionText() { return InDescription<toolkit::Memo>(id::form2::Op); }
   toolkit::Memo& Notes() { return Find<toolkit::Memo>(Notepad(), id::form1::M); }
 
-  static std::vector<std::uint8_t> CatalogueBytes(const std::vector<FilmEntry>& films) {
-    std::vector<std::uint8_t> bytes(films.size() * kRecordSize);
+  static std::vector<std::uint8_t> CatalogueBytes(const std::vector<core::FilmEntry>& films) {
+    std::vector<std::uint8_t> bytes(films.size() * core::kRecordSize);
     for (std::size_t k = 0; k < films.size(); ++k)
-      EncodeRecord(films[k], std::span(bytes).subspan(k * kRecordSize).first<kRecordSize>());
+      core::EncodeRecord(
+          films[k], std::span(bytes).subspan(k * core::kRecordSize).first<core::kRecordSize>());
     return bytes;
   }
-  static std::vector<FilmEntry> CatalogueFilms(const std::vector<std::uint8_t>& bytes) {
-    FilmStore store;
-    DecodeRecords(bytes, store);
-    std::vector<FilmEntry> films;
-    for (const FilmView film : store) films.push_back(film.Entry());
+  static std::vector<core::FilmEntry> CatalogueFilms(const std::vector<std::uint8_t>& bytes) {
+    core::FilmStore store;
+    core::DecodeRecords(bytes, store);
+    std::vector<core::FilmEntry> films;
+    for (const core::FilmView film : store) films.push_back(film.Entry());
     return films;
   }
 
@@ -155,7 +156,7 @@ class ProgramTest : public ::testing::Test {
   // The Polish titles of the list, in display order, each followed by a comma.
   std::string Titles() {
     std::string titles;
-    for (const FilmView film : Model().Films()) (titles += film.polishTitle) += ',';
+    for (const core::FilmView film : Model().Films()) (titles += film.polishTitle) += ',';
     return titles;
   }
   // A cell as the list view shows it.
@@ -181,4 +182,4 @@ class ProgramTest : public ::testing::Test {
   std::unique_ptr<Program> program;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::app

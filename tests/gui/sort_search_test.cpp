@@ -3,15 +3,15 @@
 
 #include "program_fixture.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
 using SortSearchTest = ProgramTest;
 
-FilmEntry Film(const char* polish, const char* original = "", const char* genre = "",
-               const char* discs = "1") {
-  return FilmEntry{polish, original, genre, discs, "DVD"};
+core::FilmEntry Film(const char* polish, const char* original = "", const char* genre = "",
+                     const char* discs = "1") {
+  return core::FilmEntry{polish, original, genre, discs, "DVD"};
 }
 
 TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheSelection) {
@@ -43,7 +43,7 @@ TEST_F(SortSearchTest, RemovingDuplicatesKeepsTheTopmostAndLeavesTheStatusLine) 
 }
 
 TEST_F(SortSearchTest, FindPrefersAMatchInTheOtherColumnsAndCleansTheSearchText) {
-  std::vector<FilmEntry> films;
+  std::vector<core::FilmEntry> films;
   for (int k = 0; k < 200; ++k) films.push_back(Film(("Film " + std::to_string(k)).c_str()));
   films[3].polishTitle = "Western z Dzikiego Zachodu";
   films[147].genre = "Western";
@@ -92,4 +92,4 @@ TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothing) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

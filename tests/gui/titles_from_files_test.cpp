@@ -6,7 +6,7 @@
 
 #include "toolkit/clipboard.h"
 
-namespace kadrion {
+namespace kadrion::app {
 namespace {
 
 using namespace testing_support;
@@ -37,7 +37,7 @@ TEST_F(TitlesFromFilesTest, WithAddCheckedEveryPickedOrDroppedFileIsAddedInItsOr
   for (const bool dropped : {false, true}) {
     SCOPED_TRACE(dropped ? "dropped on the window" : "picked with D");
     Dialogs().Clear();
-    Start({FilmEntry{"Stary", "Old", "", "1", "DVD"}});
+    Start({core::FilmEntry{"Stary", "Old", "", "1", "DVD"}});
     InMain<toolkit::CheckBox>(id::Al).SetChecked(true);
     SetTextOf(id::g, L"Dramat");
     if (dropped) {
@@ -50,7 +50,7 @@ TEST_F(TitlesFromFilesTest, WithAddCheckedEveryPickedOrDroppedFileIsAddedInItsOr
       EXPECT_EQ(Dialogs().fileFilters[0].caption, L"Wszyskie pliki ");
     }
     ASSERT_EQ(Model().Count(), 4);
-    EXPECT_EQ(Model().Film(1), (FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
+    EXPECT_EQ(Model().Film(1), (core::FilmEntry{"Matrix", "matrix", "Dramat", "1", "DVD"}));
     EXPECT_EQ(Model().Film(2).polishTitle, "CD1") << "an apostrophe splits like any folder";
     EXPECT_EQ(Model().Film(3).polishTitle, "E:");
     EXPECT_EQ(Model().Film(3).originalTitle, "Pianista");
@@ -76,7 +76,7 @@ TEST_F(TitlesFromFilesTest, WithoutAddTheEditsAndTheClipboardHoldTheLastFile) {
 }
 
 TEST_F(TitlesFromFilesTest, CancellingTheDialogChangesNothing) {
-  Start({FilmEntry{"Stary", "Old", "", "1", "DVD"}});
+  Start({core::FilmEntry{"Stary", "Old", "", "1", "DVD"}});
   InMain<toolkit::CheckBox>(id::Al).SetChecked(true);
   SetTextOf(id::p, L"moje");
   toolkit::SetClipboardText(nullptr, L"schowek");
@@ -101,4 +101,4 @@ TEST_F(TitlesFromFilesTest, EachHiddenButtonCleansItsOwnEdit) {
 }
 
 }  // namespace
-}  // namespace kadrion
+}  // namespace kadrion::app

@@ -91,7 +91,7 @@ TEST(Cp1250, ThePortableTableIsTheSystemsCodePage) {
     char utf8[8];
     const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
                                            utf8, sizeof(utf8), nullptr, nullptr);
-    EXPECT_EQ(kadrion::Cp1250ToUtf8(text), std::string(utf8, length)) << "byte " << byte;
+    EXPECT_EQ(kadrion::core::Cp1250ToUtf8(text), std::string(utf8, length)) << "byte " << byte;
   }
 }
 

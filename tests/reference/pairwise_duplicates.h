@@ -9,11 +9,11 @@
 
 namespace reference {
 
-inline std::vector<kadrion::FilmEntry> PairwiseWithoutDuplicates(
-    std::vector<kadrion::FilmEntry> films) {
+inline std::vector<kadrion::core::FilmEntry> PairwiseWithoutDuplicates(
+    std::vector<kadrion::core::FilmEntry> films) {
   for (std::size_t i = films.size(); i-- > 1;) {
     for (std::size_t j = 0; j < i; ++j) {
-      if (kadrion::DuplicateKey(films[i]) == kadrion::DuplicateKey(films[j])) {
+      if (kadrion::core::DuplicateKey(films[i]) == kadrion::core::DuplicateKey(films[j])) {
         films.erase(films.begin() + static_cast<std::ptrdiff_t>(i));
         break;
       }

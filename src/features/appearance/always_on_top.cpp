@@ -1,6 +1,6 @@
 #include "features/appearance/always_on_top.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 constexpr wchar_t kCaption[] = L"Zawsze na wierzchu";
@@ -28,4 +28,4 @@ void AlwaysOnTop::ShowMenuItems() {
   menu_[offItem_].visible = !on_;
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -7,7 +7,7 @@
 #include "toolkit/form.h"
 #include "toolkit/popup_menu.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class AlwaysOnTop {
  public:
@@ -29,4 +29,4 @@ class AlwaysOnTop {
   bool on_ = false;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -1,6 +1,6 @@
 #include "features/appearance/list_appearance.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 ListAppearance::ListAppearance(FilmList& films, toolkit::Edit& sample, toolkit::Dialogs& dialogs,
                                const toolkit::Control& owner)
@@ -29,4 +29,4 @@ void ListAppearance::Apply(COLORREF background, const toolkit::FontInfo& font) {
   sample_.SetFont(font);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

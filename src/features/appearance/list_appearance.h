@@ -5,7 +5,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class ListAppearance {
  public:
@@ -29,4 +29,4 @@ class ListAppearance {
   const toolkit::Control& owner_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,7 +5,7 @@
 #include "toolkit/error.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
@@ -14,7 +14,7 @@ constexpr wchar_t kCharactersReplaced[] =
     L"podobnymi lub znakiem \u201E?\u201D.";
 }  // namespace
 
-CatalogueEditor::CatalogueEditor(Catalogue& catalogue, FilmFields fields,
+CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, FilmFields fields,
                                  toolkit::Button& saveChangesButton, StatusLine& status,
                                  const AppPaths& paths,
                                  std::function<void(const std::string&)> openDescription)
@@ -25,7 +25,7 @@ CatalogueEditor::CatalogueEditor(Catalogue& catalogue, FilmFields fields,
       paths_(paths),
       openDescription_(std::move(openDescription)) {}
 
-FilmEntry CatalogueEditor::FilmFromFields() {
+core::FilmEntry CatalogueEditor::FilmFromFields() {
   bool replaced = false;
   const auto bytes = [&replaced](const toolkit::Control& field) {
     bool lost = false;
@@ -33,8 +33,8 @@ FilmEntry CatalogueEditor::FilmFromFields() {
     replaced = replaced || lost;
     return text;
   };
-  FilmEntry film{bytes(fields_.polishTitle), bytes(fields_.originalTitle), bytes(fields_.genre),
-                 bytes(fields_.discs), bytes(fields_.medium)};
+  core::FilmEntry film{bytes(fields_.polishTitle), bytes(fields_.originalTitle),
+                       bytes(fields_.genre), bytes(fields_.discs), bytes(fields_.medium)};
   // Said once for the film, however many fields it concerns.
   if (replaced) {
     status_.ShowMessage(kCharactersReplaced);
@@ -68,12 +68,12 @@ void CatalogueEditor::DeleteSelected() {
 void CatalogueEditor::TakeSelected() {
   const int row = catalogue_.Selected();
   if (row < 0) return;
-  const FilmEntry film = catalogue_.Film(row);
+  const core::FilmEntry film = catalogue_.Film(row);
   fields_.polishTitle.SetText(film.polishTitle);
   fields_.originalTitle.SetText(film.originalTitle);
   fields_.searchText.SetText(film.originalTitle);
   fields_.genre.SetText(film.genre);
-  const auto discs = ParseIniInteger(film.discs);
+  const auto discs = core::ParseIniInteger(film.discs);
   if (!discs)
     throw toolkit::Error(L"\u201E" + toolkit::FromCp1250(film.discs) +
                          L"\u201D nie jest poprawną liczbą całkowitą.");
@@ -86,7 +86,7 @@ void CatalogueEditor::TakeSelected() {
 void CatalogueEditor::SaveChanges() {
   catalogue_.Erase(catalogue_.Marked());
   catalogue_.Append(FilmFromFields());
-  catalogue_.Mark(kNoFilm);
+  catalogue_.Mark(core::kNoFilm);
   saveChangesButton_.SetEnabled(false);
 }
 
@@ -107,4 +107,4 @@ void CatalogueEditor::ShowSelection() {
   status_.ShowCount(CountForm::WithPosition);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

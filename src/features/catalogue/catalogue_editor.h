@@ -8,7 +8,7 @@
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 // The fields a film is typed into.
 struct FilmFields {
@@ -23,7 +23,7 @@ struct FilmFields {
 class CatalogueEditor {
  public:
   // `openDescription` shows the description of the film with this Polish title.
-  CatalogueEditor(Catalogue& catalogue, FilmFields fields, toolkit::Button& saveChangesButton,
+  CatalogueEditor(core::Catalogue& catalogue, FilmFields fields, toolkit::Button& saveChangesButton,
                   StatusLine& status, const AppPaths& paths,
                   std::function<void(const std::string&)> openDescription);
 
@@ -49,9 +49,9 @@ class CatalogueEditor {
  private:
   // The fields as the catalogue stores them; characters code page 1250 cannot hold are
   // replaced, and the message panel says so.
-  FilmEntry FilmFromFields();
+  core::FilmEntry FilmFromFields();
 
-  Catalogue& catalogue_;
+  core::Catalogue& catalogue_;
   FilmFields fields_;
   toolkit::Button& saveChangesButton_;
   StatusLine& status_;
@@ -59,4 +59,4 @@ class CatalogueEditor {
   std::function<void(const std::string&)> openDescription_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,30 +5,30 @@
 #include "core/catalogue_file.h"
 #include "core/film_store.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 // Reads every whole record. Raises an error naming the file when it cannot be read.
-FilmStore ReadCatalogue(const std::wstring& path);
+core::FilmStore ReadCatalogue(const std::wstring& path);
 
 // Replaces the file with the films in one step: until the new file is complete the old one
 // stays as it was. The old file is kept as `backupPath` first (a user who saved a wrong list
 // can go back one step). Raises an error naming the file when it cannot be written.
 void WriteCatalogue(const std::wstring& path, const std::wstring& backupPath,
-                    const FilmStore& films);
+                    const core::FilmStore& films);
 
-class CatalogueOnDisk : public CatalogueDisk {
+class CatalogueOnDisk : public core::CatalogueDisk {
  public:
   CatalogueOnDisk(std::wstring path, std::wstring backupPath)
       : path_(std::move(path)), backupPath_(std::move(backupPath)) {}
 
   bool Exists() const override;
-  std::optional<FileStamp> Stamp() const override;
-  FilmStore Read() const override { return ReadCatalogue(path_); }
-  void Write(const FilmStore& films) override { WriteCatalogue(path_, backupPath_, films); }
+  std::optional<core::FileStamp> Stamp() const override;
+  core::FilmStore Read() const override { return ReadCatalogue(path_); }
+  void Write(const core::FilmStore& films) override { WriteCatalogue(path_, backupPath_, films); }
 
  private:
   std::wstring path_;
   std::wstring backupPath_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

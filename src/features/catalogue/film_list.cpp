@@ -2,7 +2,7 @@
 
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 // Sets a flag for a scope.
@@ -18,7 +18,7 @@ class Following {
 };
 }  // namespace
 
-FilmList::FilmList(Catalogue& catalogue) : catalogue_(catalogue) {
+FilmList::FilmList(core::Catalogue& catalogue) : catalogue_(catalogue) {
   catalogue_.AddObserver(*this);
 }
 
@@ -43,12 +43,12 @@ void FilmList::Create(toolkit::Container& parent, int id) {
   SetRowCount(catalogue_.Count());
 }
 
-void FilmList::CatalogueChanged(CatalogueChange change) {
+void FilmList::CatalogueChanged(core::CatalogueChange change) {
   if (following_ || !Handle()) return;
   const Following following(following_);
-  if (change != CatalogueChange::Selection) SetRowCount(catalogue_.Count());
+  if (change != core::CatalogueChange::Selection) SetRowCount(catalogue_.Count());
   Select(catalogue_.Selected());
-  if (change != CatalogueChange::Selection) RefreshAll();
+  if (change != core::CatalogueChange::Selection) RefreshAll();
 }
 
 void FilmList::SelectionReported() {
@@ -57,4 +57,4 @@ void FilmList::SelectionReported() {
   catalogue_.Select(Selected());
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -4,11 +4,11 @@
 #include "core/catalogue.h"
 #include "toolkit/report_list.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
-class FilmList : public toolkit::ReportList, private CatalogueObserver {
+class FilmList : public toolkit::ReportList, private core::CatalogueObserver {
  public:
-  explicit FilmList(Catalogue& catalogue);
+  explicit FilmList(core::Catalogue& catalogue);
   ~FilmList();
   FilmList(const FilmList&) = delete;
   FilmList& operator=(const FilmList&) = delete;
@@ -16,13 +16,13 @@ class FilmList : public toolkit::ReportList, private CatalogueObserver {
   void Create(toolkit::Container& parent, int id);
 
  private:
-  void CatalogueChanged(CatalogueChange change) override;
+  void CatalogueChanged(core::CatalogueChange change) override;
   void SelectionReported();
 
-  Catalogue& catalogue_;
+  core::Catalogue& catalogue_;
   // While the list takes over a change of the catalogue, or reports one to it: its own
   // notifications are not reported back.
   bool following_ = false;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,20 +5,21 @@
 #include "core/film_search.h"
 #include "features/titles/title_cleaning.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 // A found row stands this far below the top of the list.
 constexpr int kFoundRowOffset = 100;
 
-std::optional<std::size_t> SelectedRow(const Catalogue& catalogue) {
+std::optional<std::size_t> SelectedRow(const core::Catalogue& catalogue) {
   const int selected = catalogue.Selected();
   if (selected < 0) return std::nullopt;
   return static_cast<std::size_t>(selected);
 }
 }  // namespace
 
-Finder::Finder(Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText, StatusLine& status)
+Finder::Finder(core::Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText,
+               StatusLine& status)
     : catalogue_(catalogue), list_(list), searchText_(searchText), status_(status) {}
 
 void Finder::SelectFound(std::size_t found) {
@@ -31,19 +32,19 @@ void Finder::SelectFound(std::size_t found) {
 
 void Finder::Find() {
   CleanTitleIn(searchText_);
-  if (const auto row = FindFilm(catalogue_.Films(), searchText_.Text())) SelectFound(*row);
+  if (const auto row = core::FindFilm(catalogue_.Films(), searchText_.Text())) SelectFound(*row);
 }
 
 void Finder::Next() {
   if (const auto row =
-          FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
+          core::FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
 }
 
 void Finder::Previous() {
   if (const auto row =
-          FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
+          core::FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

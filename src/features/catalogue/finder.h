@@ -8,12 +8,12 @@
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class Finder {
  public:
   // The found film is selected in the catalogue and scrolled to in the list.
-  Finder(Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText, StatusLine& status);
+  Finder(core::Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText, StatusLine& status);
 
   // From the first film; cleans the search text of release tags first.
   void Find();
@@ -24,10 +24,10 @@ class Finder {
  private:
   void SelectFound(std::size_t row);
 
-  Catalogue& catalogue_;
+  core::Catalogue& catalogue_;
   FilmList& list_;
   toolkit::Edit& searchText_;
   StatusLine& status_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

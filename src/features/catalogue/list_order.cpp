@@ -1,13 +1,13 @@
 #include "features/catalogue/list_order.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 void ListOrder::SortByColumn(int column) {
   catalogue_.Sort(columnSort_.Click(column));
 }
 
 void ListOrder::RemoveDuplicates() {
-  catalogue_.Keep(DistinctRows(catalogue_.Films()));
+  catalogue_.Keep(core::DistinctRows(catalogue_.Films()));
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

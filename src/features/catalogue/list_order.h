@@ -3,11 +3,11 @@
 #include "core/catalogue.h"
 #include "core/film_order.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class ListOrder {
  public:
-  explicit ListOrder(Catalogue& catalogue) : catalogue_(catalogue) {}
+  explicit ListOrder(core::Catalogue& catalogue) : catalogue_(catalogue) {}
 
   // Descending at the first click, then the direction flips with every click, whichever
   // column it is on; equal films keep their order.
@@ -17,8 +17,8 @@ class ListOrder {
   void RemoveDuplicates();
 
  private:
-  Catalogue& catalogue_;
-  ColumnSort columnSort_;
+  core::Catalogue& catalogue_;
+  core::ColumnSort columnSort_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -1,13 +1,13 @@
 #include "features/catalogue/status_line.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 constexpr int kCountPanel = 0;
 constexpr int kMessagePanel = 1;
 }  // namespace
 
-StatusLine::StatusLine(toolkit::StatusBar& bar, const Catalogue& catalogue)
+StatusLine::StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue)
     : bar_(bar), catalogue_(catalogue) {
   clearTimer_.onTimer = [this] {
     bar_.SetPanelText(kMessagePanel, L"");
@@ -20,8 +20,8 @@ StatusLine::~StatusLine() {
   catalogue_.RemoveObserver(*this);
 }
 
-void StatusLine::CatalogueChanged(CatalogueChange change) {
-  if (change == CatalogueChange::Replaced) ShowCount(CountForm::Plain);
+void StatusLine::CatalogueChanged(core::CatalogueChange change) {
+  if (change == core::CatalogueChange::Replaced) ShowCount(CountForm::Plain);
 }
 
 void StatusLine::ShowCount(CountForm form) {
@@ -39,4 +39,4 @@ void StatusLine::ClearMessageSoon() {
   clearTimer_.SetEnabled(true);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

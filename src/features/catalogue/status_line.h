@@ -8,16 +8,16 @@
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 enum class CountForm {
   Plain,         // "Rekordów: 3"
   WithPosition,  // "Rekordów: 3  [2]", the selected film's number in brackets
 };
 
-class StatusLine : private CatalogueObserver {
+class StatusLine : private core::CatalogueObserver {
  public:
-  StatusLine(toolkit::StatusBar& bar, const Catalogue& catalogue);
+  StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue);
   ~StatusLine();
   StatusLine(const StatusLine&) = delete;
   StatusLine& operator=(const StatusLine&) = delete;
@@ -28,11 +28,11 @@ class StatusLine : private CatalogueObserver {
   void ClearMessageSoon();
 
  private:
-  void CatalogueChanged(CatalogueChange change) override;
+  void CatalogueChanged(core::CatalogueChange change) override;
 
   toolkit::StatusBar& bar_;
-  const Catalogue& catalogue_;
+  const core::Catalogue& catalogue_;
   toolkit::Timer clearTimer_{3000};
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,7 +5,7 @@
 #include "toolkit/files.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 constexpr wchar_t kCharactersReplaced[] =
@@ -36,7 +36,7 @@ bool DescriptionEditor::Load(const std::string& polishTitle) {
   // and the text it had, and a save cannot write them into another film's file.
   const auto path = paths_.DescriptionPath(polishTitle);
   const std::string bytes =
-      path && toolkit::FileExists(*path) ? WithCrLf(toolkit::ReadWholeFile(*path)) : "";
+      path && toolkit::FileExists(*path) ? core::WithCrLf(toolkit::ReadWholeFile(*path)) : "";
   title_ = polishTitle;
   text_.SetText(bytes);
   savedText_ = text_.WText();
@@ -60,4 +60,4 @@ void DescriptionEditor::Clear() {
   text_.SetWText(L"");
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -7,7 +7,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class DescriptionEditor {
  public:
@@ -37,4 +37,4 @@ class DescriptionEditor {
   std::wstring savedText_;  // the text as last loaded or saved
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -2,7 +2,7 @@
 
 #include "toolkit/clipboard.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 constexpr wchar_t kStartCaption[] = L"Lektor start";
@@ -73,4 +73,4 @@ void SpeechReader::Toggle() {
   readChord_.SetEnabled(true);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -10,7 +10,7 @@
 #include "toolkit/keyboard.h"
 #include "toolkit/timer.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class SpeechReader {
  public:
@@ -34,4 +34,4 @@ class SpeechReader {
   toolkit::Timer readChord_, readDone_, stopDone_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -8,7 +8,7 @@
 #include "toolkit/text.h"
 #include "toolkit/wait_cursor.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 void HtmlListExport::Write() {
   toolkit::WaitCursor wait;
@@ -17,19 +17,19 @@ void HtmlListExport::Write() {
   // not read back.
   file_.SaveIfChanged(catalogue_);
 
-  HtmlColumns columns;
-  for (int column = 0; column < kFilmColumns; ++column)
+  core::HtmlColumns columns;
+  for (int column = 0; column < core::kFilmColumns; ++column)
     columns[static_cast<std::size_t>(column)] = {list_.ColumnWidth(column),
                                                  toolkit::ToCp1250(list_.ColumnCaption(column))};
   // Written as it is built, over the old page: the page is made again at will, and a bad
   // number of discs stops it before its file is touched.
   std::optional<toolkit::FileWriter> file;
   try {
-    WriteHtmlList(catalogue_.Films(), columns, [&](std::string_view piece) {
+    core::WriteHtmlList(catalogue_.Films(), columns, [&](std::string_view piece) {
       if (!file) file.emplace(paths_.HtmlListPath());
       file->Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
     });
-  } catch (const BadDiscCount& bad) {
+  } catch (const core::BadDiscCount& bad) {
     throw toolkit::Error(L"Lista HTML nie została zapisana: film \u201E" +
                          toolkit::FromCp1250(bad.PolishTitle()) + L"\u201D ma liczbę płyt \u201E" +
                          toolkit::FromCp1250(bad.Discs()) +
@@ -38,4 +38,4 @@ void HtmlListExport::Write() {
   file->Finish();
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,13 +5,13 @@
 #include "features/app_paths.h"
 #include "toolkit/report_list.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class HtmlListExport {
  public:
   // The page's columns are the list's, with its captions and widths.
-  HtmlListExport(Catalogue& catalogue, const toolkit::ReportList& list, CatalogueFile& file,
-                 const AppPaths& paths)
+  HtmlListExport(core::Catalogue& catalogue, const toolkit::ReportList& list,
+                 core::CatalogueFile& file, const AppPaths& paths)
       : catalogue_(catalogue), list_(list), file_(file), paths_(paths) {}
 
   // Saves the catalogue (unless its file still holds it), then writes the page of the films as
@@ -20,10 +20,10 @@ class HtmlListExport {
   void Write();
 
  private:
-  Catalogue& catalogue_;
+  core::Catalogue& catalogue_;
   const toolkit::ReportList& list_;
-  CatalogueFile& file_;
+  core::CatalogueFile& file_;
   const AppPaths& paths_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

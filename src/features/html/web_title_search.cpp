@@ -3,11 +3,11 @@
 #include "core/web_search.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 void WebTitleSearch::Open() {
-  shell_.Open(toolkit::FromUtf8(FilmDatabaseSearchAddress(searchText_.Text())),
+  shell_.Open(toolkit::FromUtf8(core::FilmDatabaseSearchAddress(searchText_.Text())),
               toolkit::OpenAs::Maximized);
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -3,7 +3,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/shell.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class WebTitleSearch {
  public:
@@ -17,4 +17,4 @@ class WebTitleSearch {
   const toolkit::Edit& searchText_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -11,18 +11,18 @@
 #include "toolkit/download.h"
 #include "toolkit/shell.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 class LinkStrip {
  public:
-  using Labels = std::array<toolkit::Label, kLinkCount>;
+  using Labels = std::array<toolkit::Label, core::kLinkCount>;
 
   // Without a `source` the download counts as failed at once.
   LinkStrip(Labels& labels, toolkit::Shell& shell, toolkit::Downloader* source,
             const AppPaths& paths);
 
   // Creates the labels on `strip` with the design's two captions.
-  void Create(toolkit::Container& strip, const std::array<int, kLinkCount>& ids);
+  void Create(toolkit::Container& strip, const std::array<int, core::kLinkCount>& ids);
   // Downloads the link list, then captions and places the labels and opens the announcement
   // page on the first three starts with a download.
   void Refresh();
@@ -38,8 +38,8 @@ class LinkStrip {
   toolkit::Shell& shell_;
   toolkit::Downloader* source_;
   const AppPaths& paths_;
-  std::array<std::wstring, kLinkCount> targets_;
+  std::array<std::wstring, core::kLinkCount> targets_;
   int launchCounter_ = 0;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -3,10 +3,10 @@
 #include "core/title_cleanup.h"
 #include "toolkit/control.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 inline void CleanTitleIn(toolkit::Control& edit) {
-  edit.SetText(CleanTitle(edit.Text()));
+  edit.SetText(core::CleanTitle(edit.Text()));
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -5,7 +5,7 @@
 #include "toolkit/clipboard.h"
 #include "toolkit/text.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 namespace {
 
@@ -43,8 +43,8 @@ void TitlesFromFiles::AddFiles(const std::vector<std::wstring>& files) {
   // The program's files have full paths from the start, so the folder the dialog browsed to
   // does not matter here.
   for (const std::wstring& file : files) {
-    const MediaTitles titles =
-        TitlesFromPath(toolkit::ToCp1250(file), fields_.polishFromFileName.Checked());
+    const core::MediaTitles titles =
+        core::TitlesFromPath(toolkit::ToCp1250(file), fields_.polishFromFileName.Checked());
     fields_.originalTitle.SetText(titles.original);
     fields_.polishTitle.SetText(titles.polish);
     CleanTitleIn(fields_.polishTitle);
@@ -54,4 +54,4 @@ void TitlesFromFiles::AddFiles(const std::vector<std::wstring>& files) {
   }
 }
 
-}  // namespace kadrion
+}  // namespace kadrion::features

@@ -6,7 +6,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
 
-namespace kadrion {
+namespace kadrion::features {
 
 struct TitleFields {
   toolkit::Edit& polishTitle;
@@ -34,4 +34,4 @@ class TitlesFromFiles {
   std::function<void()> addFilm_;
 };
 
-}  // namespace kadrion
+}  // namespace kadrion::features
