@@ -7,6 +7,7 @@
 #include "toolkit/files.h"
 #include "toolkit/handles.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/recycle_bin.h"
 #include "toolkit/shell.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -24,9 +25,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::SystemKeyboard keyboard;
     toolkit::WebDownloader linkSource;
     components::SystemNotificationArea notificationArea;
-    kadrion::app::Program program({toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
-                                  {dialogs, shell, keyboard, &linkSource, notificationArea},
-                                  application);
+    toolkit::SystemRecycleBin recycleBin;
+    kadrion::app::Program program(
+        {toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
+        {dialogs, shell, keyboard, &linkSource, notificationArea, recycleBin}, application);
     program.Start();
     return application.Run();
   } catch (...) {

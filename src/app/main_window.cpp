@@ -56,6 +56,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
                                    mediumBox_, searchEdit_},
               saveChangesButton_, statusLine_, paths,
               [this](const std::string& title) { description_.Open(title); }),
+      deletion_(catalogue, statusLine_, paths, services.recycleBin),
       finder_(catalogue, filmList_, searchEdit_, statusLine_),
       listOrder_(catalogue),
       titlesFromFiles_(services.dialogs, *this,
@@ -157,7 +158,7 @@ void MainWindow::CreateEditPanel() {
 void MainWindow::CreateMenus() {
   listMenu_.Add(L"Notatnik", [this] { OpenNotepad(); });
   listMenu_.AddSeparator();
-  listMenu_.Add(L"Usuń wpis", [this] { editor_.DeleteSelected(); });
+  listMenu_.Add(L"Usuń wpis", [this] { deletion_.DeleteSelected(); });
   listMenu_.AddSeparator();
   listMenu_.Add(L"Dodaj wpis", [this] { editor_.Add(); });
   listMenu_.AddSeparator();
@@ -170,6 +171,11 @@ void MainWindow::CreateMenus() {
   alwaysOnTop_.AddMenuItems();
   listMenu_.AddSeparator();
   listMenu_.Add(L"Usuń duplikaty", [this] { listOrder_.RemoveDuplicates(); });
+  // Later items go at the end, after a separator: outside tools count the ones above.
+  listMenu_.AddSeparator();
+  undoDeleteItem_ = listMenu_.Add(L"Cofnij usunięcie", [this] { deletion_.UndoDelete(); });
+  listMenu_[undoDeleteItem_].enabled = false;
+  deletion_.onUndoChanged = [this](bool canUndo) { listMenu_[undoDeleteItem_].enabled = canUndo; };
   filmList_.SetContextMenu(&listMenu_);
 
   sampleMenu_.Add(L"Czcionka", [this] { appearance_.PickFont(); });
@@ -182,7 +188,7 @@ void MainWindow::CreateMenus() {
 
 void MainWindow::BindEvents() {
   addButton_.onClick = [this] { editor_.Add(); };
-  deleteButton_.onClick = [this] { editor_.DeleteSelected(); };
+  deleteButton_.onClick = [this] { deletion_.DeleteSelected(); };
   saveChangesButton_.onClick = [this] { editor_.SaveChanges(); };
   describeButton_.onClick = [this] { editor_.DescribeSelected(); };
   pastePolishTitleButton_.onClick = [this] { editor_.PastePolishTitle(); };
@@ -219,7 +225,10 @@ bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
   } else if (key == VK_RETURN && focus == filmList_.Handle()) {
     editor_.TakeSelected();
   } else if (key == VK_DELETE && focus == filmList_.Handle()) {
-    editor_.DeleteSelected();
+    deletion_.DeleteSelected();
+  } else if (key == 'Z' && control && !shift && !toolkit::IsTextField(focus)) {
+    // In a text field Ctrl+Z takes back the typing, as everywhere in Windows.
+    deletion_.UndoDelete();
   } else {
     return false;
   }

@@ -17,6 +17,7 @@
 #include "core/catalogue.h"
 #include "core/catalogue_file.h"
 #include "features/catalogue/catalogue_on_disk.h"
+#include "features/catalogue/film_deletion.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/finder.h"
 #include "features/catalogue/list_order.h"
@@ -103,11 +104,13 @@ class MainWindow : public toolkit::Form {
   toolkit::Memo htmlMemo_;
   features::FilmList filmList_;
   toolkit::PopupMenu listMenu_;
+  int undoDeleteItem_ = -1;  // "Cofnij usunięcie" in the list's menu
   toolkit::PopupMenu sampleMenu_;
 
   // The features, each given the controls and services it works with.
   features::StatusLine statusLine_;
   features::CatalogueEditor editor_;
+  features::FilmDeletion deletion_;
   features::Finder finder_;
   features::ListOrder listOrder_;
   features::TitlesFromFiles titlesFromFiles_;

@@ -5,6 +5,7 @@
 #include "toolkit/dialogs.h"
 #include "toolkit/download.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/recycle_bin.h"
 #include "toolkit/shell.h"
 
 namespace kadrion::app {
@@ -15,6 +16,7 @@ struct Services {
   toolkit::Keyboard& keyboard;
   toolkit::Downloader* linkSource;  // null: the link list counts as not downloaded
   components::NotificationArea& notificationArea;
+  toolkit::RecycleBin& recycleBin;  // where a deleted film's description goes
 };
 
 }  // namespace kadrion::app

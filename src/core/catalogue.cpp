@@ -48,6 +48,35 @@ void Catalogue::Erase(int row) {
       CatalogueChange::Films);
 }
 
+void Catalogue::Delete(int row, std::optional<std::string> description) {
+  if (Valid(row) == kNoFilm) return;
+  // The oldest steps go first once there are many: each holds a whole film and its text.
+  constexpr std::size_t kUndoSteps = 1000;
+  if (deleted_.size() == kUndoSteps) deleted_.erase(deleted_.begin());
+  deleted_.push_back({Film(row), row, std::move(description)});
+  Erase(row);
+}
+
+std::optional<DeletedFilm> Catalogue::UndoDelete() {
+  if (deleted_.empty()) return std::nullopt;
+  DeletedFilm step = std::move(deleted_.back());
+  deleted_.pop_back();
+  step.row = std::min(step.row, Count());
+  films_.Append(step.film);
+  const auto row = static_cast<std::uint32_t>(step.row);
+  const auto last = static_cast<std::uint32_t>(films_.Size() - 1);
+  if (row != last) {
+    // The appended film moves up to its place; the films from there on move down one.
+    std::vector<std::uint32_t> order(films_.Size());
+    for (std::uint32_t k = 0; k < order.size(); ++k)
+      order[k] = k < row ? k : k == row ? last : k - 1;
+    films_.Reorder(order);
+  }
+  Changed([row = step.row](int place) { return place >= row ? place + 1 : place; },
+          CatalogueChange::Films);
+  return step;
+}
+
 void Catalogue::Keep(const std::vector<std::size_t>& rows) {
   films_.Keep(rows);
   Changed([&rows](int place) { return NewPlaceIn(rows, place); }, CatalogueChange::Films);
@@ -61,6 +90,7 @@ void Catalogue::Sort(FilmOrder order) {
 
 void Catalogue::Assign(FilmStore films) {
   films_ = std::move(films);
+  deleted_.clear();
   Changed([](int) { return kNoFilm; }, CatalogueChange::Replaced);
 }
 
@@ -69,6 +99,7 @@ void Catalogue::Prepend(FilmStore earlier) {
   earlier.Reserve(films_.Size(), films_.TextBytes());
   for (const FilmView film : films_) earlier.Append(film);
   films_ = std::move(earlier);
+  for (DeletedFilm& step : deleted_) step.row += shift;
   Changed([shift](int place) { return place < 0 ? kNoFilm : place + shift; },
           CatalogueChange::Replaced);
 }

@@ -4,6 +4,8 @@
 // up with each such change. The windows show it and change it; observers hear of each change.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/film_entry.h"
@@ -19,6 +21,14 @@ enum class CatalogueChange {
   Films,      // films added, removed or reordered; the selection may have moved with them
   Replaced,   // every film replaced at once (the catalogue file read)
   Selection,  // only the selected film
+};
+
+// A film the user deleted, with what it takes to put it back.
+struct DeletedFilm {
+  FilmEntry film;
+  int row;  // its place in the list when it went
+  // The text of the description that went with it, if one did.
+  std::optional<std::string> description;
 };
 
 class CatalogueObserver {
@@ -45,11 +55,18 @@ class Catalogue {
 
   void Append(const FilmEntry& film);
   void Erase(int row);
+  // The user's delete: erases the film and remembers it, with the description that went with
+  // it, for UndoDelete.
+  void Delete(int row, std::optional<std::string> description = std::nullopt);
+  bool CanUndoDelete() const { return !deleted_.empty(); }
+  // Puts the last deleted film back at its old place (the end, when the list is shorter now)
+  // and returns it, with the place it got; none when nothing was deleted.
+  std::optional<DeletedFilm> UndoDelete();
   // Keeps only the films at these rows (ascending), in their order.
   void Keep(const std::vector<std::size_t>& rows);
   // Equal films keep their order.
   void Sort(FilmOrder order);
-  // Every film replaced; nothing selected or marked.
+  // Every film replaced; nothing selected or marked, no delete left to undo.
   void Assign(FilmStore films);
   // `earlier` put before the catalogue's own films, which keep the selection and the mark.
   void Prepend(FilmStore earlier);
@@ -70,6 +87,7 @@ class Catalogue {
   int selected_ = kNoFilm;
   int marked_ = kNoFilm;
   mutable std::vector<CatalogueObserver*> observers_;
+  std::vector<DeletedFilm> deleted_;  // the last deleted last
 };
 
 }  // namespace kadrion::core

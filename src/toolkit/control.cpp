@@ -29,7 +29,9 @@ Control* Control::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<Control*>(GetPropW(hwnd, kWrapperProperty)) : nullptr;
 }
 
-void Control::Attach(HWND hwnd) { SetPropW(hwnd, kWrapperProperty, this); }
+void Control::Attach(HWND hwnd) {
+  SetPropW(hwnd, kWrapperProperty, this);
+}
 
 void Control::CreateHandle(const wchar_t* className, const wchar_t* text, DWORD style,
                            DWORD exStyle, Container* parent, int id, RECT bounds, void* param) {
@@ -47,7 +49,9 @@ void Control::CreateHandle(const wchar_t* className, const wchar_t* text, DWORD 
   if (font_) ApplyFont();
 }
 
-int Control::Id() const { return GetDlgCtrlID(hwnd_); }
+int Control::Id() const {
+  return GetDlgCtrlID(hwnd_);
+}
 
 void Control::SetBounds(int left, int top, int width, int height) {
   MoveWindow(hwnd_, left, top, width, height, TRUE);
@@ -66,13 +70,21 @@ void Control::SetVisible(bool visible) {
   if (parent_) parent_->Realign();
 }
 
-bool Control::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool Control::Visible() const {
+  return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled); }
+void Control::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled);
+}
 
-bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != 0; }
+bool Control::Enabled() const {
+  return IsWindowEnabled(hwnd_) != 0;
+}
 
-void Control::Focus() { SetFocus(hwnd_); }
+void Control::Focus() {
+  SetFocus(hwnd_);
+}
 
 std::wstring Control::WText() const {
   const int length = GetWindowTextLengthW(hwnd_);
@@ -82,18 +94,26 @@ std::wstring Control::WText() const {
   return text;
 }
 
-void Control::SetWText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
+void Control::SetWText(const std::wstring& text) {
+  SetWindowTextW(hwnd_, text.c_str());
+}
 
-std::string Control::Text() const { return ToCp1250(WText()); }
+std::string Control::Text() const {
+  return ToCp1250(WText());
+}
 
-void Control::SetText(std::string_view bytes) { SetWText(FromCp1250(bytes)); }
+void Control::SetText(std::string_view bytes) {
+  SetWText(FromCp1250(bytes));
+}
 
 void Control::SetFont(std::shared_ptr<const Font> font) {
   font_ = std::move(font);
   if (hwnd_) ApplyFont();
 }
 
-const FontInfo& Control::GetFont() const { return font_ ? font_->Info() : DefaultFontInfo(); }
+const FontInfo& Control::GetFont() const {
+  return font_ ? font_->Info() : DefaultFontInfo();
+}
 
 void Control::ApplyFont() {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_->Handle()), TRUE);
@@ -108,13 +128,20 @@ void Control::SetColor(COLORREF color) {
   }
 }
 
-COLORREF Control::Color() const { return color_.value_or(GetSysColor(COLOR_WINDOW)); }
+COLORREF Control::Color() const {
+  return color_.value_or(GetSysColor(COLOR_WINDOW));
+}
 
 HBRUSH Control::HandleCtlColor(HDC dc) {
   if (font_) SetTextColor(dc, font_->Info().color);
   if (!color_) return nullptr;
   SetBkColor(dc, *color_);
   return brush_.Get();
+}
+
+bool IsTextField(HWND window) {
+  wchar_t name[16] = L"";
+  return window && GetClassNameW(window, name, 16) && lstrcmpiW(name, L"Edit") == 0;
 }
 
 }  // namespace toolkit

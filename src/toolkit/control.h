@@ -90,4 +90,7 @@ class Control {
   friend class Container;
 };
 
+// Whether a window is a text field: an edit control, also the one inside a combo box.
+bool IsTextField(HWND window);
+
 }  // namespace toolkit

@@ -104,6 +104,41 @@ TEST(Catalogue, ObserversHearEveryChangeOnceAndASelectionOnlyWhenItMoves) {
   EXPECT_EQ(recorder.heard, "replaced- selection1 selection- selection0 films0 films- ");
 }
 
+TEST(Catalogue, DeletesComeBackLastFirstEachAtItsPlaceWithTheSelectionFollowed) {
+  Catalogue catalogue;
+  catalogue.Assign(
+      {Film("a", "1"), Film("b", "2"), Film("c", "3"), Film("d", "4"), Film("e", "5")});
+  catalogue.Select(3);  // "4"
+  catalogue.Delete(1);
+  catalogue.Delete(0, "opis");
+  catalogue.Delete(2);  // "5", at the end
+  catalogue.Erase(0);   // a change that is no delete: the list is shorter now
+  EXPECT_EQ(Order(catalogue), "4");
+  struct Step {
+    const char* film;
+    int row;
+    const char* order;
+    std::optional<std::string> description;
+  };
+  const Step steps[] = {
+      {"5", 1, "45", std::nullopt}, {"1", 0, "145", "opis"}, {"2", 1, "1245", std::nullopt}};
+  for (const Step& step : steps) {
+    const auto undone = catalogue.UndoDelete();
+    ASSERT_TRUE(undone) << step.film;
+    EXPECT_EQ(undone->film.originalTitle, step.film);
+    EXPECT_EQ(undone->row, step.row) << step.film;
+    EXPECT_EQ(undone->description, step.description) << step.film;
+    EXPECT_EQ(Order(catalogue), step.order);
+    EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "4") << step.film;
+  }
+  EXPECT_FALSE(catalogue.CanUndoDelete());
+  EXPECT_FALSE(catalogue.UndoDelete());
+  catalogue.Delete(0);
+  catalogue.Prepend(FilmStore{Film("z", "0")});
+  catalogue.UndoDelete();
+  EXPECT_EQ(Order(catalogue), "01245") << "its place moved with the films put before it";
+}
+
 // The catalogue file as a disk in memory: the records as bytes, a stamp that changes with
 // every write, and an error in place of a read or a write while it is locked.
 class MemoryDisk : public CatalogueDisk {

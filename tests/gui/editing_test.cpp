@@ -44,14 +44,36 @@ TEST_F(EditingTest, AddWithEmptyFieldsAndNoSelection) {
   EXPECT_EQ(Status(), L"Rekordów: 1  [0]");
 }
 
-TEST_F(EditingTest, DeleteTakesTheRowAndItsDescriptionAndTheMessageClearsItself) {
-  Start({Film("Jedyny")});
+// A deleted film's description goes to the Recycle Bin unless a film of the same title (on
+// Windows, in any case) still uses it; each undo puts one film back where it was, and its text.
+TEST_F(EditingTest, DeleteRecyclesTheDescriptionAndUndoBringsFilmsBackOneByOne) {
+  Start({Film("Jedyny"), Film("Para"), Film("PARA")});
   WriteFileText(folder / L"Opisy\\Jedyny.txt", "opis");
+  WriteFileText(folder / L"Opisy\\Para.txt", "wsp\xF3lny");
+  const auto undoEnabled = [this] {
+    const toolkit::PopupMenu& menu = *List().ContextMenu();
+    return menu[menu.Count() - 1].enabled;  // the last item
+  };
+  EXPECT_FALSE(undoEnabled());
   ClickRow(0);
   Press(InMain(id::DelBtn));
-  EXPECT_EQ(Model().Count(), 0);
-  EXPECT_EQ(Status(), L"Rekordów: 0");
-  EXPECT_FALSE(Exists(folder / L"Opisy\\Jedyny.txt"));
+  EXPECT_EQ(Status(), L"Rekordów: 2");
+  EXPECT_EQ(Status(1), L"Usunięto „Jedyny”. Ctrl+Z przywraca.");
+  EXPECT_EQ(recycleBin.recycled, std::vector<std::wstring>{folder / L"Opisy\\Jedyny.txt"});
+  ClickRow(1);
+  Press(InMain(id::DelBtn));
+  EXPECT_EQ(Titles(), "Para,");
+  EXPECT_EQ(recycleBin.recycled.size(), 1u) << "Para still uses the file";
+  EXPECT_TRUE(undoEnabled());
+
+  ChooseFromListMenu(L"Cofnij usunięcie");
+  EXPECT_EQ(Titles(), "Para,PARA,");
+  ChooseFromListMenu(L"Cofnij usunięcie");
+  EXPECT_EQ(Titles(), "Jedyny,Para,PARA,");
+  EXPECT_EQ(ReadFileText(folder / L"Opisy\\Jedyny.txt"), "opis");
+  EXPECT_EQ(ReadFileText(folder / L"Opisy\\Para.txt"), "wsp\xF3lny");
+  EXPECT_FALSE(undoEnabled());
+  List().Select(-1);
 
   Press(InMain(id::DelBtn));
   EXPECT_EQ(Status(1), L"Nie wybrano rekordu do usunięcia.");

@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyDataFolderUsesTheDefaults) {
   const std::vector<std::wstring> menu = {
       L"Notatnik", L"", L"Usuń wpis", L"", L"Dodaj wpis", L"", L"Wyczyść pola", L"",
       L"Generuj listę w HTML", L"", L"Podgląd HTML", L"", L"Zawsze na wierzchu", L"",
-      L"Usuń duplikaty"};
+      L"Usuń duplikaty", L"", L"Cofnij usunięcie"};
   // clang-format on
   EXPECT_EQ(ListMenu(), menu) << "the unchecked item shows while the switch is off";
 
@@ -540,7 +540,11 @@ TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
   List().Select(0);
   Field(id::ss).Focus();
   Type(search, VK_DELETE);
-  EXPECT_EQ(Model().Count(), 2) << "Delete elsewhere is the field's";
+  Type(search, 'Z', true);
+  EXPECT_EQ(Model().Count(), 2) << "Delete and Ctrl+Z in a field are the field's";
+  List().Focus();
+  Type(list, 'Z', true);
+  EXPECT_EQ(Titles(), "Matrix," + kPolish.polishTitle + ",Matrix 2,") << "Ctrl+Z: Cofnij usunięcie";
 }
 
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {

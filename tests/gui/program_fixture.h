@@ -41,7 +41,7 @@ class ProgramTest : public ::testing::Test {
     program =
         std::make_unique<Program>(Paths(),
                                   Services{testing_support::Dialogs(), testing_support::Shell(),
-                                           keyboard, linkSource, notificationArea},
+                                           keyboard, linkSource, notificationArea, recycleBin},
                                   toolkit::Application::Instance());
     return *program;
   }
@@ -178,6 +178,7 @@ class ProgramTest : public ::testing::Test {
   testing_support::TempFolder folder;
   testing_support::RecordingKeyboard keyboard;
   testing_support::RecordingNotificationArea notificationArea;
+  testing_support::RecordingRecycleBin recycleBin;
   toolkit::Downloader* linkSource = nullptr;
   std::unique_ptr<Program> program;
 };

@@ -11,6 +11,7 @@
 #include "components/notification_area.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/recycle_bin.h"
 #include "toolkit/shell.h"
 
 namespace testing_support {
@@ -70,6 +71,17 @@ class RecordingShell : public toolkit::Shell {
     opened.push_back({address, openAs == toolkit::OpenAs::Maximized});
   }
   std::vector<Opened> opened;
+};
+
+// Takes the files away as the bin does and remembers which; a file it cannot remove stays.
+class RecordingRecycleBin : public toolkit::RecycleBin {
+ public:
+  bool Recycle(const std::wstring& path) override {
+    if (!DeleteFileW(path.c_str())) return false;
+    recycled.push_back(path);
+    return true;
+  }
+  std::vector<std::wstring> recycled;
 };
 
 // Remembers simulated key events instead of sending them to the desktop.

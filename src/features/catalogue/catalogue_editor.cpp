@@ -8,7 +8,6 @@
 namespace kadrion::features {
 
 namespace {
-constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
 constexpr wchar_t kCharactersReplaced[] =
     L"Niektórych znaków nie da się zapisać w katalogu (strona kodowa 1250); zastąpiono je "
     L"podobnymi lub znakiem \u201E?\u201D.";
@@ -49,20 +48,6 @@ void CatalogueEditor::Add() {
   fields_.polishTitle.SetWText(L"");
   fields_.originalTitle.SetWText(L"");
   DescribeSelected();
-}
-
-void CatalogueEditor::DeleteSelected() {
-  const int row = catalogue_.Selected();
-  if (row < 0) {
-    status_.ShowMessage(kNothingToDelete);
-  } else {
-    // A missing description, or one that cannot be deleted, does not stop the deletion.
-    if (const auto description = paths_.DescriptionPath(catalogue_.Film(row).polishTitle))
-      DeleteFileW(description->c_str());
-    catalogue_.Erase(row);
-    status_.ShowCount(CountForm::Plain);
-  }
-  status_.ClearMessageSoon();
 }
 
 void CatalogueEditor::TakeSelected() {

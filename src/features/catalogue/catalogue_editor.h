@@ -30,8 +30,6 @@ class CatalogueEditor {
   // Appends the fields as a new film, empties the titles and opens the selected film's
   // description.
   void Add();
-  // Deletes the selected film with its description file, or says that none is selected.
-  void DeleteSelected();
   // Takes the selected film into the fields, to be changed and saved with SaveChanges.
   // Raises an error when its number of discs is not a whole number.
   void TakeSelected();

@@ -1,0 +1,42 @@
+#pragma once
+// Deleting the selected film, and taking deletes back one at a time: the film to its old place,
+// its description back to its file. A description goes to the Recycle Bin, unless another film
+// of the catalogue still uses it.
+#include <functional>
+
+#include "core/catalogue.h"
+#include "features/app_paths.h"
+#include "features/catalogue/status_line.h"
+#include "toolkit/recycle_bin.h"
+
+namespace kadrion::features {
+
+class FilmDeletion : private core::CatalogueObserver {
+ public:
+  FilmDeletion(core::Catalogue& catalogue, StatusLine& status, const AppPaths& paths,
+               toolkit::RecycleBin& recycleBin);
+  ~FilmDeletion();
+  FilmDeletion(const FilmDeletion&) = delete;
+  FilmDeletion& operator=(const FilmDeletion&) = delete;
+
+  // Deletes the selected film and says so, or says that none is selected.
+  void DeleteSelected();
+  // Puts the last deleted film back. Raises an error when its description cannot be written
+  // back; the film is back all the same.
+  void UndoDelete();
+
+  // Told whether there is a delete to undo, whenever that may have changed.
+  std::function<void(bool canUndo)> onUndoChanged;
+
+ private:
+  void CatalogueChanged(core::CatalogueChange change) override;
+  // Whether a film other than `row` names the same description file.
+  bool DescriptionSharedWith(int row, const std::wstring& path) const;
+
+  core::Catalogue& catalogue_;
+  StatusLine& status_;
+  const AppPaths& paths_;
+  toolkit::RecycleBin& recycleBin_;
+};
+
+}  // namespace kadrion::features
