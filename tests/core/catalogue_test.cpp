@@ -28,10 +28,6 @@ std::string Order(const Catalogue& catalogue) {
   return Order(catalogue.Films());
 }
 
-std::string Place(int row) {
-  return row == kNoFilm ? "-" : std::to_string(row);
-}
-
 using Rows = std::vector<std::size_t>;
 
 TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
@@ -74,34 +70,6 @@ TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
     // Whatever changed the films makes every copy of them (the file) stale.
     EXPECT_EQ(catalogue.Revision() > revision, Order(catalogue) != "12345") << c.change;
   }
-}
-
-// An observer that writes down what it heard, and where the selection was then.
-struct Recorder : CatalogueObserver {
-  const Catalogue* catalogue;
-  std::string heard;
-  void CatalogueChanged(CatalogueChange change) override {
-    static const char* const kNames[] = {"films", "replaced", "selection"};
-    heard += std::string(kNames[static_cast<int>(change)]) + Place(catalogue->Selected()) + " ";
-  }
-};
-
-TEST(Catalogue, ObserversHearEveryChangeOnceAndASelectionOnlyWhenItMoves) {
-  Catalogue catalogue;
-  Recorder recorder;
-  recorder.catalogue = &catalogue;
-  catalogue.AddObserver(recorder);
-  catalogue.Assign({Film("a", "1"), Film("b", "2")});
-  catalogue.Select(1);
-  catalogue.Select(1);
-  catalogue.Select(7);  // no such row: nothing selected
-  catalogue.Select(0);
-  catalogue.Mark(0);
-  catalogue.Append(Film("c", "3"));
-  catalogue.Erase(0);
-  catalogue.RemoveObserver(recorder);
-  catalogue.Sort({0, -1});
-  EXPECT_EQ(recorder.heard, "replaced- selection1 selection- selection0 films0 films- ");
 }
 
 TEST(Catalogue, DeletesComeBackLastFirstEachAtItsPlaceWithTheSelectionFollowed) {
@@ -244,18 +212,6 @@ TEST(CatalogueFile, AnUnreadableFileIsNeverWrittenOverAndItsFilmsComeFirstOnceRe
   EXPECT_EQ(catalogue.Film(catalogue.Marked()).originalTitle, "3");
   file.Save(catalogue);
   EXPECT_EQ(Order(disk.Read()), "123") << "read once";
-}
-
-TEST(CatalogueFile, WithoutAFileTheCatalogueStaysAndTheFirstSaveMakesIt) {
-  MemoryDisk disk;
-  CatalogueFile file(disk);
-  Catalogue catalogue;
-  catalogue.Append(Film("a", "1"));
-  file.StartLoading();
-  EXPECT_EQ(file.Load(catalogue), CatalogueLoad::NoFile);
-  EXPECT_EQ(Order(catalogue), "1");
-  file.SaveIfChanged(catalogue);
-  EXPECT_EQ(Order(disk.Read()), "1");
 }
 
 }  // namespace
