@@ -10,6 +10,18 @@ namespace kadrion::features {
 namespace {
 constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
 
+// A cheap first look: titles that can name one file are of one length and differ only in the
+// case of their letters (any two letters beyond ASCII may be such a pair).
+bool MayNameOneFile(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    const auto x = static_cast<unsigned char>(a[k]), y = static_cast<unsigned char>(b[k]);
+    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    if (fold(x) != fold(y) && (x < 0x80 || y < 0x80)) return false;
+  }
+  return true;
+}
+
 std::wstring Quoted(const std::string& title) {
   return L"\u201E" + toolkit::FromCp1250(title) + L"\u201D";
 }
@@ -31,13 +43,13 @@ void FilmDeletion::CatalogueChanged(core::CatalogueChange change) {
 }
 
 bool FilmDeletion::DescriptionSharedWith(int row, const std::wstring& path) const {
-  // Titles that differ only in the case of their letters name one file on Windows. Only
-  // titles of the same length can, so few paths are made even among 100,000 films.
+  // Titles that differ only in the case of their letters name one file on Windows; a path is
+  // made only for those that may, so a delete stays quick among 100,000 films.
   const std::string_view title = catalogue_.Films().Text(static_cast<std::size_t>(row), 0);
   for (int other = 0; other < catalogue_.Count(); ++other) {
     if (other == row) continue;
     const std::string_view candidate = catalogue_.Films().Text(static_cast<std::size_t>(other), 0);
-    if (candidate.size() != title.size()) continue;
+    if (!MayNameOneFile(candidate, title)) continue;
     const auto otherPath = paths_.DescriptionPath(candidate);
     if (otherPath && lstrcmpiW(otherPath->c_str(), path.c_str()) == 0) return true;
   }
