@@ -51,7 +51,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       description_(description),
       filmList_(catalogue),
       statusLine_(statusBar_, catalogue),
-      editor_(catalogue,
+      editor_(catalogue, services.dialogs, *this,
               features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
                                    mediumBox_, searchEdit_},
               saveChangesButton_, statusLine_, paths,
@@ -148,6 +148,7 @@ void MainWindow::CreateEditPanel() {
   cleanOriginalTitleButton_.Create(panel, id::Sz3, L"Sz", At(0, 0, 0, 0));
   htmlMemo_.Create(panel, id::HTML, At(8, 460, 186, 40), L"HTML");
   htmlMemo_.SetVisible(false);
+  editor_.LimitFields();
 
   AddHint(pickFilesButton_, L"Dodaj z pliku");
   AddHint(addAtOnceCheck_, L"Automatycznie dodawaj do listy");

@@ -4,6 +4,7 @@
 
 #include "core/ini_value.h"
 #include "toolkit/application.h"
+#include "toolkit/clipboard.h"
 #include "toolkit/container.h"
 #include "toolkit/gdi.h"
 #include "toolkit/text.h"
@@ -12,7 +13,37 @@ namespace toolkit {
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+// Replaces the selection of a one-line edit window by `line`, cut to the room its limit leaves
+// (a digits-only edit takes the line whole or not at all).
+void ReplaceSelection(HWND edit, std::wstring line) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(edit)) - (end - start);
+  const auto limit = static_cast<std::size_t>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
+  const std::size_t room = limit > kept ? limit - kept : 0;
+  if (GetWindowLongW(edit, GWL_STYLE) & ES_NUMBER) {
+    if (line.size() > room || line.find_first_not_of(L"0123456789") != std::wstring::npos) {
+      MessageBeep(MB_OK);
+      return;
+    }
+  } else if (line.size() > room) {
+    line.resize(room);
+    if (!line.empty() && IS_HIGH_SURROGATE(line.back())) line.pop_back();
+  }
+  SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
+}
 }  // namespace
+
+LRESULT LinePaste::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PASTE) return CallNext(message, wParam, lParam);
+  if (GetWindowLongW(Window(), GWL_STYLE) & ES_READONLY) return 0;
+  // Nothing on the clipboard but blanks pastes nothing, as nothing at all does.
+  const std::wstring line = OneLine(ClipboardText(Window()));
+  if (!line.empty()) ReplaceSelection(Window(), line);
+  return 0;
+}
 
 // --- Label ---
 
@@ -69,6 +100,16 @@ void Edit::Create(Container& parent, int id, RECT bounds, const std::wstring& te
                &parent, id, bounds);
   // The system edit has no double-click notification and keeps its context menu to itself.
   WindowSubclass::Attach(hwnd_);
+  paste_.Attach(hwnd_);
+}
+
+void Edit::SetLimit(int characters) {
+  SendMessageW(hwnd_, EM_SETLIMITTEXT, characters, 0);
+}
+
+void Edit::PasteOver() {
+  SendMessageW(hwnd_, EM_SETSEL, 0, -1);
+  ReplaceSelection(hwnd_, OneLine(ClipboardText(hwnd_)));
 }
 
 LRESULT Edit::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,6 +145,13 @@ void ComboBox::Create(Container& parent, int id, RECT bounds,
                0, &parent, id, bounds);
   for (const std::wstring& item : items)
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  if (GetComboBoxInfo(hwnd_, &parts) && parts.hwndItem) paste_.Attach(parts.hwndItem);
+}
+
+void ComboBox::SetLimit(int characters) {
+  SendMessageW(hwnd_, CB_LIMITTEXT, characters, 0);
 }
 
 int ComboBox::ItemCount() const {
@@ -134,6 +182,12 @@ void SpinEdit::Create(Container& parent, int id, RECT bounds, int value) {
   SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd_), 0);
   SendMessageW(upDown_, UDM_SETRANGE32, INT_MIN, INT_MAX);
   Attach(upDown_);
+  paste_.Attach(hwnd_);
+}
+
+void SpinEdit::TakeDigitsOnly(int count) {
+  SetWindowLongW(hwnd_, GWL_STYLE, GetWindowLongW(hwnd_, GWL_STYLE) | ES_NUMBER);
+  SendMessageW(hwnd_, EM_SETLIMITTEXT, count, 0);
 }
 
 bool SpinEdit::HandleNotify(NMHDR& header, LRESULT& result) {

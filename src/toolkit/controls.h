@@ -34,10 +34,28 @@ class Label : public Control {
   bool autoSize_ = false;
 };
 
-// One-line edit. With a context menu set, a right click shows that menu instead of the edit's own.
+// Pasting into a one-line edit window (an Edit, a combo box's edit, a spin edit), by Ctrl+V,
+// Shift+Insert or the edit's menu: the clipboard text on one line (see OneLine in text.h), cut
+// to the room the edit's limit leaves; an edit that takes digits only takes a paste of digits
+// that fits whole, or nothing. Typing stops at the limit as the system's edit does.
+class LinePaste : private WindowSubclass {
+ public:
+  void Attach(HWND edit) { WindowSubclass::Attach(edit); }
+
+ private:
+  LRESULT OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// One-line edit that pastes on one line (LinePaste). With a context menu set, a right click
+// shows that menu instead of the edit's own.
 class Edit : public Control, private WindowSubclass {
  public:
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
+  // The most characters typing and pasting leave in the edit; text set from code is not cut.
+  void SetLimit(int characters);
+  // The whole text becomes the clipboard's text, taken as a paste takes it; a clipboard
+  // without text empties the edit.
+  void PasteOver();
   // Any change of the text, by the user or from code.
   std::function<void()> onChange;
   // A double click with the left button, after the edit has selected the word under it.
@@ -46,6 +64,7 @@ class Edit : public Control, private WindowSubclass {
 
  private:
   LRESULT OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LinePaste paste_;
 };
 
 // Multi-line text box; its text is lines joined by CR LF.
@@ -54,24 +73,33 @@ class Memo : public Control {
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
 };
 
-// Drop-down list that also takes typed text.
+// Drop-down list that also takes typed text, pasted on one line (LinePaste).
 class ComboBox : public Control {
  public:
   void Create(Container& parent, int id, RECT bounds, const std::vector<std::wstring>& items);
+  // The most characters typing and pasting leave in its edit.
+  void SetLimit(int characters);
   int ItemCount() const;
   std::wstring Item(int index) const;
   HBRUSH HandleCtlColor(HDC dc) override;
+
+ private:
+  LinePaste paste_;
 };
 
 // An edit with up and down arrows stepping a whole number by one, without bounds: the value
-// stops at the ends of the 32-bit range instead of wrapping. The text itself is free.
+// stops at the ends of the 32-bit range instead of wrapping. Typing and pasting are free
+// until TakeDigitsOnly; text set from code (the arrows' too) always is.
 class SpinEdit : public Control {
  public:
   void Create(Container& parent, int id, RECT bounds, int value);
+  // Typing and pasting take only the digits 0 to 9, at most `count` of them.
+  void TakeDigitsOnly(int count);
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
   HWND upDown_ = nullptr;
+  LinePaste paste_;
 };
 
 // Whether a button draws its face itself, so that its caption shows in its font's colour

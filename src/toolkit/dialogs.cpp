@@ -32,6 +32,15 @@ const wchar_t* BoxCaption() {
   return Application::Instance().Title().c_str();
 }
 
+// A question box with these buttons, labelled in Polish.
+Answer AskWith(HWND owner, const std::wstring& text, UINT buttons) {
+  questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
+  const int pressed = MessageBoxW(owner, text.c_str(), BoxCaption(), buttons | MB_ICONQUESTION);
+  if (questionHook) UnhookWindowsHookEx(questionHook);
+  questionHook = nullptr;
+  return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
+}
+
 }  // namespace
 
 void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
@@ -43,12 +52,11 @@ void SystemDialogs::ShowError(HWND owner, const std::wstring& text) {
 }
 
 Answer SystemDialogs::Ask(HWND owner, const std::wstring& text) {
-  questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
-  const int pressed =
-      MessageBoxW(owner, text.c_str(), BoxCaption(), MB_YESNOCANCEL | MB_ICONQUESTION);
-  if (questionHook) UnhookWindowsHookEx(questionHook);
-  questionHook = nullptr;
-  return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
+  return AskWith(owner, text, MB_YESNOCANCEL);
+}
+
+Answer SystemDialogs::AskYesNo(HWND owner, const std::wstring& text) {
+  return AskWith(owner, text, MB_YESNO) == Answer::Yes ? Answer::Yes : Answer::No;
 }
 
 bool SystemDialogs::PickColor(HWND owner, COLORREF& color) {

@@ -26,6 +26,8 @@ class Dialogs {
   virtual void ShowError(HWND owner, const std::wstring& text) = 0;
   // A question answered "Tak", "Nie" or "Anuluj".
   virtual Answer Ask(HWND owner, const std::wstring& text) = 0;
+  // A question answered "Tak" or "Nie" (closing the box answers "Nie").
+  virtual Answer AskYesNo(HWND owner, const std::wstring& text) = 0;
   // The colour chooser, preset to `color`; false (and `color` untouched) when cancelled.
   virtual bool PickColor(HWND owner, COLORREF& color) = 0;
   // The font chooser with colour and effects, preset to `font`; false when cancelled.
@@ -42,6 +44,7 @@ class SystemDialogs : public Dialogs {
   void ShowMessage(HWND owner, const std::wstring& text) override;
   void ShowError(HWND owner, const std::wstring& text) override;
   Answer Ask(HWND owner, const std::wstring& text) override;
+  Answer AskYesNo(HWND owner, const std::wstring& text) override;
   bool PickColor(HWND owner, COLORREF& color) override;
   bool PickFont(HWND owner, FontInfo& font) override;
   bool OpenFiles(HWND owner, const std::vector<FileFilter>& filters,

@@ -1,10 +1,13 @@
 // Adding, changing and deleting films through the main window's edit fields and buttons.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "program_fixture.h"
 #include "core/record_codec.h"
 #include "test_support.h"
 #include "toolkit/clipboard.h"
+#include "toolkit/text.h"
 
 namespace kadrion::app {
 namespace {
@@ -120,83 +123,137 @@ TEST_F(EditingTest, SaveReplacesTheDoubleClickedRowNotTheOneSelectedLater) {
   EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "B");
 }
 
-TEST_F(EditingTest, ANonNumericDiscCountStopsTheDoubleClickHalfway) {
+// A number of discs outside 0 to 9999, stored or set as a tool sets it: taken into the fields
+// as it is and said; neither "Zapisz zmiany" nor "Dodaj wpis" goes on until it is mended.
+TEST_F(EditingTest, ADiscCountOutsideZeroTo9999IsSaidAndNeitherSavedNorAdded) {
   Start({core::FilmEntry{"A", "Orig A", "Akcja", "dwie", "VCD"}});
-  SetTextOf(id::n, L"SVCD");
-  DoubleClickRow(0);
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_NE(Dialogs().errors[0].find(L"dwie"), std::wstring::npos);
-  EXPECT_EQ(TextOf(id::p), L"A");
-  EXPECT_EQ(TextOf(id::ss), L"Orig A");
-  EXPECT_EQ(TextOf(id::g), L"Akcja");
-  EXPECT_EQ(TextOf(id::i), L"1");
-  EXPECT_EQ(TextOf(id::n), L"SVCD");
-  EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
-}
-
-TEST_F(EditingTest, PasteReplacesATitleWithTheClipboardText) {
-  Start({});
-  const HWND owner = Main().Handle();
-  SetTextOf(id::p, L"stary");
-  toolkit::SetClipboardText(owner, L"Żółw");
-  Press(InMain(id::Button2));
-  EXPECT_EQ(TextOf(id::p), L"Żółw");
-
-  // No text: an empty clipboard, or one with only another program's own format.
-  for (const bool otherFormat : {false, true}) {
-    OpenClipboard(owner);
-    EmptyClipboard();
-    if (otherFormat)
-      SetClipboardData(RegisterClipboardFormatW(L"Kadrion.Test"), GlobalAlloc(GMEM_MOVEABLE, 4));
-    CloseClipboard();
-    SetTextOf(id::O, L"stary");
-    Press(InMain(id::Button3));
-    EXPECT_EQ(TextOf(id::O), L"") << "no text on the clipboard empties the field";
+  for (const std::wstring discs : {L"dwie", L"", L"abc", L"12345", L"-1"}) {
+    Dialogs().Clear();
+    DoubleClickRow(0);
+    EXPECT_EQ(TextOf(id::i), L"dwie") << "taken as stored";
+    EXPECT_EQ(TextOf(id::n), L"VCD") << "and every field after it";
+    SetTextOf(id::i, discs);
+    PressWithKeyboard(InMain(id::SaveBtn));
+    Press(id::AddBtn);
+    EXPECT_EQ(Model().Count(), 1);
+    EXPECT_EQ(Model().Film(0).discs, "dwie");
+    EXPECT_EQ(TextOf(id::p), L"A") << "the fields stay, to be mended";
+    const std::wstring said = L"Ilość płyt musi być liczbą od 0 do 9999, a " +
+                              (discs.empty() ? L"pole jest puste" : L"jest „" + discs + L"”") +
+                              L". ";
+    EXPECT_EQ(Dialogs().messages,
+              (std::vector<std::wstring>{L"Ilość płyt tego filmu („dwie”) nie jest liczbą od 0 "
+                                         L"do 9999. Popraw ją przed zapisaniem zmian.",
+                                         said + L"Zmiany nie zostały zapisane.",
+                                         said + L"Film nie został dodany."}));
   }
-
-  // A megabyte is a long title, whole until the catalogue file cuts it to 255 characters.
-  toolkit::SetClipboardText(owner, std::wstring(1 << 20, L'x'));
-  Press(InMain(id::Button2));
-  Press(InMain(id::AddBtn));
-  EXPECT_EQ(Model().Film(0).polishTitle.size(), 1u << 20);
-  ASSERT_TRUE(CloseWindow(Main()));
-  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat()))[0].polishTitle, std::string(255, 'x'));
+  SetTextOf(id::i, L"9999");
+  PressWithKeyboard(InMain(id::SaveBtn));
+  EXPECT_EQ(Model().Film(0).discs, "9999");
 }
 
-// Text that Windows-1250 cannot hold, typed into the fields: the film gets the code page's
-// replacement, and the message panel says so once for the film, however many fields.
-TEST_F(EditingTest, CharactersTheCodePageCannotHoldAreReplacedAndSaidOnce) {
-  Start({Film("A")});
-  const std::wstring said =
-      L"Niektórych znaków nie da się zapisać w katalogu (strona kodowa 1250); zastąpiono je "
-      L"podobnymi lub znakiem \u201E?\u201D.";
-  // clang-format off
+// "Wklej", Ctrl+V and typing: the clipboard on one line, and no field takes more than the
+// record stores, so the film is saved as the fields show it.
+TEST_F(EditingTest, PastingAndTypingStopAtWhatTheRecordStores) {
+  Start({});
+  enum class By { Wklej, CtrlV, Typing };
+  const std::wstring o250(250, L'o'), x300(300, L'x');
   const struct {
-    std::wstring polish, original, medium;
-    core::FilmEntry stored;
-    bool said;
+    int field;
+    std::wstring before;
+    By by;
+    std::wstring input;  // the clipboard's text (none when empty), or the keys typed
+    std::wstring after;
   } cases[] = {
-      {L"Żółw", L"Čapek é", L"DVD", {"\xAF\xF3\xB3w", "\xC8\x61pek \xE9", "", "1", "DVD"}, false},
-      {L"Брат", L"Брат 2", L"Диск", {"????", "???? 2", "", "1", "????"}, true},
-      {L"Crème", L"", L"DVD", {"Creme", "", "", "1", "DVD"}, true},  // the nearest letter
+      {id::p, L"stary", By::Wklej, L" \tMatrix\r\nReaktywacja\tPL \n", L"Matrix Reaktywacja PL"},
+      {id::O, L"stary", By::Wklej, std::wstring(1 << 20, L'y'), std::wstring(255, L'y')},
+      {id::O, L"stary", By::Wklej, L"", L""},
+      {id::O, L"Film ", By::CtrlV, L"a\r\n\r\nb\rc\n", L"Film a  b c"},
+      {id::p, L"", By::CtrlV, x300, std::wstring(255, L'x')},
+      {id::O, o250, By::CtrlV, L"123456789", o250 + L"12345"},
+      {id::g, L"", By::CtrlV, x300, std::wstring(50, L'x')},
+      {id::n, L"", By::Typing, x300, std::wstring(50, L'x')},
+      {id::i, L"7", By::CtrlV, L" 12\r\n", L"712"},
+      {id::i, L"7", By::CtrlV, L"12345", L"7"},
+      {id::i, L"7", By::CtrlV, L"1a", L"7"},
+      {id::i, L"", By::Typing, L"1a2b3-4.5", L"1234"},
   };
-  // clang-format on
   for (const auto& c : cases) {
-    InMain<toolkit::StatusBar>(id::StatusBar).SetPanelText(1, L"");
+    toolkit::Control& control = InMain<toolkit::Control>(c.field);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    const HWND edit = GetComboBoxInfo(control.Handle(), &parts) ? parts.hwndItem : control.Handle();
+    control.SetWText(c.before);
+    SendMessageW(edit, EM_SETSEL, c.before.size(), c.before.size());
+    OpenClipboard(Main().Handle());  // no text: only another program's own format
+    EmptyClipboard();
+    SetClipboardData(RegisterClipboardFormatW(L"Kadrion.Test"), GlobalAlloc(GMEM_MOVEABLE, 4));
+    CloseClipboard();
+    if (c.by != By::Typing && !c.input.empty()) toolkit::SetClipboardText(Main().Handle(), c.input);
+    if (c.by == By::Wklej) Press(c.field == id::p ? id::Button2 : id::Button3);
+    if (c.by == By::CtrlV) SendMessageW(edit, WM_CHAR, 0x16, 1);
+    if (c.by == By::Typing)
+      for (const wchar_t key : c.input) SendMessageW(edit, WM_CHAR, key, 1);
+    EXPECT_EQ(control.WText(), c.after) << "field " << c.field << ", case " << (&c - cases);
+  }
+  const auto bytes = [this](int field) { return toolkit::ToCp1250(TextOf(field)); };
+  const core::FilmEntry shown{bytes(id::p), bytes(id::O), bytes(id::g), bytes(id::i), bytes(id::n)};
+  Press(id::AddBtn);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(CatalogueFilms(ReadFileBytes(Dat())), std::vector{shown});
+}
+
+// Text Windows-1250 cannot hold, at "Dodaj wpis" and "Zapisz zmiany": asked once for the film,
+// naming the characters. "Tak" stores "?" in their place (never a nearest letter), "Nie" adds
+// or saves nothing and leaves the fields as they are.
+TEST_F(EditingTest, CharactersTheCatalogueCannotStoreAreAskedAboutOnce) {
+  Start({Film("A")});
+  using toolkit::Answer;
+  const auto question = [](const std::wstring& named, const std::wstring& doing) {
+    return L"Tych znaków nie da się zapisać w katalogu: " + named + L".\n\n" + doing +
+           L" ze znakiem „?” w ich miejscu? Wybierz „Nie”, aby najpierw poprawić pola.";
+  };
+  const struct {
+    std::wstring polish, original, medium, named;  // named: empty for no question
+    Answer answer;
+    std::optional<core::FilmEntry> added;
+  } cases[] = {
+      // clang-format off
+      {L"Żółw", L"Čapek é", L"DVD", L"", Answer::No, {{"\xAF\xF3\xB3w", "\xC8\x61pek \xE9", "", "1", "DVD"}}},
+      {L"Брат", L"Брат 2", L"Диск", L"Б, р, а, т, Д, и, с, к", Answer::Yes, {{"????", "???? 2", "", "1", "????"}}},
+      {L"Crème\u2009brûlée", L"Film \U0001F3AC", L"DVD", L"è, U+2009, û, \U0001F3AC", Answer::Yes,
+       {{"Cr?me?br?l\xE9\x65", "Film ?", "", "1", "DVD"}}},
+      {L"Жж", L"", L"DVD", L"Ж, ж", Answer::No, std::nullopt},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    Dialogs().Clear();
+    Dialogs().answer = c.answer;
     SetTextOf(id::p, c.polish);
     SetTextOf(id::O, c.original);
     SetTextOf(id::n, c.medium);
-    Press(InMain(id::AddBtn));
-    EXPECT_EQ(Model().Film(Model().Count() - 1), c.stored);
-    EXPECT_EQ(Status(1), c.said ? said : L"") << c.stored.polishTitle;
+    const int count = Model().Count();
+    Press(id::AddBtn);
+    EXPECT_EQ(Dialogs().questions, c.named.empty() ? std::vector<std::wstring>{}
+                                                   : std::vector{question(c.named, L"Dodać film")});
+    EXPECT_EQ(Model().Count(), count + (c.added ? 1 : 0));
+    if (c.added) {
+      EXPECT_EQ(Model().Film(count), *c.added);
+    }
+    EXPECT_EQ(TextOf(id::p), c.added ? L"" : c.polish) << "a film not added stays in the fields";
   }
 
-  InMain<toolkit::StatusBar>(id::StatusBar).SetPanelText(1, L"");
+  // "Nie" leaves the film to save again; "Tak" saves it.
   DoubleClickRow(0);
   SetTextOf(id::O, L"Жизнь");
-  PressWithKeyboard(InMain(id::SaveBtn));
-  EXPECT_EQ(Model().Film(Model().Count() - 1).originalTitle, "?????");
-  EXPECT_EQ(Status(1), said) << "changing a film says it too";
+  Dialogs().Clear();
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    Dialogs().answer = answer;
+    PressWithKeyboard(InMain(id::SaveBtn));
+  }
+  EXPECT_EQ(Dialogs().questions, std::vector(2, question(L"Ж, и, з, н, ь", L"Zapisać zmiany")));
+  EXPECT_EQ(Model().Film(Model().Count() - 1),
+            (core::FilmEntry{"A", "?????", "Dramat", "1", "CD"}));
 }
 
 }  // namespace

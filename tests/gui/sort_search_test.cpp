@@ -91,5 +91,23 @@ TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothing) {
   EXPECT_EQ(Status(), status);
 }
 
+// A search text with characters the catalogue cannot store finds nothing, not even the films
+// stored with "?" or a nearest letter in their place; the field keeps the text and the message
+// panel says why.
+TEST_F(SortSearchTest, ASearchTextTheCatalogueCannotHoldFindsNothingAndSaysSo) {
+  Start({Film("????"), Film("Brat ????"), Film("Creme"), Film("x")});
+  ClickRow(3);
+  for (const int button : {id::Button1, id::Button5, id::Button6}) {
+    for (const auto& [text, named] : {std::pair{L"Брат", L"Б, р, а, т"}, {L"Crème", L"è"}}) {
+      SetTextOf(id::ss, text);
+      Press(button);
+      EXPECT_EQ(List().Selected(), 3) << button;
+      EXPECT_EQ(TextOf(id::ss), text);
+      EXPECT_EQ(Status(1),
+                L"Nie znaleziono: w katalogu nie ma znaków " + std::wstring(named) + L".");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kadrion::app

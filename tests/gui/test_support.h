@@ -25,6 +25,11 @@ class RecordingDialogs : public toolkit::Dialogs {
     questions.push_back(text);
     return answer;
   }
+  // Answers with `answer`, a "Cancel" there as the box's close button: "Nie".
+  toolkit::Answer AskYesNo(HWND owner, const std::wstring& text) override {
+    const toolkit::Answer given = Ask(owner, text);
+    return given == toolkit::Answer::Cancel ? toolkit::Answer::No : given;
+  }
   // The choosers record what they were preset to and answer with the chosen value, or cancel
   // when there is none.
   bool PickColor(HWND, COLORREF& color) override {

@@ -1,49 +1,91 @@
 #include "features/catalogue/catalogue_editor.h"
 
 #include "core/ini_value.h"
-#include "toolkit/clipboard.h"
-#include "toolkit/error.h"
+#include "core/record_codec.h"
 #include "toolkit/text.h"
 
 namespace kadrion::features {
 
 namespace {
-constexpr wchar_t kCharactersReplaced[] =
-    L"Niektórych znaków nie da się zapisać w katalogu (strona kodowa 1250); zastąpiono je "
-    L"podobnymi lub znakiem \u201E?\u201D.";
+// A number of discs is 0 to 9999: one to four digits, nothing else.
+constexpr int kDiscDigits = 4;
+constexpr int kMostDiscs = 9999;
+
+bool IsDiscCount(std::wstring_view text) {
+  return !text.empty() && text.size() <= kDiscDigits &&
+         text.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+}
+
+std::wstring Quoted(const std::wstring& text) {
+  return L"\u201E" + text + L"\u201D";
+}
+
+std::wstring DiscCountRefusal(const std::wstring& discs, FieldsUse use) {
+  return L"Ilość płyt musi być liczbą od 0 do 9999, a " +
+         (discs.empty() ? std::wstring(L"pole jest puste") : L"jest " + Quoted(discs)) + L". " +
+         (use == FieldsUse::Adding ? L"Film nie został dodany." : L"Zmiany nie zostały zapisane.");
+}
+
+std::wstring CodePageQuestion(const std::wstring& characters, FieldsUse use) {
+  return L"Tych znaków nie da się zapisać w katalogu: " + characters + L".\n\n" +
+         (use == FieldsUse::Adding ? L"Dodać film" : L"Zapisać zmiany") + L" ze znakiem " +
+         Quoted(L"?") + L" w ich miejscu? Wybierz " + Quoted(L"Nie") +
+         L", aby najpierw poprawić pola.";
+}
 }  // namespace
 
-CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, FilmFields fields,
+CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
+                                 const toolkit::Control& owner, FilmFields fields,
                                  toolkit::Button& saveChangesButton, StatusLine& status,
                                  const AppPaths& paths,
                                  std::function<void(const std::string&)> openDescription)
     : catalogue_(catalogue),
+      dialogs_(dialogs),
+      owner_(owner),
       fields_(fields),
       saveChangesButton_(saveChangesButton),
       status_(status),
       paths_(paths),
       openDescription_(std::move(openDescription)) {}
 
-core::FilmEntry CatalogueEditor::FilmFromFields() {
-  bool replaced = false;
-  const auto bytes = [&replaced](const toolkit::Control& field) {
-    bool lost = false;
-    std::string text = toolkit::ToCp1250(field.WText(), &lost);
-    replaced = replaced || lost;
-    return text;
+void CatalogueEditor::LimitFields() {
+  const auto capacity = [](int column) {
+    return static_cast<int>(core::kRecordFields[column].capacity);
   };
-  core::FilmEntry film{bytes(fields_.polishTitle), bytes(fields_.originalTitle),
-                       bytes(fields_.genre), bytes(fields_.discs), bytes(fields_.medium)};
-  // Said once for the film, however many fields it concerns.
-  if (replaced) {
-    status_.ShowMessage(kCharactersReplaced);
-    status_.ClearMessageSoon();
+  fields_.polishTitle.SetLimit(capacity(0));
+  fields_.originalTitle.SetLimit(capacity(1));
+  fields_.genre.SetLimit(capacity(2));
+  fields_.discs.TakeDigitsOnly(kDiscDigits);
+  fields_.medium.SetLimit(capacity(4));
+}
+
+std::optional<core::FilmEntry> CatalogueEditor::FilmFromFields(FieldsUse use) {
+  const std::wstring discs = fields_.discs.WText();
+  if (!IsDiscCount(discs)) {
+    dialogs_.ShowMessage(owner_.Handle(), DiscCountRefusal(discs, use));
+    fields_.discs.Focus();
+    SendMessageW(fields_.discs.Handle(), EM_SETSEL, 0, -1);
+    return std::nullopt;
   }
-  return film;
+  const std::wstring texts[] = {fields_.polishTitle.WText(), fields_.originalTitle.WText(),
+                                fields_.genre.WText(), discs, fields_.medium.WText()};
+  // Asked once for the film, however many fields hold such characters.
+  const std::wstring outside = toolkit::CharactersOutsideCp1250(
+      texts[0] + L'\n' + texts[1] + L'\n' + texts[2] + L'\n' + texts[4]);
+  if (!outside.empty() &&
+      dialogs_.AskYesNo(owner_.Handle(), CodePageQuestion(outside, use)) != toolkit::Answer::Yes)
+    return std::nullopt;
+  const auto bytes = [](const std::wstring& text) {
+    return toolkit::ToCp1250OrQuestionMarks(text);
+  };
+  return core::FilmEntry{bytes(texts[0]), bytes(texts[1]), bytes(texts[2]), bytes(texts[3]),
+                         bytes(texts[4])};
 }
 
 void CatalogueEditor::Add() {
-  catalogue_.Append(FilmFromFields());
+  const auto film = FilmFromFields(FieldsUse::Adding);
+  if (!film) return;
+  catalogue_.Append(*film);
   status_.ShowCount(CountForm::WithPosition);
   fields_.polishTitle.SetWText(L"");
   fields_.originalTitle.SetWText(L"");
@@ -58,19 +100,25 @@ void CatalogueEditor::TakeSelected() {
   fields_.originalTitle.SetText(film.originalTitle);
   fields_.searchText.SetText(film.originalTitle);
   fields_.genre.SetText(film.genre);
+  // Read as the program always read it ("007" is 7); anything else stays as stored, to be
+  // mended before the changes can be saved.
   const auto discs = core::ParseIniInteger(film.discs);
-  if (!discs)
-    throw toolkit::Error(L"\u201E" + toolkit::FromCp1250(film.discs) +
-                         L"\u201D nie jest poprawną liczbą całkowitą.");
-  fields_.discs.SetWText(std::to_wstring(*discs));
+  const bool counted = discs && *discs >= 0 && *discs <= kMostDiscs;
+  fields_.discs.SetWText(counted ? std::to_wstring(*discs) : toolkit::FromCp1250(film.discs));
   fields_.medium.SetText(film.medium);
   saveChangesButton_.SetEnabled(true);
   catalogue_.Mark(row);
+  if (!counted)
+    dialogs_.ShowMessage(owner_.Handle(),
+                         L"Ilość płyt tego filmu (" + Quoted(toolkit::FromCp1250(film.discs)) +
+                             L") nie jest liczbą od 0 do 9999. Popraw ją przed zapisaniem zmian.");
 }
 
 void CatalogueEditor::SaveChanges() {
+  const auto film = FilmFromFields(FieldsUse::Saving);
+  if (!film) return;
   catalogue_.Erase(catalogue_.Marked());
-  catalogue_.Append(FilmFromFields());
+  catalogue_.Append(*film);
   catalogue_.Mark(core::kNoFilm);
   saveChangesButton_.SetEnabled(false);
 }
@@ -81,11 +129,11 @@ void CatalogueEditor::DescribeSelected() {
 }
 
 void CatalogueEditor::PastePolishTitle() {
-  fields_.polishTitle.SetWText(toolkit::ClipboardText(fields_.polishTitle.Handle()));
+  fields_.polishTitle.PasteOver();
 }
 
 void CatalogueEditor::PasteOriginalTitle() {
-  fields_.originalTitle.SetWText(toolkit::ClipboardText(fields_.originalTitle.Handle()));
+  fields_.originalTitle.PasteOver();
 }
 
 void CatalogueEditor::ShowSelection() {

@@ -4,6 +4,7 @@
 
 #include "core/film_search.h"
 #include "features/titles/title_cleaning.h"
+#include "toolkit/text.h"
 
 namespace kadrion::features {
 
@@ -30,18 +31,30 @@ void Finder::SelectFound(std::size_t found) {
   status_.ShowCount(CountForm::WithPosition);
 }
 
+bool Finder::Searchable() {
+  const std::wstring key = searchText_.WText().substr(0, core::kSearchKeyLength);
+  const std::wstring outside = toolkit::CharactersOutsideCp1250(key);
+  if (outside.empty()) return true;
+  status_.ShowMessage(L"Nie znaleziono: w katalogu nie ma znaków " + outside + L".");
+  status_.ClearMessageSoon();
+  return false;
+}
+
 void Finder::Find() {
+  if (!Searchable()) return;
   CleanTitleIn(searchText_);
   if (const auto row = core::FindFilm(catalogue_.Films(), searchText_.Text())) SelectFound(*row);
 }
 
 void Finder::Next() {
+  if (!Searchable()) return;
   if (const auto row =
           core::FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
 }
 
 void Finder::Previous() {
+  if (!Searchable()) return;
   if (const auto row =
           core::FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);

@@ -1,6 +1,7 @@
 #pragma once
 // Find, next and previous: selects the film whose texts hold the search text, scrolls it near
-// the top of the list and shows its position.
+// the top of the list and shows its position. A search text with characters the catalogue
+// cannot store (outside code page 1250) matches nothing, and the message panel says so.
 #include <cstddef>
 
 #include "core/catalogue.h"
@@ -23,6 +24,8 @@ class Finder {
 
  private:
   void SelectFound(std::size_t row);
+  // Whether the search text can match at all; says why not when it cannot.
+  bool Searchable();
 
   core::Catalogue& catalogue_;
   FilmList& list_;
