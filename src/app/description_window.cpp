@@ -35,8 +35,9 @@ DescriptionWindow::DescriptionWindow(const features::AppPaths& paths, const Serv
 void DescriptionWindow::Create(toolkit::Stacking stacking) {
   CreateForm(L"Opis", At(264, 260, 563, 352));
   CreateControls();
-  // The text is not saved at a close; only the appearance is, and a failed write keeps the
-  // window open so that the next close tries again.
+  // Changed text is asked about first; then the appearance is saved, and a failed write keeps
+  // the window open so that the next close tries again.
+  onCloseQuery = [this] { return editor_.ConfirmClose(); };
   onClose = [this] { SaveAppearance(); };
   application_.Guard([this, stacking] {
     LoadAppearance();

@@ -1,7 +1,7 @@
 #pragma once
 // The description window "TForm2", caption "Opis": shows and edits the free-text description of
 // one film and hands it to an external speech reader; keeps its own colours and font. Created
-// once, hidden; closing it only hides it.
+// once, hidden; closing it only hides it, once changed text was offered for saving.
 #include <string>
 
 #include "app/services.h"
@@ -32,6 +32,11 @@ class DescriptionWindow : public toolkit::Form {
   // everything as it was.
   void Open(const std::string& polishTitle);
   bool Modified() const { return editor_.Modified(); }
+  // The program is to end: changed text is offered for saving; false when the user keeps it
+  // ("Anuluj"). A failed save raises its error.
+  bool ConfirmClose() { return editor_.ConfirmClose(); }
+  // The Windows session ends: changed text is saved without a question.
+  void SaveIfModified() { editor_.SaveIfModified(); }
 
  private:
   void CreateControls();

@@ -44,6 +44,7 @@ void MainWindow::OnEndSession() {
   application.Guard([this] { catalogueFile_.Save(catalogue_); });
   application.Guard([this] { SaveSettings(); });
   application.Guard([this] { notepad_.WriteNotesIfOpen(); });
+  application.Guard([this] { description_.SaveIfModified(); });
 }
 
 void MainWindow::SaveLaunchCounter() {

@@ -15,6 +15,8 @@ void Program::Start() {
   notepad_.Create();
   description_.Create(main_.AlwaysOnTopOn() ? toolkit::Stacking::StayOnTop
                                             : toolkit::Stacking::Normal);
+  // The program ends only once a changed description has been saved or let go.
+  main_.onCloseQuery = [this] { return description_.ConfirmClose(); };
 }
 
 }  // namespace kadrion::app

@@ -38,23 +38,30 @@ bool IsDeviceName(std::string_view part) {
 std::optional<std::string> DescriptionFile(std::string_view polishTitle) {
   if (!polishTitle.empty() && (polishTitle[0] == '\\' || polishTitle[0] == '/'))
     return std::nullopt;
-  if (polishTitle.find(':') != npos) return std::nullopt;  // drive or stream
-  // Windows allows none of these in a file name (and "*?<>\"" are patterns to some of its
-  // functions): saying so about the title is clearer than the system's word on the name's
-  // syntax. A NUL would end the path short of the checks below.
-  for (const char c : polishTitle)
-    if (static_cast<unsigned char>(c) < 0x20 || std::string_view("<>\"|?*").find(c) != npos)
-      return std::nullopt;
+  // A NUL would end the path short of what the checks below saw.
+  if (polishTitle.find('\0') != npos) return std::nullopt;
+  // What Windows forbids in a file name is written as its code: ':' as "%3A". '%' itself
+  // stays, so a title without forbidden characters keeps the name it always had.
+  std::string name;
+  for (const char c : polishTitle) {
+    if (static_cast<unsigned char>(c) >= 0x20 && std::string_view(":*?\"<>|").find(c) == npos) {
+      name += c;
+      continue;
+    }
+    constexpr char kHex[] = "0123456789ABCDEF";
+    name += {'%', kHex[static_cast<unsigned char>(c) >> 4], kHex[c & 0xF]};
+  }
   // No part between separators may climb out of the folder or name a device.
+  const std::string_view parts = name;
   std::size_t start = 0;
   for (;;) {
-    const std::size_t end = polishTitle.find_first_of("\\/", start);
-    const std::string_view part = polishTitle.substr(start, end - start);
+    const std::size_t end = parts.find_first_of("\\/", start);
+    const std::string_view part = parts.substr(start, end - start);
     if (IsParentPart(part) || IsDeviceName(part)) return std::nullopt;
     if (end == npos) break;
     start = end + 1;
   }
-  return "Opisy\\" + std::string(polishTitle) + ".txt";
+  return "Opisy\\" + name + ".txt";
 }
 
 }  // namespace kadrion::core

@@ -149,8 +149,9 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // A form still being created (a modal box of its creation handler is up) has nothing
       // to close yet: its close handler would save state that was never loaded.
       if (!shown_) return 0;
-      // An error from the close handler leaves through the window procedure, which shows it
+      // An error from the close handlers leaves through the window procedure, which shows it
       // and keeps the window.
+      if (onCloseQuery && !onCloseQuery()) return 0;
       if (onClose) onClose();
       if (mainForm_)
         DestroyWindow(hwnd_);

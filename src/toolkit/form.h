@@ -58,6 +58,8 @@ class Form : public Container {
   void AddHint(Control& control, std::wstring hint);
 
   std::function<void()> onShow;
+  // Asked first when the window is to close: false keeps it open as it is, without a word.
+  std::function<bool()> onCloseQuery;
   // A close handler that raises an error keeps the window open.
   std::function<void()> onClose;
   // A key pressed anywhere in the form, before the focused control sees it: return true when

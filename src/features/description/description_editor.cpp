@@ -21,15 +21,27 @@ bool DescriptionEditor::Modified() const {
   return text_.WText() != savedText_;
 }
 
+bool DescriptionEditor::OfferSaving(const std::wstring& question) {
+  if (!Modified()) return true;
+  const HWND owner = window_.Visible() ? window_.Handle() : nullptr;
+  const toolkit::Answer answer = dialogs_.Ask(owner, question);
+  if (answer == toolkit::Answer::Cancel) return false;
+  if (answer == toolkit::Answer::Yes) Save();
+  return true;
+}
+
+bool DescriptionEditor::ConfirmClose() {
+  if (!OfferSaving(L"Zapisać zmiany w opisie \u201E" + toolkit::FromCp1250(title_) + L"\u201D?"))
+    return false;
+  // After "Nie" the change is let go: the next opening asks nothing.
+  if (Modified()) text_.SetWText(savedText_);
+  return true;
+}
+
 bool DescriptionEditor::Load(const std::string& polishTitle) {
-  if (Modified()) {
-    const HWND owner = window_.Visible() ? window_.Handle() : nullptr;
-    const toolkit::Answer answer = dialogs_.Ask(
-        owner, L"Opis filmu \u201E" + toolkit::FromCp1250(title_) +
-                   L"\u201D został zmieniony.\nZapisać go przed otwarciem następnego opisu?");
-    if (answer == toolkit::Answer::Cancel) return false;
-    if (answer == toolkit::Answer::Yes) Save();
-  }
+  if (!OfferSaving(L"Opis filmu \u201E" + toolkit::FromCp1250(title_) +
+                   L"\u201D został zmieniony.\nZapisać go przed otwarciem następnego opisu?"))
+    return false;
 
   // A title that would name a file outside "Opisy" simply has no description to show. A file
   // that cannot be read raises its error before anything changes: the window keeps the film

@@ -23,12 +23,23 @@ class DescriptionEditor {
   // Writes the text into the file of the film loaded last. Raises an error naming the file,
   // or the title when it names no file of "Opisy" (a path outside it, a device).
   void Save();
+  // Before the window closes or the program ends: changed text is offered for saving. "Tak"
+  // saves it (a failed save raises its error and keeps the text), "Nie" puts back the text as
+  // last loaded or saved; false for "Anuluj", and nothing changes.
+  bool ConfirmClose();
+  // The session ends, with no one to ask: changed text is saved.
+  void SaveIfModified() {
+    if (Modified()) Save();
+  }
   void Clear();
   // Whether the text differs from what was last loaded or saved.
   bool Modified() const;
   const std::string& Title() const { return title_; }
 
  private:
+  // Asks `question` about changed text: false for "Anuluj"; "Tak" saves first.
+  bool OfferSaving(const std::wstring& question);
+
   toolkit::Memo& text_;
   toolkit::Dialogs& dialogs_;
   const AppPaths& paths_;
