@@ -47,6 +47,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       catalogue_(catalogue),
       catalogueDisk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
       catalogueFile_(catalogueDisk_),
+      autosave_(catalogue, catalogueFile_, toolkit::Application::Instance()),
       notepad_(notepad),
       description_(description),
       filmList_(catalogue),

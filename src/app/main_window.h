@@ -2,7 +2,7 @@
 // The main window "TMainWindow": the film list, the fields and buttons beside it, the link
 // strip and the status bar. It owns its controls and composes the features that work on them;
 // it shows the catalogue it is given, reads it and the settings from their files when created
-// and writes both back when closed.
+// and writes both back when closed, the catalogue also a moment after each change.
 #include <memory>
 
 #include "app/description_window.h"
@@ -13,6 +13,7 @@
 #include "features/app_paths.h"
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
+#include "features/catalogue/autosave.h"
 #include "features/catalogue/catalogue_editor.h"
 #include "core/catalogue.h"
 #include "core/catalogue_file.h"
@@ -76,6 +77,7 @@ class MainWindow : public toolkit::Form {
   core::Catalogue& catalogue_;
   features::CatalogueOnDisk catalogueDisk_;
   core::CatalogueFile catalogueFile_;
+  features::Autosave autosave_;  // from the load on
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;

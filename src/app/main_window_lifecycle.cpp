@@ -17,6 +17,7 @@ void MainWindow::OnCreate() {
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
   toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
+  autosave_.Start();
   statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
 }

@@ -64,9 +64,18 @@ void CatalogueFile::CatchUpUnread(Catalogue& catalogue) {
 }
 
 void CatalogueFile::Save(Catalogue& catalogue) {
-  CatchUpUnread(catalogue);
-  match_.reset();
-  disk_.Write(catalogue.Films());
+  try {
+    CatchUpUnread(catalogue);
+    match_.reset();
+    disk_.Write(catalogue.Films(),
+                backupMade_ ? CatalogueBackup::LeftAsItIs : CatalogueBackup::FromReplacedFile);
+  } catch (const Failure& failure) {
+    // Whoever asked for this save shows it; an autosave does not say it again.
+    failureSaid_ = failure.Message();
+    throw;
+  }
+  backupMade_ = true;
+  failureSaid_.reset();
   if (const auto stamp = disk_.Stamp()) match_ = Match{catalogue.Revision(), *stamp};
 }
 
@@ -75,6 +84,15 @@ void CatalogueFile::SaveIfChanged(Catalogue& catalogue) {
       disk_.Stamp() == match_->stamp)
     return;
   Save(catalogue);
+}
+
+void CatalogueFile::Autosave(Catalogue& catalogue) {
+  const std::optional<std::wstring> said = failureSaid_;
+  try {
+    SaveIfChanged(catalogue);
+  } catch (const Failure& failure) {
+    if (failure.Message() != said) throw;
+  }
 }
 
 }  // namespace kadrion::core

@@ -108,7 +108,9 @@ TEST(Catalogue, DeletesComeBackLastFirstEachAtItsPlaceWithTheSelectionFollowed) 
 }
 
 // The catalogue file as a disk in memory: the records as bytes, a stamp that changes with
-// every write, and an error in place of a read or a write while it is locked.
+// every write, and an error in place of a read or a write while it is locked; a write can fail
+// on its own with `writeFailure`. `backups` has a "b" for each write asked to keep a backup,
+// a "-" for the others.
 class MemoryDisk : public CatalogueDisk {
  public:
   bool Exists() const override { return exists; }
@@ -122,8 +124,10 @@ class MemoryDisk : public CatalogueDisk {
     DecodeRecords(bytes, films);
     return films;
   }
-  void Write(const FilmStore& films) override {
+  void Write(const FilmStore& films, CatalogueBackup backup) override {
+    backups += backup == CatalogueBackup::FromReplacedFile ? 'b' : '-';
     if (locked) throw Failure(L"Nie można utworzyć pliku Dane.dat.", 32);
+    if (!writeFailure.empty()) throw Failure(writeFailure);
     Set(films);
     ++saves;
   }
@@ -138,6 +142,8 @@ class MemoryDisk : public CatalogueDisk {
 
   bool exists = false;
   bool locked = false;
+  std::wstring writeFailure;
+  std::string backups;
   std::vector<std::uint8_t> bytes;
   std::uint64_t writes = 0;
   int saves = 0;
@@ -205,6 +211,7 @@ TEST(CatalogueFile, AnUnreadableFileIsNeverWrittenOverAndItsFilmsComeFirstOnceRe
     }
   }
   EXPECT_EQ(Order(catalogue), "3");
+  EXPECT_NO_THROW(file.Autosave(catalogue)) << "already said";
   disk.locked = false;
   file.SaveIfChanged(catalogue);
   EXPECT_EQ(Order(disk.Read()), "123");
@@ -212,6 +219,31 @@ TEST(CatalogueFile, AnUnreadableFileIsNeverWrittenOverAndItsFilmsComeFirstOnceRe
   EXPECT_EQ(catalogue.Film(catalogue.Marked()).originalTitle, "3");
   file.Save(catalogue);
   EXPECT_EQ(Order(disk.Read()), "123") << "read once";
+}
+
+// The saves after each change say a failure once, not every two seconds; another failure, or
+// the same after a save got through, is news. Without a file the first save makes it; until a
+// save got through, each one is asked to keep the file it replaces as the backup.
+TEST(CatalogueFile, AnAutosaveSaysAFailureOnceAndTheRunMakesOneBackup) {
+  MemoryDisk disk;
+  CatalogueFile file(disk);
+  Catalogue catalogue;
+  catalogue.Append(Film("a", "x"));
+  EXPECT_EQ(file.Load(catalogue), CatalogueLoad::NoFile);
+  std::wstring said;
+  for (const wchar_t* failure : {L"locked", L"locked", L"full", L"", L"", L"full", L"full"}) {
+    disk.writeFailure = failure;
+    catalogue.Append(Film("b", std::to_string(catalogue.Count())));
+    try {
+      file.Autosave(catalogue);
+      said += L"- ";
+    } catch (const Failure& shown) {
+      said += shown.Message() + L" ";
+    }
+  }
+  EXPECT_EQ(said, L"locked - full - - full - ");
+  EXPECT_EQ(disk.backups, "bbbb---");
+  EXPECT_EQ(Order(disk.Read()), "x12345");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ namespace kadrion::features {
 core::FilmStore ReadCatalogue(const std::wstring& path);
 
 // Replaces the file with the films in one step: until the new file is complete the old one
-// stays as it was. The old file is kept as `backupPath` first (a user who saved a wrong list
-// can go back one step). Raises an error naming the file when it cannot be written.
+// stays as it was. With a `backupPath`, the old file is kept there first. Raises an error
+// naming the file when it cannot be written.
 void WriteCatalogue(const std::wstring& path, const std::wstring& backupPath,
                     const core::FilmStore& films);
 
@@ -24,7 +24,10 @@ class CatalogueOnDisk : public core::CatalogueDisk {
   bool Exists() const override;
   std::optional<core::FileStamp> Stamp() const override;
   core::FilmStore Read() const override { return ReadCatalogue(path_); }
-  void Write(const core::FilmStore& films) override { WriteCatalogue(path_, backupPath_, films); }
+  void Write(const core::FilmStore& films, core::CatalogueBackup backup) override {
+    WriteCatalogue(path_, backup == core::CatalogueBackup::FromReplacedFile ? backupPath_ : L"",
+                   films);
+  }
 
  private:
   std::wstring path_;

@@ -1,0 +1,36 @@
+#include "features/catalogue/autosave.h"
+
+namespace kadrion::features {
+
+Autosave::Autosave(core::Catalogue& catalogue, core::CatalogueFile& file,
+                   toolkit::Application& application)
+    : catalogue_(catalogue),
+      file_(file),
+      application_(application),
+      quietTimer_(application, kQuietMs) {
+  quietTimer_.onTimer = [this] { Save(); };
+}
+
+Autosave::~Autosave() {
+  if (started_) catalogue_.RemoveObserver(*this);
+}
+
+void Autosave::Start() {
+  if (started_) return;
+  started_ = true;
+  catalogue_.AddObserver(*this);
+}
+
+void Autosave::CatalogueChanged(core::CatalogueChange change) {
+  if (change == core::CatalogueChange::Selection) return;
+  // The quiet period starts again.
+  quietTimer_.SetEnabled(false);
+  quietTimer_.SetEnabled(true);
+}
+
+void Autosave::Save() {
+  quietTimer_.SetEnabled(false);
+  application_.Guard([this] { file_.Autosave(catalogue_); });
+}
+
+}  // namespace kadrion::features
