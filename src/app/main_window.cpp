@@ -167,6 +167,8 @@ void MainWindow::CreateEditPanel() {
   pasteOriginalTitleButton_.SetAccessibleName(L"Wklej do tytułu oryginalnego");
   addAtOnceCheck_.SetAccessibleName(L"Automatycznie dodawaj do listy");
   titleFromFileCheck_.SetAccessibleName(L"Tytuł z nazwy pliku");
+  genreBox_.SetAccessibleName(L"Gatunek");
+  mediumBox_.SetAccessibleName(L"Nośnik");
   searchEdit_.SetAccessibleName(L"Szukany tekst");
   colourSample_.SetAccessibleName(L"Kolor czcionki, tła");
 }
