@@ -547,6 +547,52 @@ TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
   EXPECT_EQ(Titles(), "Matrix," + kPolish.polishTitle + ",Matrix 2,") << "Ctrl+Z: Cofnij usunięcie";
 }
 
+TEST_F(MainWindowTest, EnterInAFieldAndCtrlSSaveOnlyAFilmTakenIntoTheFields) {
+  const struct {
+    int field;
+    WPARAM key;
+    bool control;
+  } saves[] = {{id::p, VK_RETURN, false}, {id::O, VK_RETURN, false}, {id::g, VK_RETURN, false},
+               {id::i, VK_RETURN, false}, {id::n, VK_RETURN, false}, {id::Lista, 'S', true}};
+  Start({kPolish, kMatrix});
+  for (const auto& save : saves) {
+    SCOPED_TRACE(save.field);
+    const std::string before = Titles();
+    SetTextOf(id::p, L"Nowy");
+    InMain<toolkit::Control>(save.field).Focus();
+    Type(GetFocus(), save.key, save.control);
+    EXPECT_EQ(Titles(), before) << "nothing taken, nothing saved";
+    DoubleClickRow(1);
+    SetTextOf(id::p, L"Nowy");
+    InMain<toolkit::Control>(save.field).Focus();
+    Type(GetFocus(), save.key, save.control);
+    EXPECT_EQ(Titles(), kPolish.polishTitle + ",Nowy,");
+    EXPECT_EQ(Status(1), L"Zapisano zmiany: \u201ENowy\u201D");
+    EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
+  }
+}
+
+TEST_F(MainWindowTest, CtrlMHidesToTheTrayAndCtrlRRollsUpAndDown) {
+  Start();
+  const HWND window = Main().Handle();
+  // Rolled up, the window shows only its caption, through a window region.
+  const auto shownHeight = [window] {
+    RECT shown{};
+    return GetWindowRgnBox(window, &shown) == ERROR
+               ? WindowRect(window).bottom - WindowRect(window).top
+               : shown.bottom - shown.top;
+  };
+  const int unrolled = shownHeight();
+  Type(window, 'R', true);
+  EXPECT_LT(shownHeight(), unrolled / 2);
+  Type(window, 'R', true);
+  EXPECT_EQ(shownHeight(), unrolled);
+  Type(window, 'M', true);
+  EXPECT_FALSE(IsWindowVisible(window));
+  ASSERT_FALSE(notificationArea.calls.empty());
+  EXPECT_EQ(notificationArea.calls.back().action, static_cast<DWORD>(NIM_ADD));
+}
+
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {
   Start();
   const struct {
