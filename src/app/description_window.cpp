@@ -57,6 +57,7 @@ void DescriptionWindow::CreateControls() {
   colourButton_.Create(toolbar_, id::form2::BitBtn2, L"Kolor karty", At(307, 2, 110, 22), nullptr);
   fontButton_.Create(toolbar_, id::form2::BitBtn3, L"Czcionka", At(419, 2, 110, 22), nullptr);
   textMemo_.Create(client, id::form2::Op, At(0, 25, 563, 300));
+  textMemo_.SetAccessibleName(L"Opis filmu");
   textMemo_.SetAlignment(toolkit::Align::Client);
   client.Realign();
 

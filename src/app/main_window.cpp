@@ -101,6 +101,7 @@ void MainWindow::CreateControls() {
   filmList_.Create(client, id::Lista);
   CreateMenus();
   BindEvents();
+  filmList_.SetAccessibleName(L"Filmy");
   client.Realign();
 }
 
@@ -149,12 +150,28 @@ void MainWindow::CreateEditPanel() {
   cleanOriginalTitleButton_.Create(panel, id::Sz3, L"Sz", At(0, 0, 0, 0));
   htmlMemo_.Create(panel, id::HTML, At(8, 460, 186, 40), L"HTML");
   htmlMemo_.SetVisible(false);
+  // Tab stops only where the eye can follow; tools press the clean-up buttons by message.
+  for (toolkit::Control* hidden : std::initializer_list<toolkit::Control*>{
+           &cleanSearchButton_, &cleanPolishTitleButton_, &cleanOriginalTitleButton_, &htmlMemo_})
+    hidden->SetTabStop(toolkit::TabStop::No);
   editor_.LimitFields();
 
   AddHint(pickFilesButton_, L"Dodaj z pliku");
   AddHint(addAtOnceCheck_, L"Automatycznie dodawaj do listy");
   AddHint(titleFromFileCheck_, L"Nazwa pliku");
   AddHint(colourSample_, L"Kolor czcionki, tła");
+
+  // What a screen reader says for the controls whose caption or label does not tell what they
+  // do. The search button keeps its caption "Szukaj", so the field is the searched text.
+  pickFilesButton_.SetAccessibleName(L"Dodaj z pliku");
+  pastePolishTitleButton_.SetAccessibleName(L"Wklej do tytułu polskiego");
+  pasteOriginalTitleButton_.SetAccessibleName(L"Wklej do tytułu oryginalnego");
+  addAtOnceCheck_.SetAccessibleName(L"Automatycznie dodawaj do listy");
+  titleFromFileCheck_.SetAccessibleName(L"Tytuł z nazwy pliku");
+  genreBox_.SetAccessibleName(L"Gatunek");
+  mediumBox_.SetAccessibleName(L"Nośnik");
+  searchEdit_.SetAccessibleName(L"Szukany tekst");
+  colourSample_.SetAccessibleName(L"Kolor czcionki, tła");
 }
 
 void MainWindow::CreateMenus() {
@@ -217,11 +234,25 @@ void MainWindow::BindEvents() {
 
 bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
   const HWND focus = GetFocus();
+  // A combo box has the keyboard focus in the edit inside it.
+  bool inFilmField = false;
+  for (const toolkit::Control* field : std::initializer_list<const toolkit::Control*>{
+           &polishTitleEdit_, &originalTitleEdit_, &genreBox_, &discsEdit_, &mediumBox_})
+    inFilmField |= focus && (focus == field->Handle() || GetParent(focus) == field->Handle());
   if (key == 'F' && control && !shift) {
     searchEdit_.Focus();
     SendMessageW(searchEdit_.Handle(), EM_SETSEL, 0, -1);
   } else if (key == VK_F3 && !control) {
     shift ? finder_.Previous() : finder_.Next();
+  } else if ((key == VK_RETURN && !control && inFilmField) || (key == 'S' && control && !shift)) {
+    // Enter in a field of a film taken from the list, or Ctrl+S anywhere, saves it as
+    // "Zapisz zmiany" does; with no film taken nothing happens.
+    if (!saveChangesButton_.Enabled()) return key == 'S';
+    editor_.SaveChanges();
+  } else if (key == 'M' && control && !shift) {
+    decorations_->trayIcon.HideToTray();
+  } else if (key == 'R' && control && !shift) {
+    decorations_->roller.SetRolledUp(!decorations_->roller.RolledUp());
   } else if (key == VK_RETURN && focus == searchEdit_.Handle()) {
     finder_.Find();
   } else if (key == VK_RETURN && focus == filmList_.Handle()) {

@@ -34,6 +34,7 @@ void NotepadWindow::Create() {
   // turn the wrapping off in a Windows edit).
   notesMemo_.Create(client, id::form1::M, area);
   notesMemo_.SetAlignment(toolkit::Align::Client);
+  notesMemo_.SetAccessibleName(L"Notatki");
   notesMemo_.SetColor(kBackground);
   notesMemo_.SetFont(toolkit::FontInfo{L"Trebuchet MS", 10, toolkit::fsBold, EASTEUROPE_CHARSET,
                                        GetSysColor(COLOR_WINDOWTEXT)});

@@ -1,5 +1,7 @@
 #include "toolkit/application.h"
 
+#include <objbase.h>
+
 #include <cassert>
 
 #include "toolkit/control.h"
@@ -18,6 +20,8 @@ constexpr wchar_t kTimerWindowClass[] = L"KadrionTimers";
 Application::Application(Dialogs& dialogs) : dialogs_(dialogs) {
   assert(!current);
   current = this;
+  // Screen readers get the controls' accessible objects through COM (see accessible_name.h).
+  comInitialized_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                       ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -33,6 +37,7 @@ Application::Application(Dialogs& dialogs) : dialogs_(dialogs) {
 
 Application::~Application() {
   if (timerWindow_) DestroyWindow(timerWindow_);
+  if (comInitialized_) CoUninitialize();
   current = nullptr;
 }
 

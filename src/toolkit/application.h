@@ -58,6 +58,7 @@ class Application {
   Dialogs& dialogs_;
   std::wstring title_;
   HWND timerWindow_ = nullptr;
+  bool comInitialized_ = false;
   std::unordered_set<Timer*> timers_;
 };
 

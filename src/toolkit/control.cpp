@@ -1,5 +1,8 @@
 #include "toolkit/control.h"
 
+#include <utility>
+
+#include "toolkit/accessible_name.h"
 #include "toolkit/application.h"
 #include "toolkit/container.h"
 #include "toolkit/error.h"
@@ -84,6 +87,17 @@ bool Control::Enabled() const {
 
 void Control::Focus() {
   SetFocus(hwnd_);
+}
+
+void Control::SetTabStop(TabStop stop) {
+  const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                    stop == TabStop::Yes ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+}
+
+void Control::SetAccessibleName(std::wstring name) {
+  if (!accessibleName_) accessibleName_ = std::make_unique<AccessibleName>();
+  accessibleName_->Attach(hwnd_, std::move(name));
 }
 
 std::wstring Control::WText() const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/accessible_name.h"
 #include "toolkit/font.h"
 #include "toolkit/handles.h"
 
@@ -13,6 +14,9 @@ namespace toolkit {
 
 class Container;
 class PopupMenu;
+
+// Whether Tab stops on a control.
+enum class TabStop { Yes, No };
 
 // Where a control sits in its parent when the parent is resized (in this order of precedence).
 enum class Align { None, Top, Bottom, Right, Left, Client };
@@ -37,6 +41,10 @@ class Control {
   void SetEnabled(bool enabled);
   bool Enabled() const;
   void Focus();
+  void SetTabStop(TabStop stop);
+  // The name a screen reader announces for the control instead of the one the system makes up
+  // from its caption or the label before it. Set after the control is created.
+  void SetAccessibleName(std::wstring name);
 
   std::wstring WText() const;
   void SetWText(const std::wstring& text);
@@ -86,6 +94,7 @@ class Control {
   std::shared_ptr<const Font> font_;
   std::optional<COLORREF> color_;
   BrushHandle brush_;
+  std::unique_ptr<AccessibleName> accessibleName_;
 
   friend class Container;
 };

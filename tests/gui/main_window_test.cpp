@@ -1,8 +1,10 @@
 // The main window driven for real: start, settings, catalogue, close.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <map>
 #include <optional>
+#include <set>
 
 #include "program_fixture.h"
 #include "toolkit/error.h"
@@ -471,7 +473,7 @@ TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) 
   EXPECT_TRUE(CloseWindow(Main())) << "closing the recreated window still ends it";
 }
 
-TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsReachedAfterAddDescription) {
+TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsZeroSizeAndDisabled) {
   Start();
   const HWND panel = GetDlgItem(Main().Client().Handle(), id::Panel3);
   ASSERT_TRUE(panel);
@@ -503,9 +505,50 @@ TEST_F(MainWindowTest, ControlsAreFoundByTheirIdsAndSaveIsReachedAfterAddDescrip
   const HWND save = GetDlgItem(panel, id::SaveBtn);
   const RECT saveBounds = WindowRect(save);
   EXPECT_EQ(saveBounds.right - saveBounds.left, 0);
-  EXPECT_FALSE(IsWindowEnabled(save));
-  InMain(id::SaveBtn).SetEnabled(true);
-  EXPECT_EQ(GetNextDlgTabItem(Main().Handle(), GetDlgItem(panel, id::AllClearBtn), FALSE), save);
+  EXPECT_FALSE(IsWindowEnabled(save));  // enabled, Tab reaches it: see the next test
+}
+
+// The name a screen reader announces, through the system's accessibility interface (MSAA).
+std::wstring AccessibleNameOf(HWND control) {
+  IAccessible* object = nullptr;
+  BSTR name = nullptr;
+  if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+    object->get_accName(VARIANT{{{VT_I4, 0, 0, 0, {.lVal = CHILDID_SELF}}}}, &name);
+    object->Release();
+  }
+  std::wstring text = name ? name : L"";
+  SysFreeString(name);
+  return text;
+}
+
+// Each Tab stop of the three windows, with "Zapisz zmiany" in the order after "Dodaj opis" while
+// a film is taken: seen, and named in more than two letters, once in its window.
+TEST_F(MainWindowTest, EveryTabStopIsSeenAndNamedOnceInItsWindow) {
+  Start({core::FilmEntry{"Matrix", "The Matrix", "", "2", ""}});  // Wine names a combo by its text
+  DoubleClickRow(0);
+  const HWND save = InMain(id::SaveBtn).Handle();
+  Press(id::AllClearBtn);
+  Notepad().Open();
+  for (const toolkit::Form* window :
+       std::initializer_list<const toolkit::Form*>{&Main(), &Description(), &Notepad()}) {
+    std::set<std::wstring> names;
+    std::wstring previous;
+    const HWND first = GetNextDlgTabItem(window->Handle(), nullptr, FALSE);
+    HWND stop = first;
+    do {
+      RECT bounds{};
+      GetWindowRect(stop, &bounds);
+      const std::wstring name = AccessibleNameOf(stop);
+      EXPECT_TRUE(stop == save || (IsWindowVisible(stop) && !IsRectEmpty(&bounds))) << name;
+      EXPECT_GT(name.size(), 2u) << "id " << GetDlgCtrlID(stop) << ": \"" << name << "\"";
+      EXPECT_TRUE(names.insert(name).second) << "twice in a window: " << name;
+      EXPECT_EQ(previous == L"Dodaj opis", stop == save) << name;
+      previous = name;
+      stop = GetNextDlgTabItem(window->Handle(), stop, FALSE);
+    } while (stop && stop != first && names.size() < 64);
+    EXPECT_TRUE(window != &Main() || names.count(L"Zapisz zmiany"));
+  }
 }
 
 // A key typed into a window of the program: posted, as the keyboard does, through the message
@@ -525,7 +568,7 @@ void Type(HWND target, WPARAM key, bool control = false, bool shift = false) {
   SetKeyboardState(keys);
 }
 
-TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
+TEST_F(MainWindowTest, KeysFindStepTakeDeleteRollAndHideAsTheirButtonsDo) {
   Start({kMatrix, kPolish, core::FilmEntry{"Matrix 2", "Reloaded", "Akcja", "1", "DVD"}});
   const HWND list = List().Handle(), search = Field(id::ss).Handle();
   List().Focus();
@@ -553,6 +596,35 @@ TEST_F(MainWindowTest, KeysFindStepTakeAndDeleteAsTheirButtonsDo) {
   List().Focus();
   Type(list, 'Z', true);
   EXPECT_EQ(Titles(), "Matrix," + kPolish.polishTitle + ",Matrix 2,") << "Ctrl+Z: Cofnij usunięcie";
+
+  const HWND window = Main().Handle();
+  RECT shown{};
+  Type(window, 'R', true);
+  EXPECT_NE(GetWindowRgnBox(window, &shown), ERROR) << "rolled up, the caption shows";
+  EXPECT_LT(shown.bottom - shown.top, (WindowRect(window).bottom - WindowRect(window).top) / 2);
+  Type(window, 'R', true);
+  EXPECT_EQ(GetWindowRgnBox(window, &shown), ERROR) << "rolled down, all shows";
+  Type(window, 'M', true);
+  EXPECT_FALSE(IsWindowVisible(window));
+  EXPECT_TRUE(!notificationArea.calls.empty() && notificationArea.calls.back().action == NIM_ADD);
+}
+
+TEST_F(MainWindowTest, EnterInAFilmFieldAndCtrlSSaveOnlyAFilmTakenIntoTheFields) {
+  Start({kPolish, kMatrix});
+  for (const int field : {id::p, id::O, id::g, id::i, id::n, id::Lista}) {
+    SCOPED_TRACE(field);
+    const WPARAM key = field == id::Lista ? 'S' : VK_RETURN;  // Ctrl+S wherever the focus is
+    for (const bool taken : {false, true}) {
+      const std::string before = Titles();
+      if (taken) DoubleClickRow(1);
+      SetTextOf(id::p, L"Nowy");
+      InMain<toolkit::Control>(field).Focus();
+      Type(GetFocus(), key, key == 'S');
+      EXPECT_EQ(Titles(), taken ? kPolish.polishTitle + ",Nowy," : before);
+    }
+    EXPECT_EQ(Status(1), L"Zapisano zmiany: \u201ENowy\u201D");
+    EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
+  }
 }
 
 TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {

@@ -121,6 +121,9 @@ void CatalogueEditor::SaveChanges() {
   catalogue_.Append(*film);
   catalogue_.Mark(core::kNoFilm);
   saveChangesButton_.SetEnabled(false);
+  status_.ShowMessage(L"Zapisano zmiany: \u201E" + toolkit::FromCp1250(film->polishTitle) +
+                      L"\u201D");
+  status_.ClearMessageSoon();
 }
 
 void CatalogueEditor::DescribeSelected() {
