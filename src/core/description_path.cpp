@@ -52,11 +52,11 @@ std::optional<std::string> DescriptionFile(std::string_view polishTitle) {
     name += {'%', kHex[static_cast<unsigned char>(c) >> 4], kHex[c & 0xF]};
   }
   // No part between separators may climb out of the folder or name a device.
-  const std::string_view parts = name;
+  const std::string_view path = name;
   std::size_t start = 0;
   for (;;) {
-    const std::size_t end = parts.find_first_of("\\/", start);
-    const std::string_view part = parts.substr(start, end - start);
+    const std::size_t end = path.find_first_of("\\/", start);
+    const std::string_view part = path.substr(start, end - start);
     if (IsParentPart(part) || IsDeviceName(part)) return std::nullopt;
     if (end == npos) break;
     start = end + 1;

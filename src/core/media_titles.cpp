@@ -5,7 +5,7 @@ namespace kadrion::core {
 namespace {
 
 // Every "\" splits, quotation marks included: a folder like "Ocean's Eleven" is a name like any
-// other and must not swallow the parts after it.
+// other and must not swallow the words after it.
 std::string_view LastFolderPart(std::string_view folder) {
   while (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
   const std::size_t cut = folder.rfind('\\');

@@ -145,9 +145,9 @@ void ComboBox::Create(Container& parent, int id, RECT bounds,
                0, &parent, id, bounds);
   for (const std::wstring& item : items)
     SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  COMBOBOXINFO parts{};
-  parts.cbSize = sizeof parts;
-  if (GetComboBoxInfo(hwnd_, &parts) && parts.hwndItem) paste_.Attach(parts.hwndItem);
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (GetComboBoxInfo(hwnd_, &combo) && combo.hwndItem) paste_.Attach(combo.hwndItem);
 }
 
 void ComboBox::SetLimit(int characters) {

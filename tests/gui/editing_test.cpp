@@ -180,9 +180,9 @@ TEST_F(EditingTest, PastingAndTypingStopAtWhatTheRecordStores) {
   };
   for (const auto& c : cases) {
     toolkit::Control& control = InMain<toolkit::Control>(c.field);
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    const HWND edit = GetComboBoxInfo(control.Handle(), &parts) ? parts.hwndItem : control.Handle();
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof combo;
+    const HWND edit = GetComboBoxInfo(control.Handle(), &combo) ? combo.hwndItem : control.Handle();
     control.SetWText(c.before);
     SendMessageW(edit, EM_SETSEL, c.before.size(), c.before.size());
     OpenClipboard(Main().Handle());  // no text: only another program's own format
