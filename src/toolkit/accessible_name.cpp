@@ -16,9 +16,11 @@ class NamedAccessible final : public IAccessible {
 
   // IUnknown: the interfaces the system's object has besides these (IEnumVARIANT for the
   // children, IOleWindow) stay the system's.
+  // Interface ids by __uuidof: the 64-bit import library's IID_IAccessible is a stub's code,
+  // not the id, so every call made with it fails there.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -137,11 +139,11 @@ LRESULT AccessibleName::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lP
   if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT)
     return CallNext(message, wParam, lParam);
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(Window(), OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(CreateStdAccessibleObject(Window(), OBJID_CLIENT, __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&standard))))
     return CallNext(message, wParam, lParam);
   auto* named = new NamedAccessible(standard, name_);
-  const LRESULT result = LresultFromObject(IID_IAccessible, wParam, named);
+  const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
   named->Release();
   return result;
 }

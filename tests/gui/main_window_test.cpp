@@ -513,7 +513,8 @@ std::wstring AccessibleNameOf(HWND control) {
   IAccessible* object = nullptr;
   BSTR name = nullptr;
   if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                           IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+                                           __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&object)))) {
     object->get_accName(VARIANT{{{VT_I4, 0, 0, 0, {.lVal = CHILDID_SELF}}}}, &name);
     object->Release();
   }
