@@ -192,7 +192,7 @@ void MainWindow::CreateMenus() {
   listMenu_.Add(L"Usuń duplikaty", [this] { listOrder_.RemoveDuplicates(); });
   // Later items go at the end, after a separator: outside tools count the ones above.
   listMenu_.AddSeparator();
-  undoDeleteItem_ = listMenu_.Add(L"Cofnij usunięcie", [this] { deletion_.UndoDelete(); });
+  undoDeleteItem_ = listMenu_.Add(L"Cofnij usunięcie", [this] { deletion_.Undo(); });
   listMenu_[undoDeleteItem_].enabled = false;
   deletion_.onUndoChanged = [this](bool canUndo) { listMenu_[undoDeleteItem_].enabled = canUndo; };
   filmList_.SetContextMenu(&listMenu_);
@@ -261,7 +261,7 @@ bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
     deletion_.DeleteSelected();
   } else if (key == 'Z' && control && !shift && !toolkit::IsTextField(focus)) {
     // In a text field Ctrl+Z takes back the typing, as everywhere in Windows.
-    deletion_.UndoDelete();
+    deletion_.Undo();
   } else {
     return false;
   }

@@ -5,23 +5,42 @@
 namespace kadrion::core {
 
 namespace {
-// Where a row goes when the films become `rows` (film k of the new films is film rows[k] of the
-// old ones): kNoFilm when it is not among them. Rows are ascending for Keep and a permutation
-// for Sort; either way one scan of a hundred thousand indices costs less than the change.
-template <typename Index>
-int NewPlaceIn(const std::vector<Index>& rows, int row) {
-  if (row < 0) return kNoFilm;
-  const auto found = std::find(rows.begin(), rows.end(), static_cast<Index>(row));
-  return found == rows.end() ? kNoFilm : static_cast<int>(found - rows.begin());
-}
+// The oldest steps go first once there are many: each holds a whole film and its text, or the
+// rows of a whole import.
+constexpr std::size_t kUndoSteps = 1000;
 }  // namespace
 
 template <typename NewPlace>
 void Catalogue::Changed(NewPlace newPlace, CatalogueChange change) {
-  selected_ = newPlace(selected_);
-  marked_ = newPlace(marked_);
+  Follow(newPlace);
+  Notify(change);
+}
+
+template <typename NewPlace>
+void Catalogue::Follow(NewPlace newPlace) {
+  const auto follow = [&newPlace](int row) { return row < 0 ? kNoFilm : newPlace(row); };
+  selected_ = follow(selected_);
+  marked_ = follow(marked_);
+  for (UndoStep& step : undoSteps_) {
+    if (auto* added = std::get_if<AddedFilms>(&step)) {
+      for (int& row : added->rows) row = follow(row);
+      std::erase(added->rows, kNoFilm);
+    }
+  }
+}
+
+void Catalogue::Notify(CatalogueChange change) {
   ++revision_;
   for (CatalogueObserver* observer : observers_) observer->CatalogueChanged(change);
+}
+
+template <typename Index>
+void Catalogue::ChangedTo(const std::vector<Index>& rows, std::size_t oldCount) {
+  // One table of new places: following every film of an import costs one look each.
+  std::vector<int> placeOf(oldCount, kNoFilm);
+  for (std::size_t k = 0; k < rows.size(); ++k) placeOf[rows[k]] = static_cast<int>(k);
+  Changed([&placeOf](int row) { return placeOf[static_cast<std::size_t>(row)]; },
+          CatalogueChange::Films);
 }
 
 void Catalogue::Select(int row) {
@@ -34,6 +53,20 @@ void Catalogue::Select(int row) {
 
 void Catalogue::Append(const FilmEntry& film) {
   films_.Append(film);
+  Changed([](int row) { return row; }, CatalogueChange::Films);
+}
+
+void Catalogue::AppendAll(const FilmStore& films) {
+  if (films.Empty()) return;
+  const int first = Count();
+  films_.Reserve(films.Size(), films.TextBytes());
+  for (const FilmView film : films) films_.Append(film);
+  AddedFilms step;
+  step.id = ++lastAddedId_;
+  step.rows.resize(films.Size());
+  for (std::size_t k = 0; k < films.Size(); ++k) step.rows[k] = first + static_cast<int>(k);
+  if (undoSteps_.size() == kUndoSteps) undoSteps_.erase(undoSteps_.begin());
+  undoSteps_.push_back(std::move(step));
   Changed([](int row) { return row; }, CatalogueChange::Films);
 }
 
@@ -50,17 +83,42 @@ void Catalogue::Erase(int row) {
 
 void Catalogue::Delete(int row, std::optional<std::string> description) {
   if (Valid(row) == kNoFilm) return;
-  // The oldest steps go first once there are many: each holds a whole film and its text.
-  constexpr std::size_t kUndoSteps = 1000;
-  if (deleted_.size() == kUndoSteps) deleted_.erase(deleted_.begin());
-  deleted_.push_back({Film(row), row, std::move(description)});
+  DeletedFilm deleted{Film(row), row, std::move(description)};
+  for (const UndoStep& step : undoSteps_) {
+    const auto* added = std::get_if<AddedFilms>(&step);
+    if (added && std::find(added->rows.begin(), added->rows.end(), row) != added->rows.end())
+      deleted.addedWith = added->id;
+  }
+  if (undoSteps_.size() == kUndoSteps) undoSteps_.erase(undoSteps_.begin());
+  undoSteps_.push_back(std::move(deleted));
   Erase(row);
 }
 
-std::optional<DeletedFilm> Catalogue::UndoDelete() {
-  if (deleted_.empty()) return std::nullopt;
-  DeletedFilm step = std::move(deleted_.back());
-  deleted_.pop_back();
+namespace {
+bool Empty(const UndoStep& step) {
+  const auto* added = std::get_if<AddedFilms>(&step);
+  return added && added->rows.empty();
+}
+}  // namespace
+
+bool Catalogue::CanUndo() const {
+  return std::any_of(undoSteps_.begin(), undoSteps_.end(),
+                     [](const UndoStep& step) { return !Empty(step); });
+}
+
+std::optional<UndoStep> Catalogue::Undo() {
+  while (!undoSteps_.empty() && Empty(undoSteps_.back())) undoSteps_.pop_back();
+  if (undoSteps_.empty()) return std::nullopt;
+  UndoStep step = std::move(undoSteps_.back());
+  undoSteps_.pop_back();
+  if (auto* deleted = std::get_if<DeletedFilm>(&step))
+    PutBack(*deleted);
+  else
+    TakeAway(std::get<AddedFilms>(step));
+  return step;
+}
+
+void Catalogue::PutBack(DeletedFilm& step) {
   step.row = std::min(step.row, Count());
   films_.Append(step.film);
   const auto row = static_cast<std::uint32_t>(step.row);
@@ -72,25 +130,40 @@ std::optional<DeletedFilm> Catalogue::UndoDelete() {
       order[k] = k < row ? k : k == row ? last : k - 1;
     films_.Reorder(order);
   }
-  Changed([row = step.row](int place) { return place >= row ? place + 1 : place; },
-          CatalogueChange::Films);
-  return step;
+  Follow([row = step.row](int place) { return place >= row ? place + 1 : place; });
+  // Back among the films it was added with, if they are still a step to take back.
+  for (UndoStep& earlier : undoSteps_) {
+    auto* added = std::get_if<AddedFilms>(&earlier);
+    if (added && added->id == step.addedWith) added->rows.push_back(step.row);
+  }
+  Notify(CatalogueChange::Films);
+}
+
+void Catalogue::TakeAway(const AddedFilms& step) {
+  std::vector<bool> added(films_.Size(), false);
+  for (const int row : step.rows) added[static_cast<std::size_t>(row)] = true;
+  std::vector<std::size_t> kept;
+  kept.reserve(films_.Size() - step.rows.size());
+  for (std::size_t row = 0; row < added.size(); ++row)
+    if (!added[row]) kept.push_back(row);
+  Keep(kept);
 }
 
 void Catalogue::Keep(const std::vector<std::size_t>& rows) {
+  const std::size_t oldCount = films_.Size();
   films_.Keep(rows);
-  Changed([&rows](int place) { return NewPlaceIn(rows, place); }, CatalogueChange::Films);
+  ChangedTo(rows, oldCount);
 }
 
 void Catalogue::Sort(FilmOrder order) {
   const std::vector<std::uint32_t> sorted = SortedOrder(films_, order);
   films_.Reorder(sorted);
-  Changed([&sorted](int place) { return NewPlaceIn(sorted, place); }, CatalogueChange::Films);
+  ChangedTo(sorted, sorted.size());
 }
 
 void Catalogue::Assign(FilmStore films) {
   films_ = std::move(films);
-  deleted_.clear();
+  undoSteps_.clear();
   Changed([](int) { return kNoFilm; }, CatalogueChange::Replaced);
 }
 
@@ -99,9 +172,9 @@ void Catalogue::Prepend(FilmStore earlier) {
   earlier.Reserve(films_.Size(), films_.TextBytes());
   for (const FilmView film : films_) earlier.Append(film);
   films_ = std::move(earlier);
-  for (DeletedFilm& step : deleted_) step.row += shift;
-  Changed([shift](int place) { return place < 0 ? kNoFilm : place + shift; },
-          CatalogueChange::Replaced);
+  for (UndoStep& step : undoSteps_)
+    if (auto* deleted = std::get_if<DeletedFilm>(&step)) deleted->row += shift;
+  Changed([shift](int place) { return place + shift; }, CatalogueChange::Replaced);
 }
 
 void Catalogue::RemoveObserver(CatalogueObserver& observer) const {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/film_entry.h"
@@ -29,7 +30,18 @@ struct DeletedFilm {
   int row;  // its place in the list when it went
   // The text of the description that went with it, if one did.
   std::optional<std::string> description;
+  std::uint64_t addedWith = 0;  // the films added in one go it belonged to, 0 when none
 };
+
+// Films added in one go (an import), by the rows they are at now. A film changed or deleted
+// since is no longer among them: taking the step back leaves it.
+struct AddedFilms {
+  std::uint64_t id = 0;
+  std::vector<int> rows;
+};
+
+// What Undo takes back: a delete, or films added in one go.
+using UndoStep = std::variant<DeletedFilm, AddedFilms>;
 
 class CatalogueObserver {
  public:
@@ -54,19 +66,22 @@ class Catalogue {
   void Mark(int row) { marked_ = Valid(row); }
 
   void Append(const FilmEntry& film);
+  // Appends every film of `films` as one change, which Undo takes back as one step.
+  void AppendAll(const FilmStore& films);
   void Erase(int row);
   // The user's delete: erases the film and remembers it, with the description that went with
-  // it, for UndoDelete.
+  // it, for Undo.
   void Delete(int row, std::optional<std::string> description = std::nullopt);
-  bool CanUndoDelete() const { return !deleted_.empty(); }
-  // Puts the last deleted film back at its old place (the end, when the list is shorter now)
-  // and returns it, with the place it got; none when nothing was deleted.
-  std::optional<DeletedFilm> UndoDelete();
+  bool CanUndo() const;
+  // Takes back the last step and returns it: a deleted film goes back to its old place (the
+  // end, when the list is shorter now), with the place it got; films added in one go are
+  // removed, with the rows they had. None when there is nothing to take back.
+  std::optional<UndoStep> Undo();
   // Keeps only the films at these rows (ascending), in their order.
   void Keep(const std::vector<std::size_t>& rows);
   // Equal films keep their order.
   void Sort(FilmOrder order);
-  // Every film replaced; nothing selected or marked, no delete left to undo.
+  // Every film replaced; nothing selected or marked, nothing left to undo.
   void Assign(FilmStore films);
   // `earlier` put before the catalogue's own films, which keep the selection and the mark.
   void Prepend(FilmStore earlier);
@@ -78,16 +93,28 @@ class Catalogue {
 
  private:
   int Valid(int row) const { return row >= 0 && row < Count() ? row : kNoFilm; }
-  // The films are now `films`, where the selected and the marked film went to `newPlace`.
+  // The films changed: the film at a row went to `newPlace(row)`, kNoFilm when it went. The
+  // selection, the mark and the films of the undo steps follow it.
   template <typename NewPlace>
   void Changed(NewPlace newPlace, CatalogueChange change);
+  template <typename NewPlace>
+  void Follow(NewPlace newPlace);
+  void Notify(CatalogueChange change);
+  // The same, when the films are now old films at these rows (`rows[k]` is now at k).
+  template <typename Index>
+  void ChangedTo(const std::vector<Index>& rows, std::size_t oldCount);
+  void PutBack(DeletedFilm& step);
+  void TakeAway(const AddedFilms& step);
 
   FilmStore films_;
   std::uint64_t revision_ = 0;
   int selected_ = kNoFilm;
   int marked_ = kNoFilm;
   mutable std::vector<CatalogueObserver*> observers_;
-  std::vector<DeletedFilm> deleted_;  // the last deleted last
+  // The last one last. Films added in one go stay a step while none of them is left, so that
+  // their deletes, taken back, join them again; Undo passes over such a step.
+  std::vector<UndoStep> undoSteps_;
+  std::uint64_t lastAddedId_ = 0;
 };
 
 }  // namespace kadrion::core

@@ -91,20 +91,61 @@ TEST(Catalogue, DeletesComeBackLastFirstEachAtItsPlaceWithTheSelectionFollowed) 
   const Step steps[] = {
       {"5", 1, "45", std::nullopt}, {"1", 0, "145", "opis"}, {"2", 1, "1245", std::nullopt}};
   for (const Step& step : steps) {
-    const auto undone = catalogue.UndoDelete();
+    const auto undone = catalogue.Undo();
     ASSERT_TRUE(undone) << step.film;
-    EXPECT_EQ(undone->film.originalTitle, step.film);
-    EXPECT_EQ(undone->row, step.row) << step.film;
-    EXPECT_EQ(undone->description, step.description) << step.film;
+    const auto& deleted = std::get<DeletedFilm>(*undone);
+    EXPECT_EQ(deleted.film.originalTitle, step.film);
+    EXPECT_EQ(deleted.row, step.row) << step.film;
+    EXPECT_EQ(deleted.description, step.description) << step.film;
     EXPECT_EQ(Order(catalogue), step.order);
     EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "4") << step.film;
   }
-  EXPECT_FALSE(catalogue.CanUndoDelete());
-  EXPECT_FALSE(catalogue.UndoDelete());
+  EXPECT_FALSE(catalogue.CanUndo());
+  EXPECT_FALSE(catalogue.Undo());
   catalogue.Delete(0);
   catalogue.Prepend(FilmStore{Film("z", "0")});
-  catalogue.UndoDelete();
+  catalogue.Undo();
   EXPECT_EQ(Order(catalogue), "01245") << "its place moved with the films put before it";
+}
+
+TEST(Catalogue, AnImportIsTakenBackInOneStepWhereverItsFilmsWent) {
+  // Films "c1 a2", an import of "d3 b4 e5"; then the changes below; then undo until nothing is
+  // left to take back.
+  struct Case {
+    const char* change;
+    std::function<void(Catalogue&)> make;
+    const char* afterUndo;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"nothing", [](Catalogue&) {}, "12"},
+      {"sorted: its films are spread", [](Catalogue& c) { c.Sort(FilmOrder{0, 1}); }, "21"},
+      {"one of them saved changed (erased and appended) stays",
+       [](Catalogue& c) { c.Erase(3); c.Append(Film("b", "4")); }, "124"},
+      {"one deleted: back first, then away with the import",
+       [](Catalogue& c) { c.Delete(2); }, "12"},
+      {"a film of its own deleted afterwards comes back, the import still goes",
+       [](Catalogue& c) { c.Delete(0); }, "12"},
+      {"every imported film deleted by hand: three deletes undone, then the import",
+       [](Catalogue& c) { c.Delete(2); c.Delete(2); c.Delete(2); }, "12"},
+      {"the file read anew: nothing to undo", [](Catalogue& c) { c.Assign({Film("x", "9")}); },
+       "9"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Catalogue catalogue;
+    catalogue.Assign({Film("c", "1"), Film("a", "2")});
+    catalogue.Select(1);
+    catalogue.AppendAll({Film("d", "3"), Film("b", "4"), Film("e", "5")});
+    EXPECT_EQ(Order(catalogue), "12345") << c.change;
+    c.make(catalogue);
+    while (catalogue.Undo()) {
+    }
+    EXPECT_EQ(Order(catalogue), c.afterUndo) << c.change;
+    if (std::string(c.afterUndo).find('2') != std::string::npos) {
+      EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "2") << c.change;
+    }
+  }
 }
 
 // The catalogue file as a disk in memory: the records as bytes, a stamp that changes with

@@ -39,7 +39,7 @@ FilmDeletion::~FilmDeletion() {
 
 void FilmDeletion::CatalogueChanged(core::CatalogueChange change) {
   if (change != core::CatalogueChange::Selection && onUndoChanged)
-    onUndoChanged(catalogue_.CanUndoDelete());
+    onUndoChanged(catalogue_.CanUndo());
 }
 
 bool FilmDeletion::DescriptionSharedWith(int row, const std::wstring& path) const {
@@ -83,16 +83,22 @@ void FilmDeletion::DeleteSelected() {
   status_.ClearMessageSoon();
 }
 
-void FilmDeletion::UndoDelete() {
-  const auto step = catalogue_.UndoDelete();
+void FilmDeletion::Undo() {
+  const auto step = catalogue_.Undo();
   if (!step) return;
   status_.ShowCount(CountForm::Plain);
-  status_.ShowMessage(L"Przywrócono " + Quoted(step->film.polishTitle) + L".");
   status_.ClearMessageSoon();
+  if (const auto* added = std::get_if<core::AddedFilms>(&*step)) {
+    status_.ShowMessage(L"Cofnięto dodanie filmów (" + std::to_wstring(added->rows.size()) +
+                        L").");
+    return;
+  }
+  const auto& deleted = std::get<core::DeletedFilm>(*step);
+  status_.ShowMessage(L"Przywrócono " + Quoted(deleted.film.polishTitle) + L".");
   // A description written meanwhile for a film of the same title is newer: it stays.
-  const auto path = paths_.DescriptionPath(step->film.polishTitle);
-  if (step->description && path && !toolkit::FileExists(*path))
-    toolkit::WriteWholeFile(*path, *step->description);
+  const auto path = paths_.DescriptionPath(deleted.film.polishTitle);
+  if (deleted.description && path && !toolkit::FileExists(*path))
+    toolkit::WriteWholeFile(*path, *deleted.description);
 }
 
 }  // namespace kadrion::features

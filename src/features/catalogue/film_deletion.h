@@ -1,7 +1,7 @@
 #pragma once
-// Deleting the selected film, and taking deletes back one at a time: the film to its old place,
-// its description back to its file. A description goes to the Recycle Bin, unless another film
-// of the catalogue still uses it.
+// Deleting the selected film, and taking changes back one step at a time: a deleted film to its
+// old place, its description back to its file; films added in one go (an import) all away. A
+// description goes to the Recycle Bin, unless another film of the catalogue still uses it.
 #include <functional>
 
 #include "core/catalogue.h"
@@ -21,11 +21,11 @@ class FilmDeletion : private core::CatalogueObserver {
 
   // Deletes the selected film and says so, or says that none is selected.
   void DeleteSelected();
-  // Puts the last deleted film back. Raises an error when its description cannot be written
-  // back; the film is back all the same.
-  void UndoDelete();
+  // Takes the last step back. Raises an error when a deleted film's description cannot be
+  // written back; the film is back all the same.
+  void Undo();
 
-  // Told whether there is a delete to undo, whenever that may have changed.
+  // Told whether there is a step to undo, whenever that may have changed.
   std::function<void(bool canUndo)> onUndoChanged;
 
  private:
