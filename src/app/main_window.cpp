@@ -64,6 +64,10 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
                        [this] { editor_.Add(); }),
+      longWork_(*this),
+      csvTransfer_(catalogue, services.dialogs, *this, statusLine_, longWork_),
+      folderImport_(catalogue, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
+                    [this] { return editor_.FieldsAsNewFilm(); }),
       htmlList_(catalogue, filmList_, catalogueFile_, paths),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
@@ -195,6 +199,10 @@ void MainWindow::CreateMenus() {
   undoDeleteItem_ = listMenu_.Add(L"Cofnij usunięcie", [this] { deletion_.Undo(); });
   listMenu_[undoDeleteItem_].enabled = false;
   deletion_.onUndoChanged = [this](bool canUndo) { listMenu_[undoDeleteItem_].enabled = canUndo; };
+  listMenu_.AddSeparator();
+  listMenu_.Add(L"Eksportuj do pliku CSV…", [this] { csvTransfer_.Export(); });
+  listMenu_.Add(L"Importuj z pliku CSV…", [this] { csvTransfer_.Import(); });
+  listMenu_.Add(L"Dodaj filmy z folderu…", [this] { folderImport_.PickFolder(); });
   filmList_.SetContextMenu(&listMenu_);
 
   sampleMenu_.Add(L"Czcionka", [this] { appearance_.PickFont(); });
@@ -249,6 +257,12 @@ bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
     // "Zapisz zmiany" does; with no film taken nothing happens.
     if (!saveChangesButton_.Enabled()) return key == 'S';
     editor_.SaveChanges();
+  } else if (key == 'E' && control && !shift) {
+    csvTransfer_.Export();
+  } else if (key == 'I' && control && !shift) {
+    csvTransfer_.Import();
+  } else if (key == 'D' && control && !shift) {
+    folderImport_.PickFolder();
   } else if (key == 'M' && control && !shift) {
     decorations_->trayIcon.HideToTray();
   } else if (key == 'R' && control && !shift) {

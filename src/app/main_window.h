@@ -27,6 +27,9 @@
 #include "features/html/web_title_search.h"
 #include "features/links/link_strip.h"
 #include "features/titles/titles_from_files.h"
+#include "features/transfer/csv_transfer.h"
+#include "features/transfer/folder_import.h"
+#include "toolkit/background_work.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
@@ -116,6 +119,9 @@ class MainWindow : public toolkit::Form {
   features::Finder finder_;
   features::ListOrder listOrder_;
   features::TitlesFromFiles titlesFromFiles_;
+  toolkit::BackgroundWork longWork_;  // one import or folder scan at a time
+  features::CsvTransfer csvTransfer_;
+  features::FolderImport folderImport_;
   features::HtmlListExport htmlList_;
   features::WebTitleSearch webSearch_;
   features::ListAppearance appearance_;

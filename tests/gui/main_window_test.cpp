@@ -73,7 +73,8 @@ TEST_F(MainWindowTest, FirstStartOnAnEmptyDataFolderUsesTheDefaults) {
   const std::vector<std::wstring> menu = {
       L"Notatnik", L"", L"Usuń wpis", L"", L"Dodaj wpis", L"", L"Wyczyść pola", L"",
       L"Generuj listę w HTML", L"", L"Podgląd HTML", L"", L"Zawsze na wierzchu", L"",
-      L"Usuń duplikaty", L"", L"Cofnij usunięcie"};
+      L"Usuń duplikaty", L"", L"Cofnij usunięcie", L"", L"Eksportuj do pliku CSV…",
+      L"Importuj z pliku CSV…", L"Dodaj filmy z folderu…"};
   // clang-format on
   EXPECT_EQ(ListMenu(), menu) << "the unchecked item shows while the switch is off";
 

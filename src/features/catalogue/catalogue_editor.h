@@ -41,6 +41,8 @@ class CatalogueEditor {
   // description. Nothing is added while the number of discs is not 0 to 9999, nor when the
   // user does not agree to "?" for characters the catalogue cannot store.
   void Add();
+  // The fields as a new film would get them, or nothing when Add would refuse them (said).
+  std::optional<core::FilmEntry> FieldsAsNewFilm() { return FilmFromFields(FieldsUse::Adding); }
   // Takes the selected film into the fields, to be changed and saved with SaveChanges. A
   // number of discs that is not 0 to 9999 is taken as it is stored, and said.
   void TakeSelected();

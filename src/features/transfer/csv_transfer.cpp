@@ -1,0 +1,124 @@
+#include "features/transfer/csv_transfer.h"
+
+#include <memory>
+
+#include "core/record_codec.h"
+#include "features/transfer/work_in_progress.h"
+#include "toolkit/files.h"
+#include "toolkit/shell.h"
+#include "toolkit/text.h"
+
+namespace kadrion::features {
+
+namespace {
+
+const std::vector<toolkit::FileFilter> kCsvFiles = {{L"Pliki CSV (*.csv)", L"*.csv"},
+                                                    {L"Wszystkie pliki (*.*)", L"*.*"}};
+
+// The columns as the header row names them.
+constexpr const wchar_t* kColumnNames[core::kFilmColumns] = {
+    L"Tytuł polski", L"Tytuł oryginalny", L"Gatunek", L"Ilość płyt", L"Nośnik"};
+
+// How many lines with problems the question names; the rest are only counted.
+constexpr std::size_t kNamedProblems = 5;
+
+std::wstring Quoted(const std::wstring& text) {
+  return L"\u201E" + text + L"\u201D";
+}
+
+std::wstring FileName(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring Problem(const core::CsvProblem& problem) {
+  std::wstring what;
+  switch (problem.kind) {
+    case core::CsvProblemKind::TooLong:
+      what = L"tekst dłuższy niż " +
+             std::to_wstring(core::kRecordFields[problem.column].capacity) +
+             L" znaków, zostanie skrócony";
+      break;
+    case core::CsvProblemKind::OutsideCp1250:
+      what = L"znaki, których katalog nie zapisze, zostaną zastąpione przez " + Quoted(L"?");
+      break;
+    case core::CsvProblemKind::NotDiscCount:
+      what = L"to nie liczba od 0 do 9999";
+      break;
+  }
+  return L"wiersz " + std::to_wstring(problem.line) + L", " + kColumnNames[problem.column] +
+         L": " + what;
+}
+
+std::wstring ProblemsQuestion(const std::wstring& path, const core::CsvImport& read) {
+  std::wstring text = L"Z pliku " + Quoted(FileName(path)) + L" zostanie dodanych filmów: " +
+                      std::to_wstring(read.films.Size()) +
+                      L".\n\nWierszy z danymi, których katalog nie zapisze w całości: " +
+                      std::to_wstring(read.linesWithProblems) + L".\n";
+  for (std::size_t k = 0; k < read.firstProblems.size() && k < kNamedProblems; ++k)
+    text += L"\n" + Problem(read.firstProblems[k]);
+  if (read.linesWithProblems > read.firstProblems.size()) text += L"\n…";
+  return text + L"\n\nDodać filmy tak, jak da się je zapisać? Wybierz " + Quoted(L"Nie") +
+         L", aby nie dodawać niczego.";
+}
+
+}  // namespace
+
+CsvTransfer::CsvTransfer(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
+                         const toolkit::Control& owner, StatusLine& status,
+                         toolkit::BackgroundWork& work)
+    : catalogue_(catalogue), dialogs_(dialogs), owner_(owner), status_(status), work_(work) {}
+
+void CsvTransfer::Export() {
+  std::wstring path;
+  if (!dialogs_.SaveFile(owner_.Handle(), kCsvFiles, toolkit::DocumentsFolder(), L"Filmy.csv",
+                         path))
+    return;
+  toolkit::WriteWholeFile(path, core::FilmsToCsv(catalogue_.Films()));
+  status_.ShowMessage(L"Filmy zapisane w " + path);
+  status_.ClearMessageSoon();
+}
+
+void CsvTransfer::Import() {
+  std::wstring path;
+  if (dialogs_.OpenFile(owner_.Handle(), kCsvFiles, path)) ImportFile(path);
+}
+
+void CsvTransfer::ImportFile(const std::wstring& path) {
+  // Read on the work's thread, taken on this one once the work has ended.
+  auto read = std::make_shared<core::CsvImport>();
+  const bool started = work_.Start(
+      toolkit::ProgressTexts{L"Import z pliku CSV", L"Przeczytano"},
+      [path, read](core::WorkProgress& progress) {
+        *read = core::ReadFilmsCsv(toolkit::ReadWholeFile(path), progress);
+      },
+      [this, path, read](const toolkit::WorkEnd& end) {
+        if (end.outcome == toolkit::WorkOutcome::Failed) {
+          dialogs_.ShowError(owner_.Handle(), end.failure);
+        } else if (end.outcome == toolkit::WorkOutcome::Cancelled || !read->complete) {
+          status_.ShowMessage(L"Import przerwany, nic nie dodano.");
+          status_.ClearMessageSoon();
+        } else {
+          Imported(path, *read);
+        }
+      });
+  if (!started) dialogs_.ShowMessage(owner_.Handle(), kWorkStillRunning);
+}
+
+void CsvTransfer::Imported(const std::wstring& path, core::CsvImport& read) {
+  if (read.films.Empty()) {
+    dialogs_.ShowMessage(owner_.Handle(), L"W pliku " + Quoted(FileName(path)) +
+                                              L" nie ma filmów do dodania.");
+    return;
+  }
+  if (read.linesWithProblems > 0 &&
+      dialogs_.AskYesNo(owner_.Handle(), ProblemsQuestion(path, read)) != toolkit::Answer::Yes)
+    return;
+  catalogue_.AppendAll(read.films);
+  status_.ShowCount(CountForm::Plain);
+  status_.ShowMessage(L"Dodano filmy: " + std::to_wstring(read.films.Size()) +
+                      L". Ctrl+Z cofa.");
+  status_.ClearMessageSoon();
+}
+
+}  // namespace kadrion::features
