@@ -323,6 +323,10 @@ CsvImport ReadFilmsCsv(std::string_view bytes, WorkProgress& progress) {
       if (field.size() > capacity) field.resize(capacity);
     }
     result.linesWithProblems += problem;
+    // Blanks before a cut are all that is left of it: told, but nothing to add.
+    if (std::all_of(std::begin(fields), std::end(fields),
+                    [](const std::string& field) { return OnlyBlanks(field); }))
+      continue;
     result.films.Append(FilmView{fields[0], fields[1], fields[2], fields[3], fields[4]});
   }
   return result;

@@ -22,6 +22,7 @@
 //   the fields are the five columns in the order above. Cells beyond these are ignored.
 // - A row whose film fields are all empty or only blanks is a blank line and skipped: the
 //   reader never gives such a film, so what it gives survives being written and read again.
+//   A row left with only blanks once its fields are cut has its problems told, but no film.
 // - What a record cannot hold is still read, as it can be stored, and told as a problem: a
 //   field longer than its capacity (cut to it), a character outside Windows-1250 ("?"), a disc
 //   count that is not a number 0-9999 written in digits only (kept as written). An empty disc
