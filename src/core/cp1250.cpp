@@ -114,9 +114,16 @@ std::size_t AsciiRun(const unsigned char* at, std::size_t left) {
 }  // namespace
 
 void AppendCp1250AsUtf8(std::string_view text, std::string& out) {
-  for (const char c : text) {
-    const Utf8Of& utf8 = kUtf8Of[static_cast<unsigned char>(c)];
-    out.append(utf8.bytes, utf8.length);
+  const auto* const bytes = reinterpret_cast<const unsigned char*>(text.data());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t ascii = AsciiRun(bytes + at, text.size() - at);
+    out.append(text.data() + at, ascii);
+    at += ascii;
+    for (; at < text.size() && bytes[at] >= 0x80; ++at) {
+      const Utf8Of& utf8 = kUtf8Of[bytes[at]];
+      out.append(utf8.bytes, utf8.length);
+    }
   }
 }
 
