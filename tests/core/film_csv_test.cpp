@@ -118,25 +118,25 @@ TEST(FilmCsv, TellsWhatCannotBeStoredByLineAndColumn) {
   const CsvImport read =
       Read("\xEF\xBB\xBFTytu\xC5\x82 polski;Ilo\xC5\x9B\xC4\x87 p\xC5\x82yt\r\n" + longTitle +
            ";1\r\n"                      // 2
-           "\xE6\x97\xA5;abc\r\n"        // 3: a Japanese letter
-           "x;10000\r\n"                 // 4
-           "y;-1\r\n"                    // 5
-           "z;\r\nw;0\r\nv;9999\r\n"     // 6-8: no problem
-           "\"dwie\r\nlinie\";\xFF\r\n"  // 9: ill-formed UTF-8
+           "\"dwie\r\nlinie\";\xFF\r\n"  // 3-4: ill-formed UTF-8
+           "\xE6\x97\xA5;abc\r\n"        // 5: a Japanese letter
+           "x;10000\r\n"                 // 6
+           "y;-1\r\n"                    // 7
+           "z;\r\nw;0\r\nv;9999\r\n"     // 8-10: no problem
            "u; 1\r\n");                  // 11
   const std::vector<CsvProblem> first = {{2, 0, TooLong},
-                                         {3, 0, OutsideCp1250},
+                                         {3, 3, OutsideCp1250},
                                          {3, 3, NotDiscCount},
-                                         {4, 3, NotDiscCount},
+                                         {5, 0, OutsideCp1250},
                                          {5, 3, NotDiscCount}};
   EXPECT_EQ(read.firstProblems, first);
   EXPECT_EQ(read.linesWithProblems, 6u);
   const Films films = Entries(read.films);
   ASSERT_EQ(films.size(), 9u);
   EXPECT_EQ(films[0].polishTitle, longTitle.substr(0, 255));
-  EXPECT_EQ(films[1].polishTitle + films[1].discs, "?abc");
-  EXPECT_EQ(films[2].discs + films[3].discs + films[4].discs, "10000-1");
-  EXPECT_EQ(films[7].polishTitle + films[7].discs, "dwie linie?");
+  EXPECT_EQ(films[1].polishTitle + films[1].discs, "dwie linie?");
+  EXPECT_EQ(films[2].polishTitle + films[2].discs, "?abc");
+  EXPECT_EQ(films[3].discs + films[4].discs, "10000-1");
 }
 
 TEST(FilmCsv, StopsWhenTold) {
