@@ -1,6 +1,7 @@
 // The portable parts at 100,000 films, natively: sorting, duplicate removal (against the
-// pairwise rule), find / next / previous, and the title clean-up. Times are the CPU time of
-// this thread, the median of several runs: other programs sharing the machine do not count.
+// pairwise rule), find / next / previous, the title clean-up, and CSV files written and read. Times
+// are the CPU time of this thread, the median of several runs: other programs sharing the machine
+// do not count.
 #include <time.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "bench_films.h"
 #include "bench_report.h"
+#include "core/film_csv.h"
 #include "core/film_order.h"
 #include "core/film_search.h"
 #include "core/film_store.h"
@@ -147,5 +149,17 @@ int main() {
   met &= bench::Report("title clean-up", ">= 200,000 names/s",
                        bench::WithRange(rates, "%.0f", " names/s"),
                        rates.Median() >= 200000 && length > 0);
+
+  // The films written as a CSV file, then that file read back, a line per film.
+  std::string csv;
+  const bench::Runs writing = TimeMs([] {}, [&] { csv = kadrion::core::FilmsToCsv(store); });
+  met &= bench::Report("100,000 films written as CSV", "<= 1000 ms", Ms(writing),
+                       writing.Median() <= 1000 && !csv.empty());
+  kadrion::core::NoProgress progress;
+  std::size_t read = 0;
+  const bench::Runs reading =
+      TimeMs([] {}, [&] { read = kadrion::core::ReadFilmsCsv(csv, progress).films.Size(); });
+  met &= bench::Report("100,000 CSV lines read into films", "<= 1000 ms", Ms(reading),
+                       reading.Median() <= 1000 && read == kFilms);
   return met ? 0 : 1;
 }

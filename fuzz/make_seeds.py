@@ -80,6 +80,13 @@ seeds = {
    films(Input(), [['A','a','','1',''], ['B','b','','1',''], ['A','a','','1',''], ['a',' A','',' 1','']]).bytes(),
    films(Input(), [['T','X Y','Z','1','m'], ['T','X','Y Z','1','m'], ['Ł','','','',''], ['ł','','','','']]).bytes(),
  ],
+ 'film_csv': [
+   '\ufeffTytuł polski;Tytuł oryginalny;Gatunek;Ilość płyt;Nośnik\r\n'
+   '"Ojciec ""chrzestny""";"The\r\nGodfather";Dramat;2;DVD\r\nŁódź;;;abc;VHS\r\n'.encode('utf-8'),
+   'Rok, NOŚNIK ,tytul polski,Gatunek\r\n1999,VHS,Żółć,"Dramat, wojenny",x\r\n\r\n'.encode('cp1250'),
+   b'Rejs\tRejs\tKomedia\t10000\tVHS\n \t\n"otwarty\rcudzys\xf3w;x',
+   b'\xef\xbb\xbf\xe6\x97\xa5;\xff;' + b'a' * 300 + b';-1\r;;;;\r\n',
+ ],
 }
 for target, inputs in seeds.items():
     folder = os.path.join(root, target)

@@ -1,17 +1,14 @@
 #pragma once
-// The film-database search page for a search text, and the Windows-1250 to UTF-8 conversion
-// it needs.
+// The film-database search page for a search text.
 #include <string>
 #include <string_view>
+
+#include "core/cp1250.h"
 
 namespace kadrion::core {
 
 // The film-database site the web search goes to.
 inline constexpr std::string_view kFilmDatabaseHost = "www.filmweb.pl";
-
-// Every byte becomes its character in UTF-8; the five bytes that Windows-1250 leaves unused
-// become U+0081, U+0083, U+0088, U+0090 and U+0098, as Windows converts them.
-std::string Cp1250ToUtf8(std::string_view text);
 
 // "https://" + host + "/szukaj?q=" + the text as typed, as percent-encoded UTF-8 (only
 // letters, digits and - . _ ~ stay), + "+&c=film".
