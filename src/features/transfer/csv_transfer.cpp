@@ -19,9 +19,6 @@ const std::vector<toolkit::FileFilter> kCsvFiles = {{L"Pliki CSV (*.csv)", L"*.c
 constexpr const wchar_t* kColumnNames[core::kFilmColumns] = {
     L"Tytuł polski", L"Tytuł oryginalny", L"Gatunek", L"Ilość płyt", L"Nośnik"};
 
-// How many lines with problems the question names; the rest are only counted.
-constexpr std::size_t kNamedProblems = 5;
-
 std::wstring Quoted(const std::wstring& text) {
   return L"\u201E" + text + L"\u201D";
 }
@@ -55,9 +52,12 @@ std::wstring ProblemsQuestion(const std::wstring& path, const core::CsvImport& r
                       std::to_wstring(read.films.Size()) +
                       L".\n\nWierszy z danymi, których katalog nie zapisze w całości: " +
                       std::to_wstring(read.linesWithProblems) + L".\n";
-  for (std::size_t k = 0; k < read.firstProblems.size() && k < kNamedProblems; ++k)
+  std::size_t linesNamed = 0;
+  for (std::size_t k = 0; k < read.firstProblems.size(); ++k) {
     text += L"\n" + Problem(read.firstProblems[k]);
-  if (read.linesWithProblems > read.firstProblems.size()) text += L"\n…";
+    if (k == 0 || read.firstProblems[k].line != read.firstProblems[k - 1].line) ++linesNamed;
+  }
+  if (read.linesWithProblems > linesNamed) text += L"\n…";
   return text + L"\n\nDodać filmy tak, jak da się je zapisać? Wybierz " + Quoted(L"Nie") +
          L", aby nie dodawać niczego.";
 }
@@ -88,7 +88,7 @@ void CsvTransfer::ImportFile(const std::wstring& path) {
   // Read on the work's thread, taken on this one once the work has ended.
   auto read = std::make_shared<core::CsvImport>();
   const bool started = work_.Start(
-      toolkit::ProgressTexts{L"Import z pliku CSV", L"Przeczytano"},
+      toolkit::ProgressTexts{L"Import z pliku CSV", L"Przeczytane bajty"},
       [path, read](core::WorkProgress& progress) {
         *read = core::ReadFilmsCsv(toolkit::ReadWholeFile(path), progress);
       },
