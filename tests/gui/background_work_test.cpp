@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 
 #include "core/failure.h"
 #include "test_support.h"
@@ -167,6 +168,11 @@ TEST_F(BackgroundWorkTest, ProgressWindowShowsTheCountAndCancels) {
 }
 
 TEST_F(BackgroundWorkTest, GoingAwayWhileWorkRunsCancelsAndWaitsForIt) {
+  // Work that was never told to stop is let go after a while, so that the test fails, not hangs.
+  const toolkit::KernelHandle over{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  std::thread watchdog([&] {
+    if (WaitForSingleObject(over.Get(), 3000) == WAIT_TIMEOUT) SetEvent(release_.Get());
+  });
   HWND window = nullptr;
   {
     toolkit::BackgroundWork background(owner_.Handle());
@@ -174,6 +180,8 @@ TEST_F(BackgroundWorkTest, GoingAwayWhileWorkRunsCancelsAndWaitsForIt) {
     ASSERT_TRUE(background.Start(kTexts, HeldWork(1, 0), Record()));
     ASSERT_TRUE(PumpUntil([&] { return (window = ProgressWindow()) != nullptr; }));
   }
+  SetEvent(over.Get());
+  watchdog.join();
   EXPECT_TRUE(sawCancel_) << "the work was told to stop and had stopped";
   EXPECT_FALSE(IsWindow(window));
   PumpFor(200);
