@@ -1,7 +1,13 @@
+// The program runs on Windows XP; the folder picker of later systems is used when the system
+// has it, so its declarations are needed here.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600
 #include "toolkit/dialogs.h"
 
 #include <cderr.h>
 #include <commdlg.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
 #include <cwchar>
 
@@ -39,6 +45,121 @@ Answer AskWith(HWND owner, const std::wstring& text, UINT buttons) {
   if (questionHook) UnhookWindowsHookEx(questionHook);
   questionHook = nullptr;
   return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
+}
+
+// The file types in the form the common dialogs take: caption, patterns, each ended by a null,
+// and one more null at the end.
+std::wstring FilterText(const std::vector<FileFilter>& filters) {
+  std::wstring filter;
+  for (const FileFilter& group : filters) {
+    filter += group.caption + L'\0';
+    filter += group.patterns + L'\0';
+  }
+  return filter + L'\0';
+}
+
+// The ending of the first filter's first pattern ("*.csv;*.txt": "csv"); empty when that
+// pattern has none of its own ("*.*").
+std::wstring DefaultEnding(const std::vector<FileFilter>& filters) {
+  if (filters.empty()) return {};
+  const std::wstring& patterns = filters.front().patterns;
+  const std::wstring first = patterns.substr(0, patterns.find(L';'));
+  const std::size_t dot = first.rfind(L'.');
+  if (dot == std::wstring::npos) return {};
+  std::wstring ending = first.substr(dot + 1);
+  return ending.find_first_of(L"*?") == std::wstring::npos ? ending : std::wstring{};
+}
+
+// Room for a path the dialogs may give back (long paths included).
+constexpr std::size_t kPathRoom = 32768;
+
+// Fills `dialog` for one file; `buffer` holds the proposed name and receives the chosen path.
+OPENFILENAMEW OneFileDialog(HWND owner, const std::wstring& filter, std::wstring& buffer,
+                            DWORD flags) {
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  buffer.resize(kPathRoom, L'\0');
+  dialog.lpstrFile = buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+  dialog.Flags = flags | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  return dialog;
+}
+
+// A COM interface pointer that is released when it goes.
+template <typename Interface>
+class ComRef {
+ public:
+  ComRef() = default;
+  ~ComRef() {
+    if (object_) object_->Release();
+  }
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  Interface* operator->() const { return object_; }
+  Interface** Out() { return &object_; }
+  void** OutVoid() { return reinterpret_cast<void**>(&object_); }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
+// The class of the system's file dialog, spelt out: import libraries of some builds carry
+// stubs in place of such ids.
+constexpr CLSID kFileOpenDialog = {
+    0xdc1c5a9c, 0xe88a, 0x4dde, {0xa5, 0xa1, 0x60, 0xf8, 0x2a, 0x20, 0xae, 0xf7}};
+
+enum class Picked { Folder, Cancelled, NoPicker };
+
+// The folder picker of Windows Vista and later.
+Picked PickWithFileDialog(HWND owner, std::wstring& path) {
+  ComRef<IFileOpenDialog> dialog;
+  if (FAILED(CoCreateInstance(kFileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                              __uuidof(IFileOpenDialog), dialog.OutVoid())))
+    return Picked::NoPicker;
+  FILEOPENDIALOGOPTIONS options = 0;
+  dialog->GetOptions(&options);
+  if (FAILED(
+          dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST)))
+    return Picked::NoPicker;
+  // Looked up, not linked: Windows XP does not have it (nor the dialog).
+  using ItemFromPath = HRESULT(WINAPI*)(PCWSTR, IBindCtx*, REFIID, void**);
+  const auto itemFromPath = reinterpret_cast<ItemFromPath>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHCreateItemFromParsingName")));
+  if (!path.empty() && itemFromPath) {
+    ComRef<IShellItem> start;
+    if (SUCCEEDED(itemFromPath(path.c_str(), nullptr, __uuidof(IShellItem), start.OutVoid())))
+      dialog->SetFolder(start.operator->());
+  }
+  const HRESULT shown = dialog->Show(owner);
+  if (shown == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return Picked::Cancelled;
+  if (FAILED(shown)) return Picked::NoPicker;
+  ComRef<IShellItem> item;
+  if (FAILED(dialog->GetResult(item.Out()))) return Picked::Cancelled;
+  wchar_t* name = nullptr;
+  if (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) || !name)
+    throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+  path = name;
+  CoTaskMemFree(name);
+  return Picked::Folder;
+}
+
+// The older folder picker, for systems without the file dialog's.
+bool PickWithBrowser(HWND owner, std::wstring& path) {
+  BROWSEINFOW browse{};
+  browse.hwndOwner = owner;
+  browse.lpszTitle = L"Wybierz folder:";
+  browse.ulFlags = BIF_NEWDIALOGSTYLE | BIF_RETURNONLYFSDIRS;
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+  if (!chosen) return false;
+  wchar_t folder[MAX_PATH] = L"";
+  const bool onDisk = SHGetPathFromIDListW(chosen, folder) != FALSE;
+  CoTaskMemFree(chosen);
+  if (!onDisk) throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+  path = folder;
+  return true;
 }
 
 }  // namespace
@@ -91,12 +212,7 @@ bool SystemDialogs::PickFont(HWND owner, FontInfo& font) {
 
 bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
                               std::vector<std::wstring>& paths) {
-  std::wstring filter;
-  for (const FileFilter& group : filters) {
-    filter += group.caption + L'\0';
-    filter += group.patterns + L'\0';
-  }
-  filter += L'\0';
+  const std::wstring filter = FilterText(filters);
   // Room for a few thousand picked names; the dialog reports when that is not enough.
   std::wstring buffer(1 << 18, L'\0');
   OPENFILENAMEW dialog{};
@@ -125,6 +241,46 @@ bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters
   const std::wstring folder = first.back() == L'\\' ? first : first + L'\\';
   for (; *part; part += std::wcslen(part) + 1) paths.push_back(folder + part);
   return true;
+}
+
+bool SystemDialogs::SaveFile(HWND owner, const std::vector<FileFilter>& filters,
+                             const std::wstring& folder, const std::wstring& fileName,
+                             std::wstring& path) {
+  const std::wstring filter = FilterText(filters);
+  const std::wstring ending = DefaultEnding(filters);
+  std::wstring buffer = fileName;
+  OPENFILENAMEW dialog =
+      OneFileDialog(owner, filter, buffer, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrDefExt = ending.empty() ? nullptr : ending.c_str();
+  if (!GetSaveFileNameW(&dialog)) return false;
+  path = buffer.c_str();
+  return true;
+}
+
+bool SystemDialogs::OpenFile(HWND owner, const std::vector<FileFilter>& filters,
+                             std::wstring& path) {
+  const std::wstring filter = FilterText(filters);
+  std::wstring buffer;
+  OPENFILENAMEW dialog =
+      OneFileDialog(owner, filter, buffer, OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+  if (!GetOpenFileNameW(&dialog)) return false;
+  path = buffer.c_str();
+  return true;
+}
+
+bool SystemDialogs::PickFolder(HWND owner, std::wstring& path) {
+  std::wstring picked = path;
+  switch (PickWithFileDialog(owner, picked)) {
+    case Picked::Folder:
+      path = picked;
+      return true;
+    case Picked::Cancelled:
+      return false;
+    case Picked::NoPicker:
+      break;
+  }
+  return PickWithBrowser(owner, path);
 }
 
 }  // namespace toolkit

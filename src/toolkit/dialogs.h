@@ -36,6 +36,17 @@ class Dialogs {
   // in the dialog's order; false when cancelled.
   virtual bool OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
                          std::vector<std::wstring>& paths) = 0;
+  // The standard save dialog proposing `fileName` in `folder`, with the first filter selected.
+  // It asks before writing over a file and adds the first filter's ending ("*.csv": ".csv")
+  // to a name typed without one. The full path; false when cancelled.
+  virtual bool SaveFile(HWND owner, const std::vector<FileFilter>& filters,
+                        const std::wstring& folder, const std::wstring& fileName,
+                        std::wstring& path) = 0;
+  // The open dialog for one existing file; false when cancelled.
+  virtual bool OpenFile(HWND owner, const std::vector<FileFilter>& filters, std::wstring& path) = 0;
+  // The standard folder picker, starting in `path` when that names a folder. The folder's
+  // full path; false when cancelled.
+  virtual bool PickFolder(HWND owner, std::wstring& path) = 0;
 };
 
 // The real boxes, captioned with the application's title.
@@ -49,6 +60,10 @@ class SystemDialogs : public Dialogs {
   bool PickFont(HWND owner, FontInfo& font) override;
   bool OpenFiles(HWND owner, const std::vector<FileFilter>& filters,
                  std::vector<std::wstring>& paths) override;
+  bool SaveFile(HWND owner, const std::vector<FileFilter>& filters, const std::wstring& folder,
+                const std::wstring& fileName, std::wstring& path) override;
+  bool OpenFile(HWND owner, const std::vector<FileFilter>& filters, std::wstring& path) override;
+  bool PickFolder(HWND owner, std::wstring& path) override;
 
  private:
   COLORREF customColors_[16] = {};  // the chooser's own row of custom colours, kept per run

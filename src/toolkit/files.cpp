@@ -1,5 +1,7 @@
 #include "toolkit/files.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
 
 #include "toolkit/error.h"
@@ -27,6 +29,16 @@ std::wstring SystemTempFolder() {
   return std::wstring(path, length);
 }
 
+std::wstring DocumentsFolder() {
+  // The call of Windows XP; later systems answer it with their known Documents folder.
+  wchar_t found[MAX_PATH] = L"";
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, found)))
+    return {};
+  std::wstring folder = found;
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  return folder;
+}
+
 bool FileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -37,9 +49,7 @@ std::optional<FileStamp> StampOf(const std::wstring& path) {
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
     return std::nullopt;
-  const auto wide = [](DWORD high, DWORD low) {
-    return (std::uint64_t{high} << 32) | low;
-  };
+  const auto wide = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
   return FileStamp{wide(data.nFileSizeHigh, data.nFileSizeLow),
                    wide(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
 }

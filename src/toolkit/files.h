@@ -17,6 +17,9 @@ std::wstring ProgramFolder();
 // backslash.
 std::wstring SystemTempFolder();
 
+// The user's Documents folder, with its closing backslash; empty when the system cannot say.
+std::wstring DocumentsFolder();
+
 bool FileExists(const std::wstring& path);
 
 // A file's size and the time of its last write.

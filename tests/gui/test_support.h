@@ -50,6 +50,24 @@ class RecordingDialogs : public toolkit::Dialogs {
     paths = *pickedFiles;
     return true;
   }
+  // The save and open dialogs and the folder picker record what they were given and answer
+  // with `chosenPath`, or are cancelled when there is none.
+  bool SaveFile(HWND, const std::vector<toolkit::FileFilter>& filters, const std::wstring& folder,
+                const std::wstring& fileName, std::wstring& path) override {
+    fileFilters = filters;
+    proposedFolder = folder;
+    proposedName = fileName;
+    return AnswerPath(path);
+  }
+  bool OpenFile(HWND, const std::vector<toolkit::FileFilter>& filters,
+                std::wstring& path) override {
+    fileFilters = filters;
+    return AnswerPath(path);
+  }
+  bool PickFolder(HWND, std::wstring& path) override {
+    proposedFolder = path;
+    return AnswerPath(path);
+  }
   void Clear() { *this = RecordingDialogs(); }
 
   std::vector<std::wstring> messages;
@@ -62,6 +80,15 @@ class RecordingDialogs : public toolkit::Dialogs {
   std::optional<toolkit::FontInfo> chosenFont;
   std::vector<toolkit::FileFilter> fileFilters;
   std::optional<std::vector<std::wstring>> pickedFiles;
+  std::wstring proposedFolder;
+  std::wstring proposedName;
+  std::optional<std::wstring> chosenPath;
+
+ private:
+  bool AnswerPath(std::wstring& path) const {
+    if (chosenPath) path = *chosenPath;
+    return chosenPath.has_value();
+  }
 };
 
 // Remembers the addresses it was asked to open instead of starting a browser.
