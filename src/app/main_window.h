@@ -50,6 +50,8 @@ class MainWindow : public toolkit::Form {
   bool AlwaysOnTopOn() const { return alwaysOnTop_.On(); }
   // The tray button and the roller in the caption bar; they exist once the window does.
   components::MainWindowDecorations& Decorations() { return *decorations_; }
+  // The import or folder scan running off the window's thread, if any.
+  toolkit::BackgroundWork& LongWork() { return longWork_; }
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "core/work_progress.h"
+#include "toolkit/control.h"
 #include "toolkit/timer.h"
 #include "toolkit/win.h"
 
@@ -34,8 +35,9 @@ struct WorkEnd {
 
 class BackgroundWork {
  public:
-  // `owner` is the window the progress window belongs to and is centred over.
-  explicit BackgroundWork(HWND owner);
+  // `owner` is the window the progress window belongs to and is centred over; it may be made
+  // after this.
+  explicit BackgroundWork(const Control& owner);
   // Cancels work still running and waits for its thread; `finished` is not called then.
   ~BackgroundWork();
   BackgroundWork(const BackgroundWork&) = delete;
@@ -58,7 +60,7 @@ class BackgroundWork {
  private:
   void OnTick();
 
-  HWND owner_;
+  const Control& owner_;
   HWND messages_ = nullptr;  // message-only window the work's thread posts its end to
   Timer timer_;
   std::unique_ptr<ProgressWindow> window_;

@@ -98,7 +98,7 @@ TEST_F(BackgroundWorkTest, QuickWorkEndsOnTheWindowsThreadWithoutAProgressWindow
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ProgressWindowsMade windows;
-    toolkit::BackgroundWork background(owner_.Handle());
+    toolkit::BackgroundWork background(owner_);
     end_.reset();
     ASSERT_TRUE(background.Start(kTexts, c.work, Record()));
     ASSERT_TRUE(PumpUntil([&] { return end_.has_value(); }));
@@ -129,7 +129,7 @@ TEST_F(BackgroundWorkTest, ProgressWindowShowsTheCountAndCancels) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.done);
-    toolkit::BackgroundWork background(owner_.Handle());
+    toolkit::BackgroundWork background(owner_);
     end_.reset();
     sawCancel_ = false;
     ASSERT_TRUE(background.Start(kTexts, HeldWork(c.done, c.total), Record()));
@@ -175,7 +175,7 @@ TEST_F(BackgroundWorkTest, GoingAwayWhileWorkRunsCancelsAndWaitsForIt) {
   });
   HWND window = nullptr;
   {
-    toolkit::BackgroundWork background(owner_.Handle());
+    toolkit::BackgroundWork background(owner_);
     SetEvent(letGo_.Get());
     ASSERT_TRUE(background.Start(kTexts, HeldWork(1, 0), Record()));
     ASSERT_TRUE(PumpUntil([&] { return (window = ProgressWindow()) != nullptr; }));
