@@ -40,8 +40,8 @@ class TableReader final : public FolderReader {
       {L"D:\\", {0, L"Filmy\\"}},
       {L"D:\\Filmy",
        {1,
-        L"zebra.AVI|\u0107ma.avi|Bolek.mkv|\u0106wier\u0107.avi|akta\\|notes.txt|Rejs\\|"
-        L"Pusty\\|p\u0119tla\\|zamkni\u0119ty\\"}},
+        L"zebra.AVI|\u0141\u0105ka.avi|\u0107ma.avi|\u0142za.avi|Bolek.mkv|\u0106wier\u0107.avi|"
+        L"akta\\|notes.txt|Rejs\\|Pusty\\|p\u0119tla\\|zamkni\u0119ty\\"}},
       {L"D:\\Filmy\\akta", {2, L"b.avi|A\\"}},
       {L"D:\\Filmy\\akta\\A", {3, L"opis.txt|g\u0142\u0119boki.mp4"}},
       {L"D:\\Filmy\\Rejs", {4, L"video_ts\\"}},
@@ -67,7 +67,9 @@ TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
       L"D:\\Filmy\\akta\\A\\g\u0142\u0119boki.mp4|D:\\Filmy\\akta\\b.avi|"
       L"D:\\Filmy\\Bolek.mkv|D:\\Filmy\\Pusty\\VIDEO_TS\\VTS_01_1.VOB|D:\\Filmy\\Rejs\\Rejs.ifo";
   const std::wstring all =
-      upToFilmy + L"|D:\\Filmy\\zebra.AVI|D:\\Filmy\\\u0107ma.avi|D:\\Filmy\\\u0106wier\u0107.avi";
+      upToFilmy +
+      L"|D:\\Filmy\\zebra.AVI|D:\\Filmy\\\u0107ma.avi|D:\\Filmy\\\u0106wier\u0107.avi|"
+      L"D:\\Filmy\\\u0142za.avi|D:\\Filmy\\\u0141\u0105ka.avi";
   const struct {
     const wchar_t* root;
     int stopAt;
