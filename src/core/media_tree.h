@@ -1,0 +1,88 @@
+#pragma once
+// The media files below a folder, at any depth, as films: what adding a whole folder tree of
+// films starts from. The walk reads folders through a FolderReader (the file system on
+// Windows, a table in the tests) and keeps to the order Explorer's name column gives a user
+// folder by folder: the files and subfolders of a folder sorted together by name without regard
+// to case, a subfolder's contents at its place.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/file_patterns.h"
+#include "core/film_entry.h"
+#include "core/film_store.h"
+#include "core/work_progress.h"
+
+namespace kadrion::core {
+
+// Which folder a listing is of, whatever path reached it: the same folder reached again
+// through a symbolic link or a junction has the same identity.
+struct FolderIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+
+  bool operator==(const FolderIdentity&) const = default;
+  auto operator<=>(const FolderIdentity&) const = default;
+};
+
+enum class EntryKind { File, Folder };
+
+struct FolderEntry {
+  std::wstring name;
+  EntryKind kind = EntryKind::File;
+
+  bool operator==(const FolderEntry&) const = default;
+};
+
+struct FolderListing {
+  FolderIdentity identity;
+  std::vector<FolderEntry> entries;  // in any order, without "." and ".."
+};
+
+class FolderReader {
+ public:
+  // Nothing when the folder cannot be read. `folder` is a full path without a closing "\"
+  // except a drive's root ("D:\").
+  virtual std::optional<FolderListing> Read(const std::wstring& folder) = 0;
+
+ protected:
+  ~FolderReader() = default;
+};
+
+struct MediaScan {
+  std::vector<std::wstring> files;  // full paths, "\" between the parts
+  std::size_t unreadableFolders = 0;
+  bool complete = true;  // false: the progress said stop, `files` holds what was found so far
+};
+
+// The files below `root` whose names `media` takes, in path order. A DVD's folder counts as one
+// film: a folder named VIDEO_TS holding VIDEO_TS.IFO gives the one path
+// "<parent>\<parent's name>.ifo" and nothing inside it counts. A folder reached again (by its
+// identity) is not walked again, so links that lead back up make no loop; a folder that cannot
+// be read, `root` included, is counted and passed over. Tells `progress` the count of files
+// found after every folder read.
+MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, FolderReader& reader,
+                         WorkProgress& progress);
+
+// The order FindMediaFiles keeps within a folder: names compared by their letters' capitals
+// (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic folded), ties broken by the names as they
+// are so that the order is total.
+bool NameBefore(std::wstring_view a, std::wstring_view b);
+
+enum class PolishTitleFrom { Folder, FileName };
+
+// A path as Windows-1250 bytes; the program's own conversion puts "?" for what the code page
+// lacks.
+using ToWindows1250 = std::function<std::string(const std::wstring&)>;
+
+// A film for each path, titled as a picked media file is (its folder or its bare name as the
+// Polish title, its bare name as the original one, both cleaned); genre, discs and medium are
+// those of `rest`.
+FilmStore FilmsFromMediaFiles(const std::vector<std::wstring>& files, PolishTitleFrom polish,
+                              const FilmEntry& rest, const ToWindows1250& toWindows1250);
+
+}  // namespace kadrion::core
