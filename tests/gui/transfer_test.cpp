@@ -39,10 +39,10 @@ TEST_F(TransferTest, ExportedFilmsComeBackByteForByteAndCtrlZTakesTheImportBack)
   Run(L"Eksportuj do pliku CSV…");
   EXPECT_EQ(Dialogs().proposedName, L"Filmy.csv");
   const std::string bytes = ReadFileText(csv);
-  EXPECT_EQ(bytes.substr(0, 70),
-            "\xEF\xBB\xBFTytu\xC5\x82 polski;Tytu\xC5\x82 oryginalny;Gatunek;Ilo\xC5\x9B\xC4\x87 "
-            "p\xC5\x82yt;No\xC5\x9Bnik\r\n\"Rejs; \"\"kultowy\"\"\"")
-      << "UTF-8 with its mark, \";\", CR LF, quotes doubled";
+  const std::string start =
+      "\xEF\xBB\xBFTytu\xC5\x82 polski;Tytu\xC5\x82 oryginalny;Gatunek;Ilo\xC5\x9B\xC4\x87 "
+      "p\xC5\x82yt;No\xC5\x9Bnik\r\n\"Rejs; \"\"kultowy\"\"\";Rejs;";
+  EXPECT_EQ(bytes.substr(0, start.size()), start) << "UTF-8 with its mark, \";\", CR LF, quotes";
   EXPECT_EQ(Status(1), L"Filmy zapisane w " + csv);
 
   Model().Assign({});

@@ -40,15 +40,15 @@ void FolderImport::PickFolder() {
 void FolderImport::AddFolder(const std::wstring& folder) {
   const std::optional<core::FilmEntry> rest = fieldsFilm_();
   if (!rest) return;
-  const core::TitleSource polish = polishFromFileName_.Checked()
-                                       ? core::TitleSource::FileName
-                                       : core::TitleSource::FolderName;
+  const core::PolishTitleFrom polish = polishFromFileName_.Checked()
+                                           ? core::PolishTitleFrom::FileName
+                                           : core::PolishTitleFrom::Folder;
   auto found = std::make_shared<FolderFilms>();
   const bool started = work_.Start(
       toolkit::ProgressTexts{L"Dodawanie filmów z folderu", L"Znalezione pliki"},
       [folder, polish, rest = *rest, found](core::WorkProgress& progress) {
         const core::FilePatterns media(AllMediaPatterns());
-        toolkit::SystemFolderReader reader;
+        toolkit::FolderReader reader;
         const core::MediaScan scan = core::FindMediaFiles(folder, media, reader, progress);
         found->unreadableFolders = scan.unreadableFolders;
         found->complete = scan.complete;
