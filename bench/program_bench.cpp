@@ -29,6 +29,7 @@
 #include "bench_films.h"
 #include "bench_report.h"
 #include "core/film_store.h"
+#include "core/folder_read_ahead.h"
 #include "core/media_tree.h"
 #include "core/record_codec.h"
 #include "features/catalogue/catalogue_on_disk.h"
@@ -317,7 +318,8 @@ bool BenchMediaTree(const std::wstring& root) {
   for (int run = -1; run < kRuns; ++run) {
     WaitForQuiet();
     const auto start = Clock::now();
-    toolkit::FolderReader reader;
+    toolkit::FolderReader disk;
+    kadrion::core::FolderReadAhead reader(disk, 2);  // as adding a folder tree reads
     kadrion::core::NoProgress progress;
     const kadrion::core::MediaScan scan =
         kadrion::core::FindMediaFiles(tree, media, reader, progress);

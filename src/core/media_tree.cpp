@@ -44,13 +44,6 @@ bool SameLetters(std::wstring_view a, std::wstring_view b) {
                     [](wchar_t x, wchar_t y) { return Capital(x) == Capital(y); });
 }
 
-std::wstring Joined(const std::wstring& folder, std::wstring_view name) {
-  std::wstring path = folder;
-  if (path.empty() || path.back() != L'\\') path += L'\\';
-  path += name;
-  return path;
-}
-
 // The root as the reader takes it: no closing "\" but a drive root's.
 std::wstring FolderPath(std::wstring root) {
   while (root.size() > 1 && root.back() == L'\\') root.pop_back();
@@ -73,7 +66,7 @@ std::optional<std::wstring> DvdFilm(const std::wstring& folder, const FolderList
   const std::size_t parentSlash = parent.find_last_of(L'\\');
   const std::wstring parentName =
       parent.substr(parentSlash == std::wstring::npos ? 0 : parentSlash + 1);
-  if (parentName.empty() || parentName.back() == L':') return Joined(folder, index->name);
+  if (parentName.empty() || parentName.back() == L':') return JoinedPath(folder, index->name);
   return parent + L'\\' + parentName + L".ifo";
 }
 
@@ -84,6 +77,13 @@ struct OpenFolder {
 };
 
 }  // namespace
+
+std::wstring JoinedPath(const std::wstring& folder, std::wstring_view name) {
+  std::wstring path = folder;
+  if (path.empty() || path.back() != L'\\') path += L'\\';
+  path += name;
+  return path;
+}
 
 bool NameBefore(std::wstring_view a, std::wstring_view b) {
   const std::size_t common = std::min(a.size(), b.size());
@@ -127,8 +127,8 @@ MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, Fo
     }
     const FolderEntry& entry = folder.entries[folder.next++];
     if (entry.kind == EntryKind::File) {
-      if (media.Matches(entry.name)) scan.files.push_back(Joined(folder.path, entry.name));
-    } else if (!enter(Joined(folder.path, entry.name))) {
+      if (media.Matches(entry.name)) scan.files.push_back(JoinedPath(folder.path, entry.name));
+    } else if (!enter(JoinedPath(folder.path, entry.name))) {
       return scan;
     }
   }

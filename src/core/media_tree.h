@@ -68,6 +68,9 @@ struct MediaScan {
 MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, FolderReader& reader,
                          WorkProgress& progress);
 
+// The path of `name` in `folder`, one "\" between them.
+std::wstring JoinedPath(const std::wstring& folder, std::wstring_view name);
+
 // The order FindMediaFiles keeps within a folder: names compared by their letters' capitals
 // (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic folded), ties broken by the names as they
 // are so that the order is total.

@@ -112,7 +112,8 @@ void BackgroundWork::OnTick() {
   if (ended_.load(std::memory_order_acquire)) return OnWorkEnded();
   if (!windowTried_ && std::chrono::steady_clock::now() - startedAt_ >= kShowAfter) {
     windowTried_ = true;
-    window_ = std::make_unique<ProgressWindow>(owner_.Handle(), texts_, [this] { progress_->Cancel(); });
+    window_ =
+        std::make_unique<ProgressWindow>(owner_.Handle(), texts_, [this] { progress_->Cancel(); });
   }
   if (window_) window_->Update(progress_->Done(), progress_->Total());
 }

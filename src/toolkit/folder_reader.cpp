@@ -67,9 +67,12 @@ std::optional<FolderIdentity> IdentityOf(const std::wstring& folder,
 std::optional<FolderListing> FolderReader::Read(const std::wstring& folder) {
   const std::wstring path = Unlimited(folder);
   std::optional<std::uint64_t> volume;
-  if (const auto known = knownVolumes_.find(folder); known != knownVolumes_.end()) {
-    volume = known->second;
-    knownVolumes_.erase(known);
+  {
+    const std::lock_guard lock(knownVolumesMutex_);
+    if (const auto known = knownVolumes_.find(folder); known != knownVolumes_.end()) {
+      volume = known->second;
+      knownVolumes_.erase(known);
+    }
   }
   const std::optional<FolderIdentity> identity = IdentityOf(path, volume);
   if (!identity) return std::nullopt;
@@ -88,6 +91,7 @@ std::optional<FolderListing> FolderReader::Read(const std::wstring& folder) {
     return std::nullopt;
   }
   const std::wstring parent = folder.ends_with(L'\\') ? folder : folder + L'\\';
+  std::vector<std::wstring> plainSubfolders;
   do {
     const std::wstring_view name = found.cFileName;
     if (name == L"." || name == L"..") continue;
@@ -95,9 +99,12 @@ std::optional<FolderListing> FolderReader::Read(const std::wstring& folder) {
     listing.entries.push_back({std::wstring(name), isFolder ? EntryKind::Folder : EntryKind::File});
     // A link or a mounted volume may lead anywhere; a plain subfolder stays on this volume.
     if (isFolder && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-      knownVolumes_[parent + listing.entries.back().name] = identity->volume;
+      plainSubfolders.push_back(parent + listing.entries.back().name);
   } while (FindNextFileW(find.Get(), &found));
   if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+  const std::lock_guard lock(knownVolumesMutex_);
+  for (std::wstring& subfolder : plainSubfolders)
+    knownVolumes_[std::move(subfolder)] = identity->volume;
   return listing;
 }
 

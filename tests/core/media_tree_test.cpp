@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <map>
+
+#include "core/folder_read_ahead.h"
 
 namespace kadrion::core {
 namespace {
@@ -35,7 +38,7 @@ class TableReader final : public FolderReader {
     }
     return listing;
   }
-  int reads = 0;
+  std::atomic<int> reads = 0;
   std::map<std::wstring, std::pair<int, std::wstring>> folders = {
       {L"D:\\", {0, L"Filmy\\"}},
       {L"D:\\Filmy",
@@ -84,16 +87,19 @@ TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
       {L"D:\\Filmy", 9, upToFilmy, 1},
       {L"D:\\Filmy", 1, L"", 0},
   };
-  for (const auto& c : cases) {
-    TableReader reader;
-    StopAt progress(c.stopAt);
-    const MediaScan scan = FindMediaFiles(c.root, FilePatterns(kMedia), reader, progress);
-    std::wstring files;
-    for (const std::wstring& file : scan.files) files += (files.empty() ? L"" : L"|") + file;
-    EXPECT_EQ(files, c.files) << c.root << c.stopAt;
-    EXPECT_EQ(scan.unreadableFolders, c.unreadable) << c.root << c.stopAt;
-    EXPECT_EQ(scan.complete, c.stopAt == 0) << c.root << c.stopAt;
-  }
+  // Read one folder after another, and with folders read ahead on threads: the same.
+  for (const int threads : {0, 2})
+    for (const auto& c : cases) {
+      TableReader table;
+      FolderReadAhead reader(table, threads);
+      StopAt progress(c.stopAt);
+      const MediaScan scan = FindMediaFiles(c.root, FilePatterns(kMedia), reader, progress);
+      std::wstring files;
+      for (const std::wstring& file : scan.files) files += (files.empty() ? L"" : L"|") + file;
+      EXPECT_EQ(files, c.files) << c.root << c.stopAt << " threads " << threads;
+      EXPECT_EQ(scan.unreadableFolders, c.unreadable) << c.root << c.stopAt;
+      EXPECT_EQ(scan.complete, c.stopAt == 0) << c.root << c.stopAt;
+    }
 }
 
 TEST(FilmsFromMediaFiles, TitlesAsAPickedFileAndTheRestAsGiven) {

@@ -1,6 +1,7 @@
 // The media file walk over the file system: links, locked folders, Polish names.
 #include <gtest/gtest.h>
 
+#include "core/folder_read_ahead.h"
 #include "test_support.h"
 #include "toolkit/folder_reader.h"
 #include "toolkit/handles.h"
@@ -51,7 +52,8 @@ TEST(FolderReader, FindsEveryMediaFileOnceAndCountsWhatItCannotRead) {
                                                0, nullptr, OPEN_EXISTING,
                                                FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     EXPECT_TRUE(lock);
-    toolkit::FolderReader reader;
+    toolkit::FolderReader disk;
+    kadrion::core::FolderReadAhead reader(disk, 2);  // as adding a folder tree reads
     kadrion::core::NoProgress progress;
     const kadrion::core::MediaScan scan = kadrion::core::FindMediaFiles(
         root + L"\\", kadrion::core::FilePatterns(L"*.avi;*.mkv;*.MP4;VIDEO_TS.IFO;*.VOB"), reader,

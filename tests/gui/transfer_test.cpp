@@ -73,7 +73,9 @@ TEST_F(TransferTest, SpreadsheetFilesImportAndProblemsAreAskedAboutFirst) {
        {{"\xA3\xF3\x64\x9F", "", "", "1", "CD"}},
        L""},
       {"Kot \xE2\x98\x83;Cat;;dwie;CD\n", toolkit::Answer::No, {}, L"Z pliku „Filmy.csv” zostanie"},
-      {"Kot \xE2\x98\x83;Cat;;dwie;CD\n", toolkit::Answer::Yes, {{"Kot ?", "Cat", "", "dwie", "CD"}},
+      {"Kot \xE2\x98\x83;Cat;;dwie;CD\n",
+       toolkit::Answer::Yes,
+       {{"Kot ?", "Cat", "", "dwie", "CD"}},
        L"Z pliku „Filmy.csv” zostanie dodanych filmów: 1.\n\nWierszy z danymi, których katalog "
        L"nie zapisze w całości: 1.\n\nwiersz 1, Tytuł polski: znaki"},
   };
@@ -102,8 +104,8 @@ TEST_F(TransferTest, AFolderTreeAddsItsMediaFilesInPathOrderUnlessCancelled) {
   const std::wstring root = folder / L"Filmy";
   for (const wchar_t* file :
        {L"b\\Zimna wojna\\zimna.wojna.avi", L"b\\opis.txt", L"A\\Rejs\\VIDEO_TS\\VIDEO_TS.IFO",
-        L"A\\Rejs\\VIDEO_TS\\VTS_01_1.VOB", L"A\\Rejs\\okladka.txt", L"a.MKV", L"C\\D\\E\\Miś.mp4"})
-  {
+        L"A\\Rejs\\VIDEO_TS\\VTS_01_1.VOB", L"A\\Rejs\\okladka.txt", L"a.MKV",
+        L"C\\D\\E\\Miś.mp4"}) {
     const std::wstring path = root + L"\\" + file;
     SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
     WriteFileText(path, "");
@@ -111,11 +113,10 @@ TEST_F(TransferTest, AFolderTreeAddsItsMediaFilesInPathOrderUnlessCancelled) {
   SetTextOf(id::g, L"Komedia");
   Dialogs().chosenPath = root;
   Run(L"Dodaj filmy z folderu…");
-  const std::vector<core::FilmEntry> films = {
-      {"Rejs", "Rejs", "Komedia", "1", "DVD"},
-      {"Filmy", "a", "Komedia", "1", "DVD"},
-      {"Zimna wojna", "zimna wojna", "Komedia", "1", "DVD"},
-      {"E", "Mi\x9C", "Komedia", "1", "DVD"}};
+  const std::vector<core::FilmEntry> films = {{"Rejs", "Rejs", "Komedia", "1", "DVD"},
+                                              {"Filmy", "a", "Komedia", "1", "DVD"},
+                                              {"Zimna wojna", "zimna wojna", "Komedia", "1", "DVD"},
+                                              {"E", "Mi\x9C", "Komedia", "1", "DVD"}};
   EXPECT_EQ(Films(), films);
   EXPECT_EQ(Status(1), L"Dodano filmy: 4. Ctrl+Z cofa.");
 

@@ -89,8 +89,7 @@ void FilmDeletion::Undo() {
   status_.ShowCount(CountForm::Plain);
   status_.ClearMessageSoon();
   if (const auto* added = std::get_if<core::AddedFilms>(&*step)) {
-    status_.ShowMessage(L"Cofnięto dodanie filmów (" + std::to_wstring(added->rows.size()) +
-                        L").");
+    status_.ShowMessage(L"Cofnięto dodanie filmów (" + std::to_wstring(added->rows.size()) + L").");
     return;
   }
   const auto& deleted = std::get<core::DeletedFilm>(*step);

@@ -34,5 +34,4 @@ inline std::wstring AllMediaPatterns() {
   return all;
 }
 
-
 }  // namespace kadrion::features

@@ -16,8 +16,8 @@ const std::vector<toolkit::FileFilter> kCsvFiles = {{L"Pliki CSV (*.csv)", L"*.c
                                                     {L"Wszystkie pliki (*.*)", L"*.*"}};
 
 // The columns as the header row names them.
-constexpr const wchar_t* kColumnNames[core::kFilmColumns] = {
-    L"Tytuł polski", L"Tytuł oryginalny", L"Gatunek", L"Ilość płyt", L"Nośnik"};
+constexpr const wchar_t* kColumnNames[core::kFilmColumns] = {L"Tytuł polski", L"Tytuł oryginalny",
+                                                             L"Gatunek", L"Ilość płyt", L"Nośnik"};
 
 std::wstring Quoted(const std::wstring& text) {
   return L"\u201E" + text + L"\u201D";
@@ -32,8 +32,7 @@ std::wstring Problem(const core::CsvProblem& problem) {
   std::wstring what;
   switch (problem.kind) {
     case core::CsvProblemKind::TooLong:
-      what = L"tekst dłuższy niż " +
-             std::to_wstring(core::kRecordFields[problem.column].capacity) +
+      what = L"tekst dłuższy niż " + std::to_wstring(core::kRecordFields[problem.column].capacity) +
              L" znaków, zostanie skrócony";
       break;
     case core::CsvProblemKind::OutsideCp1250:
@@ -43,8 +42,8 @@ std::wstring Problem(const core::CsvProblem& problem) {
       what = L"to nie liczba od 0 do 9999";
       break;
   }
-  return L"wiersz " + std::to_wstring(problem.line) + L", " + kColumnNames[problem.column] +
-         L": " + what;
+  return L"wiersz " + std::to_wstring(problem.line) + L", " + kColumnNames[problem.column] + L": " +
+         what;
 }
 
 std::wstring ProblemsQuestion(const std::wstring& path, const core::CsvImport& read) {
@@ -107,8 +106,8 @@ void CsvTransfer::ImportFile(const std::wstring& path) {
 
 void CsvTransfer::Imported(const std::wstring& path, core::CsvImport& read) {
   if (read.films.Empty()) {
-    dialogs_.ShowMessage(owner_.Handle(), L"W pliku " + Quoted(FileName(path)) +
-                                              L" nie ma filmów do dodania.");
+    dialogs_.ShowMessage(owner_.Handle(),
+                         L"W pliku " + Quoted(FileName(path)) + L" nie ma filmów do dodania.");
     return;
   }
   if (read.linesWithProblems > 0 &&
@@ -116,8 +115,7 @@ void CsvTransfer::Imported(const std::wstring& path, core::CsvImport& read) {
     return;
   catalogue_.AppendAll(read.films);
   status_.ShowCount(CountForm::Plain);
-  status_.ShowMessage(L"Dodano filmy: " + std::to_wstring(read.films.Size()) +
-                      L". Ctrl+Z cofa.");
+  status_.ShowMessage(L"Dodano filmy: " + std::to_wstring(read.films.Size()) + L". Ctrl+Z cofa.");
   status_.ClearMessageSoon();
 }
 

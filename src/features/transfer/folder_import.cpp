@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/folder_read_ahead.h"
 #include "core/media_tree.h"
 #include "features/titles/media_files.h"
 #include "features/transfer/work_in_progress.h"
@@ -11,6 +12,9 @@
 namespace kadrion::features {
 
 namespace {
+// Threads that read folders ahead of the walk: listing a folder is mostly waiting.
+constexpr int kReadingThreads = 2;
+
 // What the work on its thread hands over.
 struct FolderFilms {
   core::FilmStore films;
@@ -48,7 +52,8 @@ void FolderImport::AddFolder(const std::wstring& folder) {
       toolkit::ProgressTexts{L"Dodawanie filmów z folderu", L"Znalezione pliki"},
       [folder, polish, rest = *rest, found](core::WorkProgress& progress) {
         const core::FilePatterns media(AllMediaPatterns());
-        toolkit::FolderReader reader;
+        toolkit::FolderReader disk;
+        core::FolderReadAhead reader(disk, kReadingThreads);
         const core::MediaScan scan = core::FindMediaFiles(folder, media, reader, progress);
         found->unreadableFolders = scan.unreadableFolders;
         found->complete = scan.complete;
@@ -73,10 +78,10 @@ void FolderImport::AddFolder(const std::wstring& folder) {
                             (found->films.Empty() ? L"." : L". Ctrl+Z cofa."));
         status_.ClearMessageSoon();
         if (found->unreadableFolders > 0)
-          dialogs_.ShowMessage(
-              owner_.Handle(),
-              L"Nie udało się odczytać folderów: " + std::to_wstring(found->unreadableFolders) +
-                  L". Filmy z pozostałych folderów zostały dodane.");
+          dialogs_.ShowMessage(owner_.Handle(),
+                               L"Nie udało się odczytać folderów: " +
+                                   std::to_wstring(found->unreadableFolders) +
+                                   L". Filmy z pozostałych folderów zostały dodane.");
         else if (found->films.Empty())
           dialogs_.ShowMessage(owner_.Handle(), L"W tym folderze nie ma plików multimedialnych.");
       });

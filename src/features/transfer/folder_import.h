@@ -18,8 +18,8 @@ class FolderImport {
   // `fieldsFilm` gives the genre, number of discs and medium the window shows for a new film,
   // or nothing when they cannot be taken (the user has been told why); `polishFromFileName` is
   // the "D" check box that takes the Polish title from the file's name.
-  FolderImport(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
-               const toolkit::Control& owner, StatusLine& status, toolkit::BackgroundWork& work,
+  FolderImport(core::Catalogue& catalogue, toolkit::Dialogs& dialogs, const toolkit::Control& owner,
+               StatusLine& status, toolkit::BackgroundWork& work,
                const toolkit::CheckBox& polishFromFileName,
                std::function<std::optional<core::FilmEntry>()> fieldsFilm);
 
