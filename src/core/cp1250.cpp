@@ -65,11 +65,11 @@ constexpr auto kUtf8Of = [] {
 constexpr char32_t kIllFormed = 0xFFFFFFFF;
 
 struct Decoded {
-  char32_t code;       // kIllFormed for an ill-formed part
+  char32_t code;       // kIllFormed for an ill-formed sequence
   std::size_t length;  // bytes taken, at least one
 };
 
-// One character from a byte at or above 0x80; an ill-formed part is as long as the longest
+// One character from a byte at or above 0x80; an ill-formed sequence is as long as the longest
 // start of a well-formed sequence it holds, at least its first byte.
 Decoded DecodeAt(const unsigned char* at, std::size_t left) {
   const unsigned lead = at[0];

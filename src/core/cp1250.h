@@ -15,13 +15,13 @@ std::size_t Cp1250AsUtf8Size(std::string_view text);
 
 // UTF-8 text as Windows-1250 bytes, appended to `out`: every character the code page has
 // becomes its byte (U+0081 and the other four unused ones included, so that bytes to UTF-8 and
-// back give the same bytes), any other character and every ill-formed part of the UTF-8
+// back give the same bytes), any other character and every ill-formed sequence of the UTF-8
 // becomes "?". Returns how many "?" stand for something that could not be stored.
 std::size_t AppendUtf8AsCp1250(std::string_view utf8, std::string& out);
 
 struct Cp1250Text {
   std::string bytes;
-  std::size_t unstorable = 0;  // characters or ill-formed parts that became "?"
+  std::size_t unstorable = 0;  // characters or ill-formed sequences that became "?"
 };
 Cp1250Text Utf8ToCp1250(std::string_view utf8);
 

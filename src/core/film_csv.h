@@ -7,7 +7,7 @@
 // quotes, its quotes doubled.
 //
 // Read:
-// - Encoding: a UTF-8 byte-order mark means UTF-8 (an ill-formed part then reads as "?");
+// - Encoding: a UTF-8 byte-order mark means UTF-8 (an ill-formed sequence then reads as "?");
 //   without one, bytes that are all well-formed UTF-8 are UTF-8, anything else Windows-1250.
 // - Separator: whichever of ";", "," and tab occurs most often outside quotes in the first line
 //   holding more than blanks (spaces and tabs); ";" wins ties, then ","; none at all gives ";".

@@ -54,7 +54,7 @@ class FolderReader {
 };
 
 struct MediaScan {
-  std::vector<std::wstring> files;  // full paths, "\" between the parts
+  std::vector<std::wstring> files;  // full paths, "\" between the names
   std::size_t unreadableFolders = 0;
   bool complete = true;  // false: the progress said stop, `files` holds what was found so far
 };
