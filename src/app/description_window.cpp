@@ -77,6 +77,12 @@ void DescriptionWindow::Open(const std::string& polishTitle) {
   BringToFront();
 }
 
+void DescriptionWindow::FollowTitle(const std::string& from, const std::string& to) {
+  if (!editor_.Retitle(from, to)) return;
+  SetText(to);
+  titleLabel_.SetText(to);
+}
+
 void DescriptionWindow::LoadAppearance() {
   // The main window has said when the settings file cannot be read; it is not written over.
   if (settings_.ReadError() == 0) settingsGuard_.MarkRead();

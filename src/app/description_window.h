@@ -32,6 +32,9 @@ class DescriptionWindow : public toolkit::Form {
   // everything as it was.
   void Open(const std::string& polishTitle);
   bool Modified() const { return editor_.Modified(); }
+  // A film's description went from the Polish title `from` to `to`: shown under `from`, it is
+  // shown and saved under `to` from now on, changed text and all.
+  void FollowTitle(const std::string& from, const std::string& to);
   // The program is to end: changed text is offered for saving; false when the user keeps it
   // ("Anuluj"). A failed save raises its error.
   bool ConfirmClose() { return editor_.ConfirmClose(); }

@@ -52,14 +52,19 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       description_(description),
       filmList_(catalogue),
       statusLine_(statusBar_, catalogue),
-      editor_(catalogue, services.dialogs, *this,
-              features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
-                                   mediumBox_, searchEdit_},
-              saveChangesButton_, statusLine_, paths,
-              [this](const std::string& title) { description_.Open(title); }),
+      descriptionFiles_(catalogue, paths, services.dialogs, *this, services.recycleBin),
+      editor_(
+          catalogue, services.dialogs, *this,
+          features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
+                               mediumBox_, searchEdit_},
+          saveChangesButton_, statusLine_, descriptionFiles_,
+          features::DescriptionView{[this](const std::string& title) { description_.Open(title); },
+                                    [this](const std::string& from, const std::string& to) {
+                                      description_.FollowTitle(from, to);
+                                    }}),
       deletion_(catalogue, statusLine_, paths, services.recycleBin),
       finder_(catalogue, filmList_, searchEdit_, statusLine_),
-      listOrder_(catalogue),
+      listOrder_(catalogue, statusLine_),
       titlesFromFiles_(services.dialogs, *this,
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
@@ -185,7 +190,7 @@ void MainWindow::CreateMenus() {
   listMenu_.AddSeparator();
   listMenu_.Add(L"Dodaj wpis", [this] { editor_.Add(); });
   listMenu_.AddSeparator();
-  listMenu_.Add(L"Wyczyść pola", [this] { editor_.DescribeSelected(); });
+  listMenu_.Add(L"Wyczyść pola", [this] { editor_.ClearFields(); });
   listMenu_.AddSeparator();
   listMenu_.Add(L"Generuj listę w HTML", [this] { htmlList_.Write(); });
   listMenu_.AddSeparator();
@@ -255,8 +260,13 @@ bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
   } else if ((key == VK_RETURN && !control && inFilmField) || (key == 'S' && control && !shift)) {
     // Enter in a field of a film taken from the list, or Ctrl+S anywhere, saves it as
     // "Zapisz zmiany" does; with no film taken nothing happens.
-    if (!saveChangesButton_.Enabled()) return key == 'S';
+    if (!editor_.Editing()) return key == 'S';
     editor_.SaveChanges();
+  } else if (key == VK_ESCAPE && inFilmField && editor_.Editing() &&
+             !SendMessageW(genreBox_.Handle(), CB_GETDROPPEDSTATE, 0, 0) &&
+             !SendMessageW(mediumBox_.Handle(), CB_GETDROPPEDSTATE, 0, 0)) {
+    // An open drop-down list closes first, as everywhere.
+    editor_.EndEditing();
   } else if (key == 'E' && control && !shift) {
     csvTransfer_.Export();
   } else if (key == 'I' && control && !shift) {

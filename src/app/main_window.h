@@ -116,6 +116,7 @@ class MainWindow : public toolkit::Form {
 
   // The features, each given the controls and services it works with.
   features::StatusLine statusLine_;
+  features::DescriptionFiles descriptionFiles_;
   features::CatalogueEditor editor_;
   features::FilmDeletion deletion_;
   features::Finder finder_;

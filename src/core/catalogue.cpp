@@ -35,12 +35,38 @@ void Catalogue::Notify(CatalogueChange change) {
 }
 
 template <typename Index>
-void Catalogue::ChangedTo(const std::vector<Index>& rows, std::size_t oldCount) {
+void Catalogue::FollowTo(const std::vector<Index>& rows, std::size_t oldCount) {
   // One table of new places: following every film of an import costs one look each.
   std::vector<int> placeOf(oldCount, kNoFilm);
   for (std::size_t k = 0; k < rows.size(); ++k) placeOf[rows[k]] = static_cast<int>(k);
-  Changed([&placeOf](int row) { return placeOf[static_cast<std::size_t>(row)]; },
-          CatalogueChange::Films);
+  Follow([&placeOf](int row) { return placeOf[static_cast<std::size_t>(row)]; });
+}
+
+template <typename Index>
+void Catalogue::ChangedTo(const std::vector<Index>& rows, std::size_t oldCount) {
+  FollowTo(rows, oldCount);
+  Notify(CatalogueChange::Films);
+}
+
+void Catalogue::Remember(UndoStep step) {
+  if (undoSteps_.size() == kUndoSteps) undoSteps_.erase(undoSteps_.begin());
+  undoSteps_.push_back(std::move(step));
+}
+
+std::vector<std::uint64_t> Catalogue::ImportOfEachFilm() const {
+  std::vector<std::uint64_t> importOf(films_.Size(), 0);
+  for (const UndoStep& step : undoSteps_)
+    if (const auto* added = std::get_if<AddedFilms>(&step))
+      for (const int row : added->rows) importOf[static_cast<std::size_t>(row)] = added->id;
+  return importOf;
+}
+
+void Catalogue::Rejoin(std::uint64_t addedWith, int row) {
+  if (addedWith == 0) return;
+  for (UndoStep& earlier : undoSteps_) {
+    auto* added = std::get_if<AddedFilms>(&earlier);
+    if (added && added->id == addedWith) added->rows.push_back(row);
+  }
 }
 
 void Catalogue::Select(int row) {
@@ -65,8 +91,7 @@ void Catalogue::AppendAll(const FilmStore& films) {
   step.id = ++lastAddedId_;
   step.rows.resize(films.Size());
   for (std::size_t k = 0; k < films.Size(); ++k) step.rows[k] = first + static_cast<int>(k);
-  if (undoSteps_.size() == kUndoSteps) undoSteps_.erase(undoSteps_.begin());
-  undoSteps_.push_back(std::move(step));
+  Remember(std::move(step));
   Changed([](int row) { return row; }, CatalogueChange::Films);
 }
 
@@ -89,9 +114,26 @@ void Catalogue::Delete(int row, std::optional<std::string> description) {
     if (added && std::find(added->rows.begin(), added->rows.end(), row) != added->rows.end())
       deleted.addedWith = added->id;
   }
-  if (undoSteps_.size() == kUndoSteps) undoSteps_.erase(undoSteps_.begin());
-  undoSteps_.push_back(std::move(deleted));
+  Remember(std::move(deleted));
   Erase(row);
+}
+
+void Catalogue::Thin(const std::vector<std::size_t>& kept) {
+  if (kept.size() == films_.Size()) return;
+  const std::vector<std::uint64_t> importOf = ImportOfEachFilm();
+  RemovedFilms removed;
+  std::size_t next = 0;  // the next kept row
+  for (std::size_t row = 0; row < films_.Size(); ++row) {
+    if (next < kept.size() && kept[next] == row) {
+      ++next;
+      continue;
+    }
+    removed.films.Append(films_[row]);
+    removed.rows.push_back(static_cast<int>(row));
+    removed.addedWith.push_back(importOf[row]);
+  }
+  Remember(std::move(removed));
+  Keep(kept);
 }
 
 namespace {
@@ -113,6 +155,8 @@ std::optional<UndoStep> Catalogue::Undo() {
   undoSteps_.pop_back();
   if (auto* deleted = std::get_if<DeletedFilm>(&step))
     PutBack(*deleted);
+  else if (auto* removed = std::get_if<RemovedFilms>(&step))
+    PutBack(*removed);
   else
     TakeAway(std::get<AddedFilms>(step));
   return step;
@@ -132,10 +176,29 @@ void Catalogue::PutBack(DeletedFilm& step) {
   }
   Follow([row = step.row](int place) { return place >= row ? place + 1 : place; });
   // Back among the films it was added with, if they are still a step to take back.
-  for (UndoStep& earlier : undoSteps_) {
-    auto* added = std::get_if<AddedFilms>(&earlier);
-    if (added && added->id == step.addedWith) added->rows.push_back(step.row);
+  Rejoin(step.addedWith, step.row);
+  Notify(CatalogueChange::Films);
+}
+
+void Catalogue::PutBack(RemovedFilms& step) {
+  const std::size_t stayed = films_.Size();
+  films_.Reserve(step.films.Size(), step.films.TextBytes());
+  for (const FilmView film : step.films) films_.Append(film);
+  // Merged back in list order, each at its old place, or after the last film when the list
+  // is shorter now.
+  std::vector<std::uint32_t> order;
+  order.reserve(films_.Size());
+  std::uint32_t next = 0;  // the next film that stayed
+  for (std::size_t k = 0; k < step.rows.size(); ++k) {
+    while (order.size() < static_cast<std::size_t>(step.rows[k]) && next < stayed)
+      order.push_back(next++);
+    step.rows[k] = static_cast<int>(order.size());
+    order.push_back(static_cast<std::uint32_t>(stayed + k));
   }
+  while (next < stayed) order.push_back(next++);
+  films_.Reorder(order);
+  FollowTo(order, films_.Size());
+  for (std::size_t k = 0; k < step.rows.size(); ++k) Rejoin(step.addedWith[k], step.rows[k]);
   Notify(CatalogueChange::Films);
 }
 
@@ -172,8 +235,11 @@ void Catalogue::Prepend(FilmStore earlier) {
   earlier.Reserve(films_.Size(), films_.TextBytes());
   for (const FilmView film : films_) earlier.Append(film);
   films_ = std::move(earlier);
-  for (UndoStep& step : undoSteps_)
+  for (UndoStep& step : undoSteps_) {
     if (auto* deleted = std::get_if<DeletedFilm>(&step)) deleted->row += shift;
+    if (auto* removed = std::get_if<RemovedFilms>(&step))
+      for (int& row : removed->rows) row += shift;
+  }
   Changed([shift](int place) { return place + shift; }, CatalogueChange::Replaced);
 }
 

@@ -40,8 +40,15 @@ struct AddedFilms {
   std::vector<int> rows;
 };
 
-// What Undo takes back: a delete, or films added in one go.
-using UndoStep = std::variant<DeletedFilm, AddedFilms>;
+// Films removed at once (duplicates), in list order, each with the place it had.
+struct RemovedFilms {
+  FilmStore films;
+  std::vector<int> rows;                 // ascending
+  std::vector<std::uint64_t> addedWith;  // as DeletedFilm's, for each
+};
+
+// What Undo takes back: a delete, films added in one go, or films removed at once.
+using UndoStep = std::variant<DeletedFilm, AddedFilms, RemovedFilms>;
 
 class CatalogueObserver {
  public:
@@ -72,10 +79,14 @@ class Catalogue {
   // The user's delete: erases the film and remembers it, with the description that went with
   // it, for Undo.
   void Delete(int row, std::optional<std::string> description = std::nullopt);
+  // The user's removal of many films at once: keeps only the films at these rows (ascending),
+  // and remembers the others, as one step, for Undo.
+  void Thin(const std::vector<std::size_t>& kept);
   bool CanUndo() const;
   // Takes back the last step and returns it: a deleted film goes back to its old place (the
-  // end, when the list is shorter now), with the place it got; films added in one go are
-  // removed, with the rows they had. None when there is nothing to take back.
+  // end, when the list is shorter now), with the place it got; films removed at once go back
+  // to theirs the same way; films added in one go are removed, with the rows they had. None
+  // when there is nothing to take back.
   std::optional<UndoStep> Undo();
   // Keeps only the films at these rows (ascending), in their order.
   void Keep(const std::vector<std::size_t>& rows);
@@ -103,8 +114,15 @@ class Catalogue {
   // The same, when the films are now old films at these rows (`rows[k]` is now at k).
   template <typename Index>
   void ChangedTo(const std::vector<Index>& rows, std::size_t oldCount);
+  template <typename Index>
+  void FollowTo(const std::vector<Index>& rows, std::size_t oldCount);
   void PutBack(DeletedFilm& step);
+  void PutBack(RemovedFilms& step);
   void TakeAway(const AddedFilms& step);
+  void Remember(UndoStep step);
+  // The import each film belongs to, 0 for none, by row.
+  std::vector<std::uint64_t> ImportOfEachFilm() const;
+  void Rejoin(std::uint64_t addedWith, int row);
 
   FilmStore films_;
   std::uint64_t revision_ = 0;

@@ -63,6 +63,10 @@ void ReportList::Select(int row) {
     ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+void ReportList::ShowRow(int row) {
+  if (row >= 0) SendMessageW(hwnd_, LVM_ENSUREVISIBLE, row, FALSE);
+}
+
 void ReportList::ScrollBy(int pixels) {
   ListView_Scroll(hwnd_, 0, pixels);
 }

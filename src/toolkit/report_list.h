@@ -36,6 +36,8 @@ class ReportList : public Control {
   int Selected() const;
   // Selects one row (and gives it the focus mark), or none with -1.
   void Select(int row);
+  // Scrolls just far enough to show the row whole.
+  void ShowRow(int row);
   // Scrolls the rows by `pixels` (down when positive).
   void ScrollBy(int pixels);
   RECT RowBounds(int row) const;

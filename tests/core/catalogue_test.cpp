@@ -126,6 +126,8 @@ TEST(Catalogue, AnImportIsTakenBackInOneStepWhereverItsFilmsWent) {
        [](Catalogue& c) { c.Delete(2); }, "12"},
       {"a film of its own deleted afterwards comes back, the import still goes",
        [](Catalogue& c) { c.Delete(0); }, "12"},
+      {"two of them removed as duplicates: back, then away with the import",
+       [](Catalogue& c) { c.Thin(Rows{0, 1, 2}); }, "12"},
       {"every imported film deleted by hand: three deletes undone, then the import",
        [](Catalogue& c) { c.Delete(2); c.Delete(2); c.Delete(2); }, "12"},
       {"the file read anew: nothing to undo", [](Catalogue& c) { c.Assign({Film("x", "9")}); },
@@ -146,6 +148,47 @@ TEST(Catalogue, AnImportIsTakenBackInOneStepWhereverItsFilmsWent) {
       EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "2") << c.change;
     }
   }
+}
+
+TEST(Catalogue, FilmsRemovedAtOnceComeBackInOneStepEachAtItsPlace) {
+  // Films "1 2 3 4 5 6", film 4 selected; 2, 4 and 6 removed at once, then the change below,
+  // then one undo.
+  struct Case {
+    const char* change;
+    std::function<void(Catalogue&)> make;
+    const char* afterUndo;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"nothing", [](Catalogue&) {}, "123456"},
+      {"one appended: the removed go back around it", [](Catalogue& c) { c.Append(Film("x", "7")); },
+       "1234567"},
+      {"one erased: the list is shorter, the last goes to the end",
+       [](Catalogue& c) { c.Erase(0); }, "32546"},
+      {"sorted: each back at its number", [](Catalogue& c) { c.Sort(FilmOrder{1, -1}); },
+       "523416"},
+      {"films put before them", [](Catalogue& c) { c.Prepend(FilmStore{Film("z", "0")}); },
+       "0123456"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Catalogue catalogue;
+    catalogue.Assign({Film("a", "1"), Film("b", "2"), Film("c", "3"), Film("d", "4"),
+                      Film("e", "5"), Film("f", "6")});
+    catalogue.Select(2);
+    catalogue.Thin(Rows{0, 2, 4});
+    EXPECT_EQ(Order(catalogue), "135") << c.change;
+    c.make(catalogue);
+    const auto undone = catalogue.Undo();
+    ASSERT_TRUE(undone && std::holds_alternative<RemovedFilms>(*undone)) << c.change;
+    EXPECT_EQ(std::get<RemovedFilms>(*undone).films.Size(), 3u) << c.change;
+    EXPECT_EQ(Order(catalogue), c.afterUndo) << c.change;
+    EXPECT_EQ(catalogue.Film(catalogue.Selected()).originalTitle, "3") << c.change;
+  }
+  Catalogue unchanged;
+  unchanged.Assign({Film("a", "1")});
+  unchanged.Thin(Rows{0});
+  EXPECT_FALSE(unchanged.CanUndo()) << "nothing removed is no step";
 }
 
 // The catalogue file as a disk in memory: the records as bytes, a stamp that changes with

@@ -95,7 +95,7 @@ TEST_F(DescriptionWindowTest, SavingWritesTheFilmOpenedLastWhateverIsSelectedNow
   EXPECT_FALSE(Exists(DescriptionFile(L"B")));
 }
 
-TEST_F(DescriptionWindowTest, OpensFromTheButtonTheMenuAndTheEndOfAddOnlyWithASelection) {
+TEST_F(DescriptionWindowTest, OpensFromTheButtonAndTheEndOfAddOnlyWithASelection) {
   Start({Film("A"), Film("B"), Film("C"), Film("D"), Film("E")});
   Press(InMain(id::AllClearBtn));
   EXPECT_FALSE(Shown()) << "no row selected";
@@ -106,11 +106,14 @@ TEST_F(DescriptionWindowTest, OpensFromTheButtonTheMenuAndTheEndOfAddOnlyWithASe
   EXPECT_TRUE(Shown());
   EXPECT_EQ(Description().Caption(), L"C") << "the selected row, not the added one";
 
+  // "Wyczyść pola" empties the titles and ends the editing; genre, discs, medium stay.
   Description().Hide();
-  List().Select(4);
+  DoubleClickRow(4);
   ChooseFromListMenu(L"Wyczyść pola");
-  EXPECT_TRUE(Shown());
-  EXPECT_EQ(Description().Caption(), L"E");
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(TextOf(id::p) + TextOf(id::O), L"");
+  EXPECT_EQ(TextOf(id::g), L"Dramat");
+  EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
 
   Description().Hide();
   List().Select(-1);
@@ -245,6 +248,7 @@ TEST_F(DescriptionWindowTest, UnchangedTextAsksNothingAndClearingIsAChange) {
   OpenRow(0);
   Press(Button(id::form2::Kasuj));
   List().Select(1);
+  Field(id::p).SetWText(L"Nowy");
   Press(InMain(id::AddBtn));
   EXPECT_EQ(Dialogs().questions.size(), 1u);
   EXPECT_EQ(Model().Count(), 3);

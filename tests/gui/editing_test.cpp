@@ -39,11 +39,18 @@ TEST_F(EditingTest, AddAppendsTheEditFieldsAndKeepsGenreDiscsAndMedium) {
   EXPECT_EQ(TextOf(id::n), L"DVD");
 }
 
-TEST_F(EditingTest, AddWithEmptyFieldsAndNoSelection) {
+// A film needs a title: with both empty (or blank) nothing is added, and the box says why.
+TEST_F(EditingTest, AddNeedsATitleAndOtherwiseTakesTheFieldsAsTheyAre) {
   Start({});
+  SetTextOf(id::p, L" ");
+  Press(InMain(id::AddBtn));
+  EXPECT_EQ(Model().Count(), 0);
+  EXPECT_EQ(Dialogs().messages, std::vector<std::wstring>{L"Wpisz tytuł polski albo oryginalny. "
+                                                          L"Film nie został dodany."});
+  SetTextOf(id::O, L"Solaris");
   Press(InMain(id::AddBtn));
   ASSERT_EQ(Model().Count(), 1);
-  EXPECT_EQ(Model().Film(0), (core::FilmEntry{"", "", "", "1", "DVD"}));
+  EXPECT_EQ(Model().Film(0), (core::FilmEntry{" ", "Solaris", "", "1", "DVD"}));
   EXPECT_EQ(Status(), L"Rekordów: 1  [0]");
 }
 
@@ -105,14 +112,13 @@ TEST_F(EditingTest, SaveMovesTheDoubleClickedRowChangedToTheEnd) {
   EXPECT_EQ(TextOf(id::i), L"2");
   EXPECT_EQ(TextOf(id::n), L"CD");
   EXPECT_TRUE(InMain(id::SaveBtn).Enabled());
-  const std::wstring status = Status();
 
   SetTextOf(id::g, L"Western");
   PressWithKeyboard(InMain(id::SaveBtn));
   EXPECT_EQ(Titles(), "B,C,A,");
   EXPECT_EQ(Model().Film(2).genre, "Western");
-  EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
-  EXPECT_EQ(Status(), status) << "not refreshed by a save";
+  EXPECT_TRUE(InMain(id::SaveBtn).Enabled()) << "still taken";
+  EXPECT_EQ(Status(), L"Rekordów: 3  [3]") << "the saved film, selected at the end";
   EXPECT_EQ(TextOf(id::p), L"A") << "the fields are not emptied";
 }
 
@@ -122,7 +128,83 @@ TEST_F(EditingTest, SaveReplacesTheDoubleClickedRowNotTheOneSelectedLater) {
   ClickRow(1);
   PressWithKeyboard(InMain(id::SaveBtn));
   EXPECT_EQ(Titles(), "B,C,A,") << "B, selected when saving, is kept";
-  EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "B");
+  EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "A");
+}
+
+// A new Polish title takes the description along: moved, copied while another film has the
+// old title, and when the new title has one already, the user picks which stays (the other
+// goes to the Recycle Bin) or saves nothing. The open description window follows a move.
+TEST_F(EditingTest, ANewTitleTakesItsDescriptionAlong) {
+  using toolkit::Answer;
+  const struct {
+    const char* change;
+    std::vector<core::FilmEntry> others;  // besides "Stary", at row 0
+    bool newHasOne;
+    Answer answer;
+    std::optional<std::string> oldText, newText;  // what Opisy holds afterwards
+    std::vector<std::wstring> recycled;
+    bool saved;
+  } cases[] = {
+      {"moved", {}, false, Answer::Yes, std::nullopt, "stary opis", {}, true},
+      {"copied for the other Stary",
+       {Film("STARY")},
+       false,
+       Answer::Yes,
+       "stary opis",
+       "stary opis",
+       {},
+       true},
+      {"Tak: the old one stays",
+       {},
+       true,
+       Answer::Yes,
+       std::nullopt,
+       "stary opis",
+       {L"Opisy\\Nowy.txt"},
+       true},
+      {"Nie: the new one stays",
+       {},
+       true,
+       Answer::No,
+       std::nullopt,
+       "nowy opis",
+       {L"Opisy\\Stary.txt"},
+       true},
+      {"Anuluj: nothing saved", {}, true, Answer::Cancel, "stary opis", "nowy opis", {}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.change);
+    std::vector<core::FilmEntry> films{Film("Stary")};
+    films.insert(films.end(), c.others.begin(), c.others.end());
+    Start(films);
+    Dialogs().Clear();
+    Dialogs().answer = c.answer;
+    recycleBin.recycled.clear();
+    for (const wchar_t* name : {L"Opisy\\Stary.txt", L"Opisy\\Nowy.txt"})
+      DeleteFileW((folder / name).c_str());
+    WriteFileText(folder / L"Opisy\\Stary.txt", "stary opis");
+    if (c.newHasOne) WriteFileText(folder / L"Opisy\\Nowy.txt", "nowy opis");
+    ClickRow(0);
+    Press(InMain(id::AllClearBtn));  // the description window shows Stary's
+    DoubleClickRow(0);
+    SetTextOf(id::p, L"Nowy");
+    PressWithKeyboard(InMain(id::SaveBtn));
+
+    EXPECT_EQ(Model().Film(Model().Count() - 1).polishTitle, c.saved ? "Nowy" : "Stary");
+    EXPECT_EQ(Dialogs().questions.size(), c.newHasOne ? 1u : 0u);
+    const auto text = [&](const wchar_t* name) -> std::optional<std::string> {
+      if (!Exists(folder / name)) return std::nullopt;
+      return ReadFileText(folder / name);
+    };
+    EXPECT_EQ(text(L"Opisy\\Stary.txt"), c.oldText);
+    EXPECT_EQ(text(L"Opisy\\Nowy.txt"), c.newText);
+    std::vector<std::wstring> recycled;
+    for (const std::wstring& name : c.recycled) recycled.push_back(folder / name.c_str());
+    EXPECT_EQ(recycleBin.recycled, recycled);
+    const bool followed = c.saved && !c.oldText && c.newText == "stary opis";
+    EXPECT_EQ(Description().WText(), followed ? L"Nowy" : L"Stary") << "the window's caption";
+    ASSERT_TRUE(CloseWindow(Main()));
+  }
 }
 
 // A number of discs outside 0 to 9999, stored or set as a tool sets it: taken into the fields

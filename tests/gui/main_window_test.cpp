@@ -9,6 +9,7 @@
 #include "program_fixture.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
+#include "toolkit/text.h"
 
 namespace kadrion::app {
 namespace {
@@ -611,21 +612,47 @@ TEST_F(MainWindowTest, KeysFindStepTakeDeleteRollAndHideAsTheirButtonsDo) {
   EXPECT_TRUE(!notificationArea.calls.empty() && notificationArea.calls.back().action == NIM_ADD);
 }
 
-TEST_F(MainWindowTest, EnterInAFilmFieldAndCtrlSSaveOnlyAFilmTakenIntoTheFields) {
+// A film taken into the fields stays taken through every save, so a second change is saved as
+// the first was; Esc in a field ends the editing and the fields keep their texts.
+TEST_F(MainWindowTest, EnterAndCtrlSSaveATakenFilmAgainAndAgainUntilEsc) {
   Start({kPolish, kMatrix});
+  const auto editing = [](const std::wstring& title) {
+    return L"Edytujesz \u201E" + title + L"\u201D: Enter zapisuje, Esc kończy edycję";
+  };
   for (const int field : {id::p, id::O, id::g, id::i, id::n, id::Lista}) {
     SCOPED_TRACE(field);
     const WPARAM key = field == id::Lista ? 'S' : VK_RETURN;  // Ctrl+S wherever the focus is
-    for (const bool taken : {false, true}) {
-      const std::string before = Titles();
-      if (taken) DoubleClickRow(1);
-      SetTextOf(id::p, L"Nowy");
+    const auto saveKey = [&] {
       InMain<toolkit::Control>(field).Focus();
       Type(GetFocus(), key, key == 'S');
-      EXPECT_EQ(Titles(), taken ? kPolish.polishTitle + ",Nowy," : before);
+    };
+    const std::string before = Titles();
+    SetTextOf(id::p, L"Nowy");
+    saveKey();
+    EXPECT_EQ(Titles(), before) << "no film taken, nothing saved";
+
+    DoubleClickRow(1);
+    EXPECT_EQ(Status(1), editing(toolkit::FromCp1250(Model().Film(1).polishTitle)));
+    for (const wchar_t* title : {L"Nowy", L"Nowszy"}) {
+      SetTextOf(id::p, title);
+      saveKey();
+      EXPECT_EQ(toolkit::ToCp1250(TextOf(id::p)), Model().Film(1).polishTitle);
+      EXPECT_EQ(Titles(), kPolish.polishTitle + "," + toolkit::ToCp1250(title) + ",");
+      EXPECT_EQ(List().Selected(), 1) << "the saved film stays selected";
+      EXPECT_EQ(Status(1), L"Zapisano zmiany: \u201E" + std::wstring(title) + L"\u201D");
     }
-    EXPECT_EQ(Status(1), L"Zapisano zmiany: \u201ENowy\u201D");
+    if (field == id::p) {
+      EXPECT_TRUE(PumpUntil([&] { return Status(1) == editing(L"Nowszy"); }, 5000))
+          << "still editing it, under its new title";
+    }
+
+    InMain<toolkit::Control>(field == id::Lista ? id::p : field).Focus();
+    Type(GetFocus(), VK_ESCAPE);
     EXPECT_FALSE(InMain(id::SaveBtn).Enabled());
+    EXPECT_EQ(TextOf(id::p), L"Nowszy") << "the fields keep their texts";
+    SetTextOf(id::p, L"Inny");
+    saveKey();
+    EXPECT_EQ(Titles(), kPolish.polishTitle + ",Nowszy,") << "no longer taken";
   }
 }
 

@@ -18,7 +18,6 @@ TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheS
   Start({Film("b", "x", "", "1"), Film("A", "y", "", "10"), Film("c", "z", "", "2"),
          Film("a", "w", "", "1")});
   ClickRow(2);  // c
-  const std::wstring status = Status();
 
   ClickHeader(0);
   EXPECT_EQ(Titles(), "c,b,A,a,") << "descending first; A and a keep their order";
@@ -27,19 +26,27 @@ TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheS
   EXPECT_EQ(Titles(), "b,a,A,c,") << "then ascending, on any column: 1, 1, 10, 2";
   EXPECT_EQ(Cell(3, 0), L"c") << "the list shows the new order";
   EXPECT_EQ(List().Selected(), 3);
-  EXPECT_EQ(Status(), status) << "sorting does not refresh the status line";
+  EXPECT_EQ(Status(), L"Rekordów: 4  [4]") << "the status line follows the selected film";
 }
 
-TEST_F(SortSearchTest, RemovingDuplicatesKeepsTheTopmostAndLeavesTheStatusLine) {
+TEST_F(SortSearchTest, RemovingDuplicatesKeepsTheTopmostSaysSoAndIsUndoneInOneStep) {
   Start({Film("A", "x"), Film("B"), Film("a", "X"), Film("A", "x"), Film("\xA3\xF3\x64\x9F"),
          Film("\xB3\xF3\x64\x9F")});
+  const std::string all = Titles();
   ClickRow(3);
-  const std::wstring status = Status();
   ChooseFromListMenu(L"Usuń duplikaty");
   EXPECT_EQ(Titles(), "A,B,\xA3\xF3\x64\x9F,\xB3\xF3\x64\x9F,");
   EXPECT_EQ(List().Selected(), -1) << "the selected row was a duplicate";
-  EXPECT_EQ(Status(), status);
+  EXPECT_EQ(Status(), L"Rekordów: 4  [0]");
+  EXPECT_EQ(Status(1), L"Usunięto 2 powtórzone filmy. Ctrl+Z przywraca.");
   EXPECT_EQ(List().RowCount(), 4) << "the list view shows the new count";
+  ChooseFromListMenu(L"Usuń duplikaty");
+  EXPECT_EQ(Status(1), L"Nie ma powtórzonych filmów.");
+
+  ChooseFromListMenu(L"Cofnij usunięcie");
+  EXPECT_EQ(Titles(), all) << "both back at their places";
+  EXPECT_EQ(Status(), L"Rekordów: 6");
+  EXPECT_EQ(Status(1), L"Przywrócono powtórzone filmy (2).");
 }
 
 TEST_F(SortSearchTest, FindPrefersAMatchInTheOtherColumnsAndCleansTheSearchText) {
@@ -77,18 +84,30 @@ TEST_F(SortSearchTest, NextAndPreviousStepFromTheSelectedRow) {
   EXPECT_EQ(List().Selected(), 5) << "next does not clean the text";
 }
 
-TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothing) {
-  Start({Film("A"), Film("B"), Film("C")});
+// Nothing found changes no selection and says why: an empty text, a text no film holds, or no
+// further match in the direction of Next or Previous.
+TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothingAndSaysSo) {
+  Start({Film("A"), Film("Bb"), Film("C")});
   ClickRow(1);
   const std::wstring status = Status();
-  SetTextOf(id::ss, L"");
-  Press(InMain(id::Button1));
-  Press(InMain(id::Button5));
-  Press(InMain(id::Button6));
-  SetTextOf(id::ss, L"nic takiego");
-  Press(InMain(id::Button1));
-  EXPECT_EQ(List().Selected(), 1);
-  EXPECT_EQ(Status(), status);
+  const struct {
+    const wchar_t* text;
+    int button;
+    const wchar_t* said;
+  } cases[] = {
+      {L"", id::Button1, L"Wpisz szukany tekst."},
+      {L"nic takiego", id::Button1, L"Nie znaleziono „nic takiego”."},
+      {L"nic", id::Button5, L"Nie znaleziono „nic”."},
+      {L"b", id::Button5, L"To ostatni pasujący film."},
+      {L"b", id::Button6, L"To ostatni pasujący film."},
+  };
+  for (const auto& c : cases) {
+    SetTextOf(id::ss, c.text);
+    Press(InMain(c.button));
+    EXPECT_EQ(List().Selected(), 1) << c.said;
+    EXPECT_EQ(Status(), status) << c.said;
+    EXPECT_EQ(Status(1), c.said);
+  }
 }
 
 // A search text with characters the catalogue cannot store finds nothing, not even the films

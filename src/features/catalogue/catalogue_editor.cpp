@@ -20,10 +20,18 @@ std::wstring Quoted(const std::wstring& text) {
   return L"\u201E" + text + L"\u201D";
 }
 
+std::wstring Refused(FieldsUse use) {
+  return use == FieldsUse::Adding ? L"Film nie został dodany." : L"Zmiany nie zostały zapisane.";
+}
+
+bool Blank(const std::wstring& text) {
+  return text.find_first_not_of(L" \t") == std::wstring::npos;
+}
+
 std::wstring DiscCountRefusal(const std::wstring& discs, FieldsUse use) {
   return L"Ilość płyt musi być liczbą od 0 do 9999, a " +
          (discs.empty() ? std::wstring(L"pole jest puste") : L"jest " + Quoted(discs)) + L". " +
-         (use == FieldsUse::Adding ? L"Film nie został dodany." : L"Zmiany nie zostały zapisane.");
+         Refused(use);
 }
 
 std::wstring CodePageQuestion(const std::wstring& characters, FieldsUse use) {
@@ -37,16 +45,35 @@ std::wstring CodePageQuestion(const std::wstring& characters, FieldsUse use) {
 CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
                                  const toolkit::Control& owner, FilmFields fields,
                                  toolkit::Button& saveChangesButton, StatusLine& status,
-                                 const AppPaths& paths,
-                                 std::function<void(const std::string&)> openDescription)
+                                 DescriptionFiles& descriptions, DescriptionView descriptionView)
     : catalogue_(catalogue),
       dialogs_(dialogs),
       owner_(owner),
       fields_(fields),
       saveChangesButton_(saveChangesButton),
       status_(status),
-      paths_(paths),
-      openDescription_(std::move(openDescription)) {}
+      descriptions_(descriptions),
+      descriptionView_(std::move(descriptionView)) {
+  catalogue_.AddObserver(*this);
+}
+
+CatalogueEditor::~CatalogueEditor() {
+  catalogue_.RemoveObserver(*this);
+}
+
+void CatalogueEditor::CatalogueChanged(core::CatalogueChange change) {
+  // The film taken went (deleted, or the file read anew): so did the editing.
+  if (change != core::CatalogueChange::Selection) ShowEditing();
+}
+
+void CatalogueEditor::ShowEditing() {
+  saveChangesButton_.SetEnabled(Editing());
+  status_.ShowStanding(Editing() ? L"Edytujesz " +
+                                       Quoted(toolkit::FromCp1250(
+                                           catalogue_.Film(catalogue_.Marked()).polishTitle)) +
+                                       L": Enter zapisuje, Esc kończy edycję"
+                                 : L"");
+}
 
 void CatalogueEditor::LimitFields() {
   const auto capacity = [](int column) {
@@ -82,7 +109,15 @@ std::optional<core::FilmEntry> CatalogueEditor::FilmFromFields(FieldsUse use) {
                          bytes(texts[4])};
 }
 
+bool CatalogueEditor::HasTitle(FieldsUse use) {
+  if (!Blank(fields_.polishTitle.WText()) || !Blank(fields_.originalTitle.WText())) return true;
+  dialogs_.ShowMessage(owner_.Handle(), L"Wpisz tytuł polski albo oryginalny. " + Refused(use));
+  fields_.polishTitle.Focus();
+  return false;
+}
+
 void CatalogueEditor::Add() {
+  if (!HasTitle(FieldsUse::Adding)) return;
   const auto film = FilmFromFields(FieldsUse::Adding);
   if (!film) return;
   catalogue_.Append(*film);
@@ -106,8 +141,8 @@ void CatalogueEditor::TakeSelected() {
   const bool counted = discs && *discs >= 0 && *discs <= kMostDiscs;
   fields_.discs.SetWText(counted ? std::to_wstring(*discs) : toolkit::FromCp1250(film.discs));
   fields_.medium.SetText(film.medium);
-  saveChangesButton_.SetEnabled(true);
   catalogue_.Mark(row);
+  ShowEditing();
   if (!counted)
     dialogs_.ShowMessage(owner_.Handle(),
                          L"Ilość płyt tego filmu (" + Quoted(toolkit::FromCp1250(film.discs)) +
@@ -115,20 +150,45 @@ void CatalogueEditor::TakeSelected() {
 }
 
 void CatalogueEditor::SaveChanges() {
+  const int taken = catalogue_.Marked();
+  if (taken == core::kNoFilm || !HasTitle(FieldsUse::Saving)) return;
   const auto film = FilmFromFields(FieldsUse::Saving);
   if (!film) return;
-  catalogue_.Erase(catalogue_.Marked());
+  const std::string oldTitle = catalogue_.Film(taken).polishTitle;
+  // The description's file first: a failure there raises before the film has changed.
+  const DescriptionMove description = oldTitle == film->polishTitle
+                                          ? DescriptionMove::Stayed
+                                          : descriptions_.FollowTitle(taken, film->polishTitle);
+  if (description == DescriptionMove::Cancelled) return;
+  catalogue_.Erase(taken);
   catalogue_.Append(*film);
+  const int saved = catalogue_.Count() - 1;
+  catalogue_.Mark(saved);
+  catalogue_.Select(saved);
+  ShowEditing();
+  if (description == DescriptionMove::Moved && descriptionView_.retitle)
+    descriptionView_.retitle(oldTitle, film->polishTitle);
+  status_.ShowMessage(L"Zapisano zmiany: " + Quoted(toolkit::FromCp1250(film->polishTitle)));
+}
+
+void CatalogueEditor::EndEditing() {
+  if (!Editing()) return;
+  const std::string title = catalogue_.Film(catalogue_.Marked()).polishTitle;
   catalogue_.Mark(core::kNoFilm);
-  saveChangesButton_.SetEnabled(false);
-  status_.ShowMessage(L"Zapisano zmiany: \u201E" + toolkit::FromCp1250(film->polishTitle) +
-                      L"\u201D");
-  status_.ClearMessageSoon();
+  ShowEditing();
+  status_.ShowMessage(L"Zakończono edycję " + Quoted(toolkit::FromCp1250(title)) + L".");
+}
+
+void CatalogueEditor::ClearFields() {
+  fields_.polishTitle.SetWText(L"");
+  fields_.originalTitle.SetWText(L"");
+  EndEditing();
+  fields_.polishTitle.Focus();
 }
 
 void CatalogueEditor::DescribeSelected() {
   const int row = catalogue_.Selected();
-  if (row >= 0) openDescription_(catalogue_.Film(row).polishTitle);
+  if (row >= 0) descriptionView_.open(catalogue_.Film(row).polishTitle);
 }
 
 void CatalogueEditor::PastePolishTitle() {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/catalogue.h"
-#include "features/app_paths.h"
+#include "features/catalogue/description_files.h"
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
@@ -25,30 +25,50 @@ struct FilmFields {
 // What the fields are taken for: the questions and refusals name it.
 enum class FieldsUse { Adding, Saving };
 
-class CatalogueEditor {
+// The description window, as the editor uses it; titles in Windows-1250.
+struct DescriptionView {
+  // Shows the description of the film with this Polish title.
+  std::function<void(const std::string& title)> open;
+  // The description shown under `from`, if any, is now that of `to`.
+  std::function<void(const std::string& from, const std::string& to)> retitle;
+};
+
+// A film taken into the fields stays taken, through every save, until Esc, "Wyczyść pola" or
+// its delete ends the editing; the message panel says which film it is meanwhile.
+class CatalogueEditor : private core::CatalogueObserver {
  public:
-  // `openDescription` shows the description of the film with this Polish title; questions go
-  // through `dialogs`, over `owner`.
+  // Questions go through `dialogs`, over `owner`.
   CatalogueEditor(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
                   const toolkit::Control& owner, FilmFields fields,
-                  toolkit::Button& saveChangesButton, StatusLine& status, const AppPaths& paths,
-                  std::function<void(const std::string&)> openDescription);
+                  toolkit::Button& saveChangesButton, StatusLine& status,
+                  DescriptionFiles& descriptions, DescriptionView descriptionView);
+  ~CatalogueEditor();
+  CatalogueEditor(const CatalogueEditor&) = delete;
+  CatalogueEditor& operator=(const CatalogueEditor&) = delete;
 
   // Makes the fields take, by typing and pasting, no more than a catalogue record stores (one
   // character is one byte), and the number of discs only the digits of 0 to 9999.
   void LimitFields();
   // Appends the fields as a new film, empties the titles and opens the selected film's
-  // description. Nothing is added while the number of discs is not 0 to 9999, nor when the
-  // user does not agree to "?" for characters the catalogue cannot store.
+  // description. Nothing is added while both titles are empty or the number of discs is not 0
+  // to 9999, nor when the user does not agree to "?" for characters the catalogue cannot store.
   void Add();
   // The fields as a new film would get them, or nothing when Add would refuse them (said).
   std::optional<core::FilmEntry> FieldsAsNewFilm() { return FilmFromFields(FieldsUse::Adding); }
   // Takes the selected film into the fields, to be changed and saved with SaveChanges. A
   // number of discs that is not 0 to 9999 is taken as it is stored, and said.
   void TakeSelected();
-  // Replaces the film last taken into the fields, wherever it went meanwhile, by the fields
-  // at the end of the list; when that film was deleted, only appends. Refused as Add is.
+  // Replaces the film taken into the fields, wherever it went meanwhile, by the fields at the
+  // end of the list, where it stays selected and taken; its description goes with a new Polish
+  // title. Refused as Add is; nothing happens while no film is taken.
   void SaveChanges();
+  // Whether a film is taken into the fields.
+  bool Editing() const { return catalogue_.Marked() != core::kNoFilm; }
+  // The fields keep their texts; the film is no longer taken.
+  void EndEditing();
+  // "Wyczyść pola": empties both titles and ends the editing; genre, discs and medium stay for
+  // the next film.
+  void ClearFields();
   // Opens the selected film's description.
   void DescribeSelected();
   // Replaces a title with the clipboard's text, on one line and cut to the title's limit.
@@ -62,6 +82,11 @@ class CatalogueEditor {
   // 9999 (said in a box) or when the fields hold characters code page 1250 cannot and the user,
   // asked, does not take "?" in their place.
   std::optional<core::FilmEntry> FilmFromFields(FieldsUse use);
+  // Whether a title is filled in; says so and refuses when neither is.
+  bool HasTitle(FieldsUse use);
+  void CatalogueChanged(core::CatalogueChange change) override;
+  // The "Zapisz zmiany" button and the message panel say whether a film is taken, and which.
+  void ShowEditing();
 
   core::Catalogue& catalogue_;
   toolkit::Dialogs& dialogs_;
@@ -69,8 +94,8 @@ class CatalogueEditor {
   FilmFields fields_;
   toolkit::Button& saveChangesButton_;
   StatusLine& status_;
-  const AppPaths& paths_;
-  std::function<void(const std::string&)> openDescription_;
+  DescriptionFiles& descriptions_;
+  DescriptionView descriptionView_;
 };
 
 }  // namespace kadrion::features

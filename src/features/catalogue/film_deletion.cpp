@@ -1,5 +1,6 @@
 #include "features/catalogue/film_deletion.h"
 
+#include "features/catalogue/description_files.h"
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 #include "toolkit/text.h"
@@ -9,18 +10,6 @@ namespace kadrion::features {
 
 namespace {
 constexpr wchar_t kNothingToDelete[] = L"Nie wybrano rekordu do usunięcia.";
-
-// A cheap first look: titles that can name one file are of one length and differ only in the
-// case of their letters (any two letters beyond ASCII may be such a pair).
-bool MayNameOneFile(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t k = 0; k < a.size(); ++k) {
-    const auto x = static_cast<unsigned char>(a[k]), y = static_cast<unsigned char>(b[k]);
-    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    if (fold(x) != fold(y) && (x < 0x80 || y < 0x80)) return false;
-  }
-  return true;
-}
 
 std::wstring Quoted(const std::string& title) {
   return L"\u201E" + toolkit::FromCp1250(title) + L"\u201D";
@@ -42,20 +31,6 @@ void FilmDeletion::CatalogueChanged(core::CatalogueChange change) {
     onUndoChanged(catalogue_.CanUndo());
 }
 
-bool FilmDeletion::DescriptionSharedWith(int row, const std::wstring& path) const {
-  // Titles that differ only in the case of their letters name one file on Windows; a path is
-  // made only for those that may, so a delete stays quick among 100,000 films.
-  const std::string_view title = catalogue_.Films().Text(static_cast<std::size_t>(row), 0);
-  for (int other = 0; other < catalogue_.Count(); ++other) {
-    if (other == row) continue;
-    const std::string_view candidate = catalogue_.Films().Text(static_cast<std::size_t>(other), 0);
-    if (!MayNameOneFile(candidate, title)) continue;
-    const auto otherPath = paths_.DescriptionPath(candidate);
-    if (otherPath && lstrcmpiW(otherPath->c_str(), path.c_str()) == 0) return true;
-  }
-  return false;
-}
-
 void FilmDeletion::DeleteSelected() {
   const int row = catalogue_.Selected();
   if (row < 0) {
@@ -69,7 +44,8 @@ void FilmDeletion::DeleteSelected() {
   // does not stop the delete.
   std::optional<std::string> description;
   const auto path = paths_.DescriptionPath(film.polishTitle);
-  if (path && toolkit::FileExists(*path) && !DescriptionSharedWith(row, *path)) {
+  if (path && toolkit::FileExists(*path) &&
+      !DescriptionSharedWith(catalogue_, paths_, row, *path)) {
     try {
       std::string text = toolkit::ReadWholeFile(*path);
       if (recycleBin_.Recycle(*path)) description = std::move(text);
@@ -90,6 +66,11 @@ void FilmDeletion::Undo() {
   status_.ClearMessageSoon();
   if (const auto* added = std::get_if<core::AddedFilms>(&*step)) {
     status_.ShowMessage(L"Cofnięto dodanie filmów (" + std::to_wstring(added->rows.size()) + L").");
+    return;
+  }
+  if (const auto* removed = std::get_if<core::RemovedFilms>(&*step)) {
+    status_.ShowMessage(L"Przywrócono powtórzone filmy (" + std::to_wstring(removed->films.Size()) +
+                        L").");
     return;
   }
   const auto& deleted = std::get<core::DeletedFilm>(*step);

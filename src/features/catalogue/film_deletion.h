@@ -30,8 +30,6 @@ class FilmDeletion : private core::CatalogueObserver {
 
  private:
   void CatalogueChanged(core::CatalogueChange change) override;
-  // Whether a film other than `row` names the same description file.
-  bool DescriptionSharedWith(int row, const std::wstring& path) const;
 
   core::Catalogue& catalogue_;
   StatusLine& status_;

@@ -48,6 +48,8 @@ void FilmList::CatalogueChanged(core::CatalogueChange change) {
   const Following following(following_);
   if (change != core::CatalogueChange::Selection) SetRowCount(catalogue_.Count());
   Select(catalogue_.Selected());
+  // A film the program selects (found, saved) is shown.
+  if (change == core::CatalogueChange::Selection) ShowRow(catalogue_.Selected());
   if (change != core::CatalogueChange::Selection) RefreshAll();
 }
 

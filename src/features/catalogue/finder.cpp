@@ -36,14 +36,27 @@ bool Finder::Searchable() {
   const std::wstring outside = toolkit::CharactersOutsideCp1250(key);
   if (outside.empty()) return true;
   status_.ShowMessage(L"Nie znaleziono: w katalogu nie ma znaków " + outside + L".");
-  status_.ClearMessageSoon();
   return false;
+}
+
+void Finder::SayNotFound(Direction direction) {
+  const std::wstring text = searchText_.WText();
+  if (text.empty())
+    status_.ShowMessage(L"Wpisz szukany tekst.");
+  else if (direction != Direction::FromFirst &&
+           core::FindFilm(catalogue_.Films(), searchText_.Text()))
+    status_.ShowMessage(L"To ostatni pasujący film.");
+  else
+    status_.ShowMessage(L"Nie znaleziono \u201E" + text + L"\u201D.");
 }
 
 void Finder::Find() {
   if (!Searchable()) return;
   CleanTitleIn(searchText_);
-  if (const auto row = core::FindFilm(catalogue_.Films(), searchText_.Text())) SelectFound(*row);
+  if (const auto row = core::FindFilm(catalogue_.Films(), searchText_.Text()))
+    SelectFound(*row);
+  else
+    SayNotFound(Direction::FromFirst);
 }
 
 void Finder::Next() {
@@ -51,6 +64,8 @@ void Finder::Next() {
   if (const auto row =
           core::FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
+  else
+    SayNotFound(Direction::Onward);
 }
 
 void Finder::Previous() {
@@ -58,6 +73,8 @@ void Finder::Previous() {
   if (const auto row =
           core::FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
     SelectFound(*row);
+  else
+    SayNotFound(Direction::Onward);
 }
 
 }  // namespace kadrion::features

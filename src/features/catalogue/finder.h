@@ -1,7 +1,8 @@
 #pragma once
 // Find, next and previous: selects the film whose texts hold the search text, scrolls it near
 // the top of the list and shows its position. A search text with characters the catalogue
-// cannot store (outside code page 1250) matches nothing, and the message panel says so.
+// cannot store (outside code page 1250) matches nothing; the message panel says when nothing is
+// found, and when Next or Previous find nothing more.
 #include <cstddef>
 
 #include "core/catalogue.h"
@@ -23,7 +24,9 @@ class Finder {
   void Previous();
 
  private:
+  enum class Direction { FromFirst, Onward };
   void SelectFound(std::size_t row);
+  void SayNotFound(Direction direction);
   // Whether the search text can match at all; says why not when it cannot.
   bool Searchable();
 

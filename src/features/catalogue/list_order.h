@@ -2,22 +2,25 @@
 // The order of the films: sorting by a clicked column header, and removing duplicate films.
 #include "core/catalogue.h"
 #include "core/film_order.h"
+#include "features/catalogue/status_line.h"
 
 namespace kadrion::features {
 
 class ListOrder {
  public:
-  explicit ListOrder(core::Catalogue& catalogue) : catalogue_(catalogue) {}
+  ListOrder(core::Catalogue& catalogue, StatusLine& status)
+      : catalogue_(catalogue), status_(status) {}
 
   // Descending at the first click, then the direction flips with every click, whichever
   // column it is on; equal films keep their order.
   void SortByColumn(int column);
-  // Keeps the first of every group of films with equal texts. The status line keeps its old
-  // count until its next refresh.
+  // Keeps the first of every group of films with equal texts, says how many went, and lets
+  // Undo bring them all back in one step.
   void RemoveDuplicates();
 
  private:
   core::Catalogue& catalogue_;
+  StatusLine& status_;
   core::ColumnSort columnSort_;
 };
 

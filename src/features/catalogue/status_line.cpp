@@ -10,7 +10,7 @@ constexpr int kMessagePanel = 1;
 StatusLine::StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue)
     : bar_(bar), catalogue_(catalogue) {
   clearTimer_.onTimer = [this] {
-    bar_.SetPanelText(kMessagePanel, L"");
+    bar_.SetPanelText(kMessagePanel, standing_);
     clearTimer_.SetEnabled(false);
   };
   catalogue_.AddObserver(*this);
@@ -21,22 +21,39 @@ StatusLine::~StatusLine() {
 }
 
 void StatusLine::CatalogueChanged(core::CatalogueChange change) {
-  if (change == core::CatalogueChange::Replaced) ShowCount(CountForm::Plain);
+  if (change == core::CatalogueChange::Replaced) form_ = CountForm::Plain;
+  if (bar_.Handle()) ShowCount();
 }
 
 void StatusLine::ShowCount(CountForm form) {
+  form_ = form;
+  ShowCount();
+}
+
+void StatusLine::ShowCount() {
   std::wstring line = L"Rekordów: " + std::to_wstring(catalogue_.Count());
-  if (form == CountForm::WithPosition)
+  if (form_ == CountForm::WithPosition)
     line += L"  [" + std::to_wstring(catalogue_.Selected() + 1) + L"]";
   bar_.SetPanelText(kCountPanel, line);
 }
 
 void StatusLine::ShowMessage(const std::wstring& text) {
   bar_.SetPanelText(kMessagePanel, text);
+  // A new message gets its whole three seconds.
+  clearTimer_.SetEnabled(false);
+  clearTimer_.SetEnabled(true);
 }
 
 void StatusLine::ClearMessageSoon() {
   clearTimer_.SetEnabled(true);
+}
+
+void StatusLine::ShowStanding(const std::wstring& text) {
+  if (text == standing_) return;
+  // What the window is now doing is news: shown at once, over a passing message.
+  standing_ = text;
+  clearTimer_.SetEnabled(false);
+  bar_.SetPanelText(kMessagePanel, standing_);
 }
 
 }  // namespace kadrion::features

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's status bar: the count of films, in its long form with the position of the
-// selected film, and a message panel that empties itself a few seconds after a message. The
-// count follows the catalogue when it is read; otherwise it is shown when a feature says so.
+// selected film, kept true through every change of the catalogue; and a message panel, where a
+// passing message stands for a few seconds and then gives way to what the window is in the
+// middle of (the film being edited), if anything.
 #include <string>
 
 #include "core/catalogue.h"
@@ -22,16 +23,24 @@ class StatusLine : private core::CatalogueObserver {
   StatusLine(const StatusLine&) = delete;
   StatusLine& operator=(const StatusLine&) = delete;
 
+  // Shows the count in this form from now on; reading the catalogue file goes back to Plain.
   void ShowCount(CountForm form);
+  // A passing message, gone three seconds later.
   void ShowMessage(const std::wstring& text);
   // Empties the message panel three seconds from now, unless that is already due.
   void ClearMessageSoon();
+  // What stays in the message panel while no passing message is shown; empty for nothing. A
+  // new one is shown at once.
+  void ShowStanding(const std::wstring& text);
 
  private:
   void CatalogueChanged(core::CatalogueChange change) override;
+  void ShowCount();
 
   toolkit::StatusBar& bar_;
   const core::Catalogue& catalogue_;
+  CountForm form_ = CountForm::Plain;
+  std::wstring standing_;
   toolkit::Timer clearTimer_{3000};
 };
 

@@ -68,6 +68,12 @@ void DescriptionEditor::Save() {
   if (replaced) dialogs_.ShowMessage(window_.Handle(), kCharactersReplaced);
 }
 
+bool DescriptionEditor::Retitle(const std::string& from, const std::string& to) {
+  if (title_.empty() || title_ != from) return false;
+  title_ = to;
+  return true;
+}
+
 void DescriptionEditor::Clear() {
   text_.SetWText(L"");
 }

@@ -31,6 +31,9 @@ class DescriptionEditor {
   void SaveIfModified() {
     if (Modified()) Save();
   }
+  // The description loaded is that of `from`: it becomes that of `to`, its text as it is; false
+  // (and nothing changes) when another one is loaded.
+  bool Retitle(const std::string& from, const std::string& to);
   void Clear();
   // Whether the text differs from what was last loaded or saved.
   bool Modified() const;
