@@ -59,7 +59,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
               [this](const std::string& title) { description_.Open(title); }),
       deletion_(catalogue, statusLine_, paths, services.recycleBin),
       finder_(catalogue, filmList_, searchEdit_, statusLine_),
-      listOrder_(catalogue),
+      listOrder_(catalogue, filmList_),
       titlesFromFiles_(services.dialogs, *this,
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
