@@ -68,7 +68,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       csvTransfer_(catalogue, services.dialogs, *this, statusLine_, longWork_),
       folderImport_(catalogue, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
-      htmlList_(catalogue, filmList_, catalogueFile_, paths),
+      htmlList_(catalogue, filmList_, catalogueFile_, paths, statusLine_),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
