@@ -64,7 +64,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
                                     }}),
       deletion_(catalogue, statusLine_, paths, services.recycleBin),
       finder_(catalogue, filmList_, searchEdit_, statusLine_),
-      listOrder_(catalogue, statusLine_),
+      listOrder_(catalogue, filmList_, statusLine_),
       titlesFromFiles_(services.dialogs, *this,
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
@@ -73,7 +73,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       csvTransfer_(catalogue, services.dialogs, *this, statusLine_, longWork_),
       folderImport_(catalogue, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
-      htmlList_(catalogue, filmList_, catalogueFile_, paths),
+      htmlList_(catalogue, filmList_, catalogueFile_, paths, statusLine_),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
@@ -136,7 +136,7 @@ void MainWindow::CreateEditPanel() {
   genreLabel_.Create(panel, id::Label3, L"Gatunek", At(8, 84, 120, 14));
   genreBox_.Create(panel, id::g, At(8, 99, 186, 21), kGenres);
   discsLabel_.Create(panel, id::Label4, L"Ilość płyt", At(8, 125, 70, 14));
-  discsEdit_.Create(panel, id::i, At(8, 140, 60, 21), 1);
+  discsEdit_.Create(panel, id::i, At(8, 140, 60, 21), 1, toolkit::SpinRange{0, 9999});
   mediumLabel_.Create(panel, id::Label5, L"Nośnik ", At(80, 125, 70, 14));
   mediumBox_.Create(panel, id::n, At(80, 140, 114, 21), kMedia);
   addAtOnceCheck_.Create(panel, id::Al, L"", At(8, 168, 16, 16));

@@ -71,6 +71,15 @@ int CompareColumnText(std::string_view a, std::string_view b) {
                           static_cast<std::ptrdiff_t>(b.size()));
 }
 
+bool IsInOrder(const FilmStore& films, FilmOrder order) {
+  for (std::size_t row = 1; row < films.Size(); ++row)
+    if (CompareColumnText(films.Text(row - 1, order.column), films.Text(row, order.column)) *
+            order.direction >
+        0)
+      return false;
+  return true;
+}
+
 std::string DuplicateKey(const FilmEntry& film) {
   const FilmView view = ViewOf(film);
   std::string key(DuplicateKeyBound(view), '\0');

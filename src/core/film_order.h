@@ -34,6 +34,9 @@ struct FilmOrder {
 // index of the film that goes to place k. The same order as std::stable_sort with FilmOrder.
 std::vector<std::uint32_t> SortedOrder(const FilmStore& films, FilmOrder order);
 
+// Whether the films stand in the order `order` gives them (equal films in any order).
+bool IsInOrder(const FilmStore& films, FilmOrder order);
+
 // One direction for all columns: descending at the first click of a run, then flipping with
 // every click, whichever column it is on.
 class ColumnSort {

@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <utility>
 
 #include "core/ini_value.h"
 #include "core/record_codec.h"
@@ -180,24 +179,8 @@ class Page {
 
 }  // namespace
 
-BadDiscCount::BadDiscCount(std::string polishTitle, std::string discs)
-    : std::runtime_error("Film \x84" + polishTitle + "\x94: ilo\x9C\xE6 p\xB3yt \x84" + discs +
-                         "\x94 nie jest liczb\xB9 ca\xB3kowit\xB9."),
-      polishTitle_(std::move(polishTitle)),
-      discs_(std::move(discs)) {}
-
-void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
-                   const std::function<void(std::string_view piece)>& write) {
-  // The totals come last, but a bad count must stop the page before any of it is written.
-  // Each count may reach the 32-bit limit, so their sum is kept wider.
-  std::int64_t discs = 0;
-  for (const FilmView film : films) {
-    const std::string_view count = Stored(film, 3);
-    const auto value = DiscCount(count);
-    if (!value) throw BadDiscCount(std::string(Stored(film, 0)), std::string(count));
-    discs += *value;
-  }
-
+HtmlListTotals WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
+                             const std::function<void(std::string_view piece)>& write) {
   Page page(write, columns);
   for (const std::string_view line : kHead) page.AppendLine(line);
   for (int column = 0; column < kFilmColumns; ++column) {
@@ -208,20 +191,30 @@ void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
   }
   page.AppendLine(kRowEnd);
 
-  for (const FilmView film : films) page.AppendRow(film);
+  // Each count may reach the 32-bit limit, so their sum is kept wider.
+  HtmlListTotals totals;
+  totals.films = films.Size();
+  for (const FilmView film : films) {
+    page.AppendRow(film);
+    if (const auto count = DiscCount(Stored(film, 3)))
+      totals.discs += *count;
+    else
+      ++totals.filmsWithoutDiscCount;
+  }
 
   page.AppendLine("</TABLE><BR>");
   page.AppendLine("");
   page.AppendLine("<TABLE BORDER=0 WIDTH=180>");
   page.AppendLine(" <TR><TD WIDTH=150>Razem film\xF3w</TD><TD WIDTH=50>" +
-                  std::to_string(films.Size()) + "</TD></TR>");
-  page.AppendLine(" <TR><TD WIDTH=150>Razem p\xB3ytek</TD><TD WIDTH=50>" + std::to_string(discs) +
-                  "</TD></TR>");
+                  std::to_string(totals.films) + "</TD></TR>");
+  page.AppendLine(" <TR><TD WIDTH=150>Razem p\xB3ytek</TD><TD WIDTH=50>" +
+                  std::to_string(totals.discs) + "</TD></TR>");
   page.AppendLine("</TABLE>");
   page.AppendLine("");
   page.AppendLine("</BODY>");
   page.AppendLine("</HTML>");
   page.Flush();
+  return totals;
 }
 
 std::string BuildHtmlList(const FilmStore& films, const HtmlColumns& columns) {

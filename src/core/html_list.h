@@ -3,8 +3,9 @@
 // the list's column captions, each cell as wide as its column, then the totals of films and
 // discs. Windows-1250 text, every line ending in CR LF.
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -21,26 +22,21 @@ struct HtmlColumn {
 };
 using HtmlColumns = std::array<HtmlColumn, kFilmColumns>;
 
-// A number of discs that is not a whole number; what() names the film and the value.
-class BadDiscCount : public std::runtime_error {
- public:
-  BadDiscCount(std::string polishTitle, std::string discs);
-  const std::string& PolishTitle() const { return polishTitle_; }
-  const std::string& Discs() const { return discs_; }
-
- private:
-  std::string polishTitle_;
-  std::string discs_;
+// The totals at the foot of the page. A film whose number of discs is no whole number (an old
+// catalogue's "dwie", an empty field) is listed with that text and left out of the disc total.
+struct HtmlListTotals {
+  std::size_t films = 0;
+  std::int64_t discs = 0;
+  std::size_t filmsWithoutDiscCount = 0;
 };
 
 // The page handed to `write` piece by piece as it is built, each piece some hundreds of
 // kilobytes, so that the whole page is never in memory. Each field is cut to its width in the
-// catalogue file, as the page shows the films as stored, and HTML-escaped. Throws BadDiscCount
-// before anything is handed over.
-void WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
-                   const std::function<void(std::string_view piece)>& write);
+// catalogue file, as the page shows the films as stored, and HTML-escaped.
+HtmlListTotals WriteHtmlList(const FilmStore& films, const HtmlColumns& columns,
+                             const std::function<void(std::string_view piece)>& write);
 
-// The bytes of the whole page, as WriteHtmlList hands them over. Throws BadDiscCount.
+// The bytes of the whole page, as WriteHtmlList hands them over.
 std::string BuildHtmlList(const FilmStore& films, const HtmlColumns& columns);
 
 }  // namespace kadrion::core

@@ -173,14 +173,16 @@ HBRUSH ComboBox::HandleCtlColor(HDC dc) {
 
 // --- SpinEdit ---
 
-void SpinEdit::Create(Container& parent, int id, RECT bounds, int value) {
+void SpinEdit::Create(Container& parent, int id, RECT bounds, int value, SpinRange range) {
+  range_ = range;
   CreateHandle(L"EDIT", std::to_wstring(value).c_str(), kChild | WS_TABSTOP | ES_AUTOHSCROLL,
                WS_EX_CLIENTEDGE, &parent, id, bounds);
   upDown_ = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
                             kChild | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0, 0,
                             parent.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd_), 0);
-  SendMessageW(upDown_, UDM_SETRANGE32, INT_MIN, INT_MAX);
+  // The range is for outside tools that read it; the arrows' steps are made from the text.
+  SendMessageW(upDown_, UDM_SETRANGE32, range.lowest, range.highest);
   Attach(upDown_);
   paste_.Attach(hwnd_);
 }
@@ -192,10 +194,12 @@ void SpinEdit::TakeDigitsOnly(int count) {
 
 bool SpinEdit::HandleNotify(NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != upDown_ || header.code != UDN_DELTAPOS) return false;
-  // The arrows work on the text, whatever it holds: a text that is not a number counts as 0.
+  // The arrows work on the text, whatever it holds (a film's old "dwie" among others): a text
+  // that is not a number counts as the lowest value.
   const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-  const long long value = kadrion::core::IniIntegerOr(Text(), 0);
-  const long long next = std::clamp<long long>(value + change.iDelta, INT_MIN, INT_MAX);
+  const long long value = kadrion::core::IniIntegerOr(Text(), range_.lowest);
+  const long long next =
+      std::clamp<long long>(value + change.iDelta, range_.lowest, range_.highest);
   SetWText(std::to_wstring(next));
   result = 1;  // the up-down itself changes nothing
   return true;

@@ -87,18 +87,26 @@ class ComboBox : public Control {
   LinePaste paste_;
 };
 
-// An edit with up and down arrows stepping a whole number by one, without bounds: the value
-// stops at the ends of the 32-bit range instead of wrapping. Typing and pasting are free
-// until TakeDigitsOnly; text set from code (the arrows' too) always is.
+// The whole numbers a spin edit's arrows step through, both ends included.
+struct SpinRange {
+  int lowest;
+  int highest;
+};
+
+// An edit with up and down arrows stepping a whole number by one within a range: they stop at
+// its ends, bring a number outside it to its nearer end, and step a text that is no number
+// from the lowest. Typing and pasting are free until TakeDigitsOnly; text set from code (the
+// arrows' too) always is.
 class SpinEdit : public Control {
  public:
-  void Create(Container& parent, int id, RECT bounds, int value);
+  void Create(Container& parent, int id, RECT bounds, int value, SpinRange range);
   // Typing and pasting take only the digits 0 to 9, at most `count` of them.
   void TakeDigitsOnly(int count);
   bool HandleNotify(NMHDR& header, LRESULT& result) override;
 
  private:
   HWND upDown_ = nullptr;
+  SpinRange range_{INT_MIN, INT_MAX};
   LinePaste paste_;
 };
 

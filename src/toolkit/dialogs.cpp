@@ -38,7 +38,11 @@ const wchar_t* BoxCaption() {
   return Application::Instance().Title().c_str();
 }
 
-// A question box with these buttons, labelled in Polish.
+// A question box with these buttons, labelled in Polish. Owned by the window that asks, which
+// is shown and enabled then (the description window asks from inside its close, before it
+// hides). Under Wine's virtual desktop any box, question or not, whose whole area lies over a
+// window of the program shows black, whatever its owner, and a redraw does not help; it draws
+// once moved partly off those windows. Windows draws it; nothing here can change that.
 Answer AskWith(HWND owner, const std::wstring& text, UINT buttons) {
   questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
   const int pressed = MessageBoxW(owner, text.c_str(), BoxCaption(), buttons | MB_ICONQUESTION);

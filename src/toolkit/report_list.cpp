@@ -28,6 +28,27 @@ void ReportList::SetColumnWidth(int column, int width) {
   ListView_SetColumnWidth(hwnd_, column, width);
 }
 
+void ReportList::ShowSortArrow(int column, SortDirection direction) {
+  SetSortFlags(column, direction == SortDirection::Ascending ? HDF_SORTUP : HDF_SORTDOWN);
+}
+
+void ReportList::ClearSortArrow() {
+  SetSortFlags(-1, 0);
+}
+
+void ReportList::SetSortFlags(int column, int arrow) {
+  const HWND header = ListView_GetHeader(hwnd_);
+  for (int k = 0; k < columnCount_; ++k) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    if (!Header_GetItem(header, k, &item)) continue;
+    const int format = (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | (k == column ? arrow : 0);
+    if (format == item.fmt) continue;
+    item.fmt = format;
+    Header_SetItem(header, k, &item);
+  }
+}
+
 std::wstring ReportList::ColumnCaption(int column) const {
   wchar_t caption[256] = L"";
   LVCOLUMNW info{};

@@ -12,6 +12,9 @@ namespace toolkit {
 
 class Container;
 
+// The order a column header's arrow shows.
+enum class SortDirection { Ascending, Descending };
+
 class ReportList : public Control {
  public:
   struct Column {
@@ -25,6 +28,9 @@ class ReportList : public Control {
   int ColumnWidth(int column) const;
   std::wstring ColumnCaption(int column) const;
   void SetColumnWidth(int column, int width);
+  // The sort arrow on the header of `column`, pointing up for ascending, and none on the others.
+  void ShowSortArrow(int column, SortDirection direction);
+  void ClearSortArrow();
 
   // Tells the list how many rows there are; keeps the selection where it is when possible.
   void SetRowCount(int count);
@@ -57,6 +63,9 @@ class ReportList : public Control {
   void ApplyColor() override;
 
  private:
+  // The header's arrow flags of every column: `arrow` on `column`, none on the others.
+  void SetSortFlags(int column, int arrow);
+
   int columnCount_ = 0;
 };
 

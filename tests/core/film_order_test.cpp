@@ -77,7 +77,7 @@ TEST(FilmOrder, HeaderClicksAlternateDirectionOverAllColumns) {
   }
 }
 
-TEST(FilmOrder, SortedOrderIsTheStableSortOfEveryColumnEitherWay) {
+TEST(FilmOrder, SortedOrderIsTheStableSortOfEveryColumnEitherWayAndIsSeenAsInOrder) {
   // Texts alike in their first 8 or 16 bytes and ending about there, differing in case, in
   // bytes above 0x7F and in NUL bytes: every step of the fast comparison decides some pairs.
   std::vector<std::string> stems;
@@ -102,6 +102,11 @@ TEST(FilmOrder, SortedOrderIsTheStableSortOfEveryColumnEitherWay) {
         });
         ASSERT_EQ(SortedOrder(store, {column, direction}), expected)
             << "round " << round << ", column " << column << ", direction " << direction;
+        EXPECT_EQ(IsInOrder(store, {column, direction}),
+                  std::is_sorted(films.begin(), films.end(), FilmOrder{column, direction}));
+        FilmStore sorted = store;
+        sorted.Reorder(expected);
+        EXPECT_TRUE(IsInOrder(sorted, {column, direction}));
       }
     }
   }

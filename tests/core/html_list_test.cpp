@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/polish_plural.h"
+
 namespace kadrion::core {
 namespace {
 
@@ -147,24 +149,27 @@ TEST(HtmlList, RowsFullOfEscapesFitThePieces) {
   }
 }
 
-TEST(HtmlList, DiscsThatAreNoWholeNumberStopTheList) {
+TEST(HtmlList, FilmsWhoseDiscsAreNoWholeNumberAreListedAndLeftOutOfTheTotal) {
   for (const std::string discs : {"", "1.5", "dwie", " 2", "2 ", "9999999999", "--1"}) {
-    const std::vector<FilmEntry> films = {{"Dobry", "", "", "3", ""},
-                                          {"\xAF\xF3\xB3w", "", "", discs, ""}};
-    try {
-      BuildHtmlList(films, kColumns);
-      ADD_FAILURE() << "no error for \"" << discs << '"';
-    } catch (const BadDiscCount& error) {
-      EXPECT_EQ(error.PolishTitle(), "\xAF\xF3\xB3w");
-      EXPECT_EQ(error.Discs(), discs);
-      const std::string message = error.what();
-      EXPECT_NE(message.find("\x84\xAF\xF3\xB3w\x94"), std::string::npos) << message;
-      EXPECT_NE(message.find("\x84" + discs + "\x94"), std::string::npos) << message;
-    }
+    const std::vector<FilmEntry> films = {
+        {"Dobry", "", "", "3", ""}, {"\xAF\xF3\xB3w", "", "", discs, ""}, {"Z", "", "", discs, ""}};
+    std::string page;
+    const HtmlListTotals totals =
+        WriteHtmlList(films, kColumns, [&page](std::string_view piece) { page += piece; });
+    EXPECT_EQ(totals.filmsWithoutDiscCount, 2u) << discs;
+    EXPECT_NE(page.find("WIDTH=60>" + discs + "</TD>"), std::string::npos) << "as it is";
+    EXPECT_NE(page.find("p\xB3ytek</TD><TD WIDTH=50>3</TD>"), std::string::npos) << discs;
   }
   // Eleven digits are stored as their first ten, which make a number.
   const std::string page = BuildHtmlList({{"A", "", "", "12345678901", ""}}, kColumns);
   EXPECT_NE(page.find("WIDTH=50>1234567890</TD>"), std::string::npos);
+}
+
+TEST(HtmlList, TheCountOfFilmsInTheExportsMessageTakesItsPolishForm) {
+  std::string forms;
+  for (const std::uint64_t count : {0, 1, 2, 4, 5, 11, 12, 14, 21, 22, 24, 25, 101, 112, 1002})
+    forms += "1fm"[static_cast<int>(PolishPluralForm(count))];
+  EXPECT_EQ(forms, "m1ffmmmmmffmmmf");
 }
 
 }  // namespace

@@ -656,18 +656,15 @@ TEST_F(MainWindowTest, EnterAndCtrlSSaveATakenFilmAgainAndAgainUntilEsc) {
   }
 }
 
-TEST_F(MainWindowTest, TheDiscsSpinStepsWithoutBoundsAndWithoutWrapping) {
+TEST_F(MainWindowTest, TheDiscsSpinStopsAtZeroAnd9999) {
   Start();
   const struct {
     const wchar_t* text;
     int delta;
     const wchar_t* after;
-  } cases[] = {{L"1", 1, L"2"},
-               {L"1", -1, L"0"},
-               {L"0", -1, L"-1"},
-               {L"2147483647", 1, L"2147483647"},
-               {L"-2147483648", -1, L"-2147483648"},
-               {L"abc", 1, L"1"}};
+  } cases[] = {{L"1", 1, L"2"},       {L"1", -1, L"0"},      {L"0", -1, L"0"},
+               {L"9998", 1, L"9999"}, {L"9999", 1, L"9999"}, {L"12345", -1, L"9999"},
+               {L"-3", 1, L"0"},      {L"dwie", 1, L"1"},    {L"dwie", -1, L"0"}};
   for (const auto& c : cases) {
     SetTextOf(id::i, c.text);
     NMUPDOWN change{};

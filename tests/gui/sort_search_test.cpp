@@ -14,6 +14,18 @@ core::FilmEntry Film(const char* polish, const char* original = "", const char* 
   return core::FilmEntry{polish, original, genre, discs, "DVD"};
 }
 
+// Each header's sort arrow as the header control holds it: "v" descending, "^" ascending.
+std::string SortArrows(HWND list) {
+  std::string arrows;
+  for (int column = 0; column < 5; ++column) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(ListView_GetHeader(list), column, &item);
+    arrows += "-^v?"[(item.fmt & HDF_SORTUP ? 1 : 0) + (item.fmt & HDF_SORTDOWN ? 2 : 0)];
+  }
+  return arrows;
+}
+
 TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheSelection) {
   Start({Film("b", "x", "", "1"), Film("A", "y", "", "10"), Film("c", "z", "", "2"),
          Film("a", "w", "", "1")});
@@ -21,12 +33,21 @@ TEST_F(SortSearchTest, HeaderClicksAlternateTheDirectionAcrossColumnsAndKeepTheS
 
   ClickHeader(0);
   EXPECT_EQ(Titles(), "c,b,A,a,") << "descending first; A and a keep their order";
+  EXPECT_EQ(SortArrows(List().Handle()), "v----");
   EXPECT_EQ(Model().Film(List().Selected()).polishTitle, "c");
   ClickHeader(3);
   EXPECT_EQ(Titles(), "b,a,A,c,") << "then ascending, on any column: 1, 1, 10, 2";
+  EXPECT_EQ(SortArrows(List().Handle()), "---^-");
   EXPECT_EQ(Cell(3, 0), L"c") << "the list shows the new order";
   EXPECT_EQ(List().Selected(), 3);
   EXPECT_EQ(Status(), L"Rekordów: 4  [4]") << "the status line follows the selected film";
+
+  Press(InMain(id::DelBtn));
+  EXPECT_EQ(SortArrows(List().Handle()), "---^-") << "what is left is still in order";
+  SetTextOf(id::p, L"d");
+  SetTextOf(id::i, L"1");
+  Press(InMain(id::AddBtn));
+  EXPECT_EQ(SortArrows(List().Handle()), "-----") << "1 after 10 is out of order";
 }
 
 TEST_F(SortSearchTest, RemovingDuplicatesKeepsTheTopmostSaysSoAndIsUndoneInOneStep) {

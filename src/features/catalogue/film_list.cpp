@@ -43,9 +43,22 @@ void FilmList::Create(toolkit::Container& parent, int id) {
   SetRowCount(catalogue_.Count());
 }
 
+void FilmList::ShowOrder(core::FilmOrder order) {
+  shownOrder_ = order;
+  ShowSortArrow(order.column, order.direction > 0 ? toolkit::SortDirection::Ascending
+                                                  : toolkit::SortDirection::Descending);
+}
+
 void FilmList::CatalogueChanged(core::CatalogueChange change) {
   if (following_ || !Handle()) return;
   const Following following(following_);
+  // An added, changed or reloaded film can leave the order the arrow shows; a deletion never
+  // does. Checked only while an arrow shows, up to the first film out of place.
+  if (change != core::CatalogueChange::Selection && shownOrder_ &&
+      !core::IsInOrder(catalogue_.Films(), *shownOrder_)) {
+    shownOrder_.reset();
+    ClearSortArrow();
+  }
   if (change != core::CatalogueChange::Selection) SetRowCount(catalogue_.Count());
   Select(catalogue_.Selected());
   // A film the program selects (found, saved) is shown.

@@ -7,7 +7,9 @@
 namespace kadrion::features {
 
 void ListOrder::SortByColumn(int column) {
-  catalogue_.Sort(columnSort_.Click(column));
+  const core::FilmOrder order = columnSort_.Click(column);
+  catalogue_.Sort(order);
+  list_.ShowOrder(order);
 }
 
 void ListOrder::RemoveDuplicates() {

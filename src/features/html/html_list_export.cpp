@@ -3,12 +3,27 @@
 #include <optional>
 
 #include "core/html_list.h"
-#include "toolkit/error.h"
+#include "core/polish_plural.h"
 #include "toolkit/files.h"
 #include "toolkit/text.h"
 #include "toolkit/wait_cursor.h"
 
 namespace kadrion::features {
+
+namespace {
+std::wstring FilmCount(std::size_t count) {
+  const wchar_t* const noun[] = {L" film", L" filmy", L" filmów"};
+  return std::to_wstring(count) + noun[static_cast<int>(core::PolishPluralForm(count))];
+}
+
+std::wstring PageWritten(const core::HtmlListTotals& totals) {
+  std::wstring message = L"Lista zapisana w " + toolkit::FromCp1250(core::kHtmlListFile);
+  if (totals.filmsWithoutDiscCount > 0)
+    message +=
+        L". Bez liczby płyt (pominięte w sumie): " + FilmCount(totals.filmsWithoutDiscCount) + L".";
+  return message;
+}
+}  // namespace
 
 void HtmlListExport::Write() {
   toolkit::WaitCursor wait;
@@ -21,21 +36,15 @@ void HtmlListExport::Write() {
   for (int column = 0; column < core::kFilmColumns; ++column)
     columns[static_cast<std::size_t>(column)] = {list_.ColumnWidth(column),
                                                  toolkit::ToCp1250(list_.ColumnCaption(column))};
-  // Written as it is built, over the old page: the page is made again at will, and a bad
-  // number of discs stops it before its file is touched.
-  std::optional<toolkit::FileWriter> file;
-  try {
-    core::WriteHtmlList(catalogue_.Films(), columns, [&](std::string_view piece) {
-      if (!file) file.emplace(paths_.HtmlListPath());
-      file->Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
-    });
-  } catch (const core::BadDiscCount& bad) {
-    throw toolkit::Error(L"Lista HTML nie została zapisana: film \u201E" +
-                         toolkit::FromCp1250(bad.PolishTitle()) + L"\u201D ma liczbę płyt \u201E" +
-                         toolkit::FromCp1250(bad.Discs()) +
-                         L"\u201D, która nie jest liczbą całkowitą.");
-  }
-  file->Finish();
+  // Written as it is built, over the old page: the page is made again at will.
+  toolkit::FileWriter file(paths_.HtmlListPath());
+  const core::HtmlListTotals totals =
+      core::WriteHtmlList(catalogue_.Films(), columns, [&file](std::string_view piece) {
+        file.Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
+      });
+  file.Finish();
+  status_.ShowMessage(PageWritten(totals));
+  status_.ClearMessageSoon();
 }
 
 }  // namespace kadrion::features

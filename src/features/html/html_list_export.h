@@ -3,20 +3,22 @@
 #include "core/catalogue.h"
 #include "core/catalogue_file.h"
 #include "features/app_paths.h"
+#include "features/catalogue/status_line.h"
 #include "toolkit/report_list.h"
 
 namespace kadrion::features {
 
 class HtmlListExport {
  public:
-  // The page's columns are the list's, with its captions and widths.
+  // The page's columns are the list's, with its captions and widths; `status` says where the
+  // page went.
   HtmlListExport(core::Catalogue& catalogue, const toolkit::ReportList& list,
-                 core::CatalogueFile& file, const AppPaths& paths)
-      : catalogue_(catalogue), list_(list), file_(file), paths_(paths) {}
+                 core::CatalogueFile& file, const AppPaths& paths, StatusLine& status)
+      : catalogue_(catalogue), list_(list), file_(file), paths_(paths), status_(status) {}
 
   // Saves the catalogue (unless its file still holds it), then writes the page of the films as
-  // the file holds them. Raises an error
-  // naming the film whose number of discs is not a whole number; the page is not touched then.
+  // the file holds them, and says so in the message panel, with the number of films whose
+  // number of discs is no whole number and which the disc total therefore leaves out.
   void Write();
 
  private:
@@ -24,6 +26,7 @@ class HtmlListExport {
   const toolkit::ReportList& list_;
   core::CatalogueFile& file_;
   const AppPaths& paths_;
+  StatusLine& status_;
 };
 
 }  // namespace kadrion::features
