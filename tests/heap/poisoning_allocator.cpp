@@ -99,10 +99,9 @@ void Free(void* block, std::size_t size = 0) noexcept {
   const std::lock_guard held(quarantine.lock);
   if (header->magic != kLive) {
     // Left alone: it is not ours to give back, or it already waits in the quarantine.
-    Report(header->magic == kFreed ? "a block deleted twice"
-                                   : "a delete of a pointer that "
-                                     "operator new never gave",
-           header->magic == kFreed ? header->size : 0);
+    const bool twice = header->magic == kFreed;
+    Report(twice ? "a block deleted twice" : "a delete of a pointer operator new never gave",
+           twice ? header->size : 0);
     return;
   }
   if (size && size != header->size) Report("a block deleted as another size", header->size);
