@@ -31,7 +31,7 @@ class CaptionButton : public FormHookComponent {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   // The tooltip, and the system-menu text when the entry has no caption of its own.
-  const std::wstring& Hint() const { return hint_; }
+  std::wstring Hint() const { return hint_; }
   void SetHint(std::wstring hint);
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show);
@@ -49,7 +49,7 @@ class CaptionButton : public FormHookComponent {
   // The button's hit-test code (what WM_NCHITTEST answers over it) and system-menu command.
   UINT CommandId() const { return commandId_; }
   // Where it was last drawn; the hit test compares the pointer's client x with left and right.
-  const kadrion::core::ButtonPlace& Place() const { return place_; }
+  kadrion::core::ButtonPlace Place() const { return place_; }
   bool DrawnPressed() const { return drawnDown_; }
   void Repaint() { Draw(Face::kReleased); }
 

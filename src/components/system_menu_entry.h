@@ -23,7 +23,7 @@ class SystemMenuEntry {
   bool ApplyToMenu() const { return applyToMenu_; }
   void SetApplyToMenu(bool apply);
   // Empty: the button's hint.
-  const std::wstring& Caption() const { return caption_; }
+  std::wstring Caption() const { return caption_; }
   void SetCaption(std::wstring caption);
   // From 0; past the end of the menu means at its end.
   int Position() const { return position_; }

@@ -49,7 +49,7 @@ class TrayIcon : public CaptionButton {
   unsigned AnimateInterval() const { return animateInterval_; }
   void SetAnimateInterval(unsigned ms);
   // The icon's tip; empty means the application's title.
-  const std::wstring& Tip() const { return tip_; }
+  std::wstring Tip() const { return tip_; }
   void SetTip(std::wstring tip);
   bool ShowTip() const { return showTip_; }
   void SetShowTip(bool show);

@@ -14,7 +14,7 @@ namespace toolkit {
 class AccessibleName : private WindowSubclass {
  public:
   void Attach(HWND control, std::wstring name);
-  const std::wstring& Name() const { return name_; }
+  std::wstring Name() const { return name_; }
 
  private:
   LRESULT OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -23,7 +23,7 @@ class Application {
   static Application& Instance();
   static HINSTANCE Module();
 
-  const std::wstring& Title() const { return title_; }
+  std::wstring Title() const { return title_; }
   void SetTitle(std::wstring title) { title_ = std::move(title); }
 
   // Runs a handler. An exception it raises is shown in the error box and the rest of the

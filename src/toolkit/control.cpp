@@ -13,11 +13,6 @@ namespace toolkit {
 namespace {
 // The window property that leads from a handle back to its wrapper.
 constexpr wchar_t kWrapperProperty[] = L"Kadrion.Control";
-
-const FontInfo& DefaultFontInfo() {
-  static const FontInfo info;
-  return info;
-}
 }  // namespace
 
 Control::~Control() {
@@ -125,8 +120,8 @@ void Control::SetFont(std::shared_ptr<const Font> font) {
   if (hwnd_) ApplyFont();
 }
 
-const FontInfo& Control::GetFont() const {
-  return font_ ? font_->Info() : DefaultFontInfo();
+FontInfo Control::GetFont() const {
+  return font_ ? font_->Info() : FontInfo{};
 }
 
 void Control::ApplyFont() {

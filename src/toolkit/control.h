@@ -52,10 +52,11 @@ class Control {
   std::string Text() const;
   void SetText(std::string_view bytes);
 
-  // The font is shared; its colour is the control's text colour.
+  // The font is shared; its colour is the control's text colour. A copy: the next SetFont
+  // may free the font the control had.
   void SetFont(std::shared_ptr<const Font> font);
   void SetFont(const FontInfo& info) { SetFont(std::make_shared<const Font>(info)); }
-  const FontInfo& GetFont() const;
+  FontInfo GetFont() const;
   // Background colour; unset means the system's colour for the kind of control.
   void SetColor(COLORREF color);
   COLORREF Color() const;

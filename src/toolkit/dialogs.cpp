@@ -34,8 +34,8 @@ LRESULT CALLBACK LabelQuestionButtons(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // Every box carries the program's title.
-const wchar_t* BoxCaption() {
-  return Application::Instance().Title().c_str();
+std::wstring BoxCaption() {
+  return Application::Instance().Title();
 }
 
 // A question box with these buttons, labelled in Polish. Owned by the window that asks, which
@@ -45,7 +45,8 @@ const wchar_t* BoxCaption() {
 // once moved partly off those windows. Windows draws it; nothing here can change that.
 Answer AskWith(HWND owner, const std::wstring& text, UINT buttons) {
   questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
-  const int pressed = MessageBoxW(owner, text.c_str(), BoxCaption(), buttons | MB_ICONQUESTION);
+  const int pressed =
+      MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), buttons | MB_ICONQUESTION);
   if (questionHook) UnhookWindowsHookEx(questionHook);
   questionHook = nullptr;
   return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
@@ -169,11 +170,11 @@ bool PickWithBrowser(HWND owner, std::wstring& path) {
 }  // namespace
 
 void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), BoxCaption(), MB_OK);
+  MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), MB_OK);
 }
 
 void SystemDialogs::ShowError(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), BoxCaption(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), MB_OK | MB_ICONERROR);
 }
 
 Answer SystemDialogs::Ask(HWND owner, const std::wstring& text) {

@@ -23,6 +23,8 @@ LOGFONTW ToLogFont(const FontInfo& info);
 // The colour is not part of a LOGFONT; it comes separately (the font dialog returns both).
 FontInfo FromLogFont(const LOGFONTW& font, COLORREF color);
 
+// Never changes: a control that changes its font takes another Font, so what Info() gives lives
+// as long as whoever holds this Font.
 class Font {
  public:
   explicit Font(FontInfo info);

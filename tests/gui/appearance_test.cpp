@@ -90,6 +90,34 @@ TEST_F(AppearanceTest, AFontWithAColourSetsTheTextColourAndSurvivesARestartAsKc)
   EXPECT_EQ(ListView_GetTextColor(ListHandle()), RGB(10, 20, 30));
 }
 
+TEST_F(AppearanceTest, EveryChoiceOfTheSampleMenuKeepsTheFontWholeUpToBazaIni) {
+  // In turn over one program folder, each in a run of its own that the close ends; the colours
+  // hand the list's font on as it is.
+  const struct {
+    int item;
+    const char* caption;
+    const char* key;  // of the setting chosen
+    const char* value;
+    const char* face;
+  } choices[] = {
+      {4, "Kolor tła", "Kt", "197121", "MS Sans Serif"},
+      {2, "Kolor czcionki", "Kc", "197121", "MS Sans Serif"},
+      {0, "Czcionka", "Kc", "1971210", "Arial"},
+  };
+  Dialogs().chosenColor = RGB(1, 2, 3);
+  Dialogs().chosenFont = FontInfo{L"Arial", 14, toolkit::fsItalic, 238, RGB(10, 20, 30)};
+  for (const auto& choice : choices) {
+    SCOPED_TRACE(choice.caption);
+    Start();
+    ChooseFromSampleMenu(choice.item);
+    EXPECT_EQ(Sample().GetFont(), List().GetFont());
+    ASSERT_TRUE(CloseWindow(Main()));
+    EXPECT_EQ(Setting(choice.key), choice.value);
+    EXPECT_EQ(Setting("Nazwa czcionki"), choice.face);
+  }
+  EXPECT_EQ(Dialogs().errors, std::vector<std::wstring>{});
+}
+
 // What the right click on the sample showed: the first item of the menu that popped up.
 std::wstring poppedUpFirstItem;
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {

@@ -20,7 +20,7 @@ class ListAppearance {
   // The list and the sample both take these (the font's colour is the text colour).
   void Apply(COLORREF background, const toolkit::FontInfo& font);
   COLORREF Background() const { return sample_.Color(); }
-  const toolkit::FontInfo& Font() const { return sample_.GetFont(); }
+  toolkit::FontInfo Font() const { return sample_.GetFont(); }
 
  private:
   FilmList& films_;

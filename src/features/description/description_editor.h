@@ -37,7 +37,7 @@ class DescriptionEditor {
   void Clear();
   // Whether the text differs from what was last loaded or saved.
   bool Modified() const;
-  const std::string& Title() const { return title_; }
+  std::string Title() const { return title_; }
 
  private:
   // Asks `question` about changed text: false for "Anuluj"; "Tak" saves first.
