@@ -33,6 +33,7 @@
 #include "core/catalogue.h"
 #include "core/film_csv.h"
 #include "core/folder_read_ahead.h"
+#include "core/media_films.h"
 #include "core/media_tree.h"
 #include "core/record_codec.h"
 #include "features/catalogue/catalogue_on_disk.h"
@@ -309,7 +310,7 @@ bool BenchMediaTree(const std::wstring& root) {
       folders.push_back(subfolder);
       files.push_back(subfolder + L"\\opis.txt");
       for (int n = 0; n < kFiles; ++n)
-        files.push_back(subfolder + L"\\Film.2004.DVDRip.cd" + std::to_wstring(n) + L".avi");
+        files.push_back(subfolder + L"\\Film " + std::to_wstring(n) + L".2004.DVDRip.avi");
     }
   }
   for (const std::wstring& folder : folders) CreateDirectoryW(folder.c_str(), nullptr);

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <set>
 
-#include "core/media_titles.h"
-#include "core/title_cleanup.h"
-
 namespace kadrion::core {
 
 namespace {
@@ -53,7 +50,7 @@ std::wstring FolderPath(std::wstring root) {
 
 // A VIDEO_TS folder's one film: named after the folder holding it, or the index file itself
 // when that is a drive's root and has no name.
-std::optional<std::wstring> DvdFilm(const std::wstring& folder, const FolderListing& listing) {
+std::optional<MediaFile> DvdFilm(const std::wstring& folder, const FolderListing& listing) {
   const std::size_t slash = folder.find_last_of(L'\\');
   const std::wstring_view name =
       std::wstring_view(folder).substr(slash == std::wstring::npos ? 0 : slash + 1);
@@ -66,8 +63,9 @@ std::optional<std::wstring> DvdFilm(const std::wstring& folder, const FolderList
   const std::size_t parentSlash = parent.find_last_of(L'\\');
   const std::wstring parentName =
       parent.substr(parentSlash == std::wstring::npos ? 0 : parentSlash + 1);
-  if (parentName.empty() || parentName.back() == L':') return JoinedPath(folder, index->name);
-  return parent + L'\\' + parentName + L".ifo";
+  if (parentName.empty() || parentName.back() == L':')
+    return MediaFile{JoinedPath(folder, index->name), MediaKind::Dvd};
+  return MediaFile{parent + L'\\' + parentName + L".ifo", MediaKind::Dvd};
 }
 
 struct OpenFolder {
@@ -93,6 +91,13 @@ bool NameBefore(std::wstring_view a, std::wstring_view b) {
   }
   if (a.size() != b.size()) return a.size() < b.size();
   return a < b;
+}
+
+std::wstring NameKey(std::wstring_view name) {
+  std::wstring key(name.size(), L'\0');
+  std::transform(name.begin(), name.end(), key.begin(),
+                 [](wchar_t c) { return static_cast<wchar_t>(Capital(c)); });
+  return key;
 }
 
 MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, FolderReader& reader,
@@ -127,27 +132,13 @@ MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, Fo
     }
     const FolderEntry& entry = folder.entries[folder.next++];
     if (entry.kind == EntryKind::File) {
-      if (media.Matches(entry.name)) scan.files.push_back(JoinedPath(folder.path, entry.name));
+      if (media.Matches(entry.name))
+        scan.files.push_back({JoinedPath(folder.path, entry.name), MediaKind::File});
     } else if (!enter(JoinedPath(folder.path, entry.name))) {
       return scan;
     }
   }
   return scan;
-}
-
-FilmStore FilmsFromMediaFiles(const std::vector<std::wstring>& files, PolishTitleFrom polish,
-                              const FilmEntry& rest, const ToWindows1250& toWindows1250) {
-  FilmStore films;
-  films.Reserve(files.size(),
-                files.size() * (64 + rest.genre.size() + rest.discs.size() + rest.medium.size()));
-  for (const std::wstring& file : files) {
-    const MediaTitles titles =
-        TitlesFromPath(toWindows1250(file), polish == PolishTitleFrom::FileName);
-    const std::string polishTitle = CleanTitle(titles.polish);
-    const std::string originalTitle = CleanTitle(titles.original);
-    films.Append(FilmView{polishTitle, originalTitle, rest.genre, rest.discs, rest.medium});
-  }
-  return films;
 }
 
 }  // namespace kadrion::core

@@ -6,15 +6,12 @@
 // to case, a subfolder's contents at its place.
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/file_patterns.h"
-#include "core/film_entry.h"
-#include "core/film_store.h"
 #include "core/work_progress.h"
 
 namespace kadrion::core {
@@ -53,17 +50,26 @@ class FolderReader {
   ~FolderReader() = default;
 };
 
+enum class MediaKind { File, Dvd };
+
+struct MediaFile {
+  std::wstring path;  // full, "\" between the names
+  MediaKind kind = MediaKind::File;
+
+  bool operator==(const MediaFile&) const = default;
+};
+
 struct MediaScan {
-  std::vector<std::wstring> files;  // full paths, "\" between the names
+  std::vector<MediaFile> files;
   std::size_t unreadableFolders = 0;
   bool complete = true;  // false: the progress said stop, `files` holds what was found so far
 };
 
 // The files below `root` whose names `media` takes, in path order. A DVD's folder counts as one
 // film: a folder named VIDEO_TS holding VIDEO_TS.IFO gives the one path
-// "<parent>\<parent's name>.ifo" and nothing inside it counts. A folder reached again (by its
-// identity) is not walked again, so links that lead back up make no loop; a folder that cannot
-// be read, `root` included, is counted and passed over. Tells `progress` the count of files
+// "<parent>\<parent's name>.ifo", of kind Dvd, and nothing inside it counts. A folder reached again
+// (by its identity) is not walked again, so links that lead back up make no loop; a folder that
+// cannot be read, `root` included, is counted and passed over. Tells `progress` the count of files
 // found after every folder read.
 MediaScan FindMediaFiles(const std::wstring& root, const FilePatterns& media, FolderReader& reader,
                          WorkProgress& progress);
@@ -76,16 +82,8 @@ std::wstring JoinedPath(const std::wstring& folder, std::wstring_view name);
 // are so that the order is total.
 bool NameBefore(std::wstring_view a, std::wstring_view b);
 
-enum class PolishTitleFrom { Folder, FileName };
-
-// A path as Windows-1250 bytes; the program's own conversion puts "?" for what the code page
-// lacks.
-using ToWindows1250 = std::function<std::string(const std::wstring&)>;
-
-// A film for each path, titled as a picked media file is (its folder or its bare name as the
-// Polish title, its bare name as the original one, both cleaned); genre, discs and medium are
-// those of `rest`.
-FilmStore FilmsFromMediaFiles(const std::vector<std::wstring>& files, PolishTitleFrom polish,
-                              const FilmEntry& rest, const ToWindows1250& toWindows1250);
+// A name in the capitals NameBefore compares: names that differ only in the case of their
+// letters have the same key.
+std::wstring NameKey(std::wstring_view name);
 
 }  // namespace kadrion::core

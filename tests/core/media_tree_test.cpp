@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/folder_read_ahead.h"
+#include "core/media_patterns.h"
 
 namespace kadrion::core {
 namespace {
@@ -19,6 +20,11 @@ TEST(FilePatterns, TakesEndingsAndWholeNamesWithoutRegardToCase) {
   for (const wchar_t* name :
        {L"film.avi.txt", L"avi", L"x_VIDEO_TS.IFO", L"VTS_01_0.IFO", L"x.peg", L""})
     EXPECT_FALSE(media.Matches(name)) << name;
+  // A folder tree's films: no pictures, music or subtitles.
+  for (const wchar_t* name : {L"a.avi", L"a.MKV", L"a.divx", L"a.vob", L"video_ts.ifo"})
+    EXPECT_TRUE(FilmFilePatterns().Matches(name)) << name;
+  for (const wchar_t* name : {L"okladka.jpg", L"a.png", L"a.mp3", L"a.wma", L"a.srt", L"a.ifo"})
+    EXPECT_FALSE(FilmFilePatterns().Matches(name)) << name;
 }
 
 // A folder tree as a table of "name|subfolder\\|..." listings; a folder missing from it cannot
@@ -68,7 +74,7 @@ class StopAt final : public WorkProgress {
 TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
   const std::wstring upToFilmy =
       L"D:\\Filmy\\akta\\A\\g\u0142\u0119boki.mp4|D:\\Filmy\\akta\\b.avi|"
-      L"D:\\Filmy\\Bolek.mkv|D:\\Filmy\\Pusty\\VIDEO_TS\\VTS_01_1.VOB|D:\\Filmy\\Rejs\\Rejs.ifo";
+      L"D:\\Filmy\\Bolek.mkv|D:\\Filmy\\Pusty\\VIDEO_TS\\VTS_01_1.VOB|D:\\Filmy\\Rejs\\Rejs.ifo*";
   const std::wstring all =
       upToFilmy +
       L"|D:\\Filmy\\zebra.AVI|D:\\Filmy\\\u0107ma.avi|D:\\Filmy\\\u0106wier\u0107.avi|"
@@ -82,7 +88,7 @@ TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
       {L"D:\\Filmy", 0, all, 1},
       {L"D:\\Filmy\\", 0, all, 1},
       {L"D:\\", 0, all, 1},
-      {L"D:\\Filmy\\Rejs\\video_ts", 0, L"D:\\Filmy\\Rejs\\Rejs.ifo", 0},
+      {L"D:\\Filmy\\Rejs\\video_ts", 0, L"D:\\Filmy\\Rejs\\Rejs.ifo*", 0},
       {L"D:\\Brak\\", 0, L"", 1},
       {L"D:\\Filmy", 9, upToFilmy, 1},
       {L"D:\\Filmy", 1, L"", 0},
@@ -95,38 +101,13 @@ TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
       StopAt progress(c.stopAt);
       const MediaScan scan = FindMediaFiles(c.root, FilePatterns(kMedia), reader, progress);
       std::wstring files;
-      for (const std::wstring& file : scan.files) files += (files.empty() ? L"" : L"|") + file;
+      for (const MediaFile& file : scan.files)
+        files +=
+            (files.empty() ? L"" : L"|") + file.path + (file.kind == MediaKind::Dvd ? L"*" : L"");
       EXPECT_EQ(files, c.files) << c.root << c.stopAt << " threads " << threads;
       EXPECT_EQ(scan.unreadableFolders, c.unreadable) << c.root << c.stopAt;
       EXPECT_EQ(scan.complete, c.stopAt == 0) << c.root << c.stopAt;
     }
-}
-
-TEST(FilmsFromMediaFiles, TitlesAsAPickedFileAndTheRestAsGiven) {
-  const auto latin1 = [](const std::wstring& path) {
-    std::string bytes;
-    for (const wchar_t c : path) bytes += c < 0x100 ? static_cast<char>(c) : '?';
-    return bytes;
-  };
-  const struct {
-    const wchar_t* path;
-    PolishTitleFrom polish;
-    const char* titles[2];
-  } cases[] = {
-      {L"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", PolishTitleFrom::Folder, {"Matrix", "matrix"}},
-      {L"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", PolishTitleFrom::FileName, {"matrix", "matrix"}},
-      {L"F:\\Film.2004.DVDRip\\Film (Lektor PL).cd1.avi",
-       PolishTitleFrom::Folder,
-       {"Film", "Film"}},
-      {L"D:\\Kr\u00F3l \u0141ew\\x.avi", PolishTitleFrom::Folder, {"Kr\xF3l ?ew", "x"}},
-  };
-  for (const auto& c : cases) {
-    const FilmStore films =
-        FilmsFromMediaFiles({c.path, c.path}, c.polish, {"", "", "Komedia", "2", "DVD"}, latin1);
-    ASSERT_EQ(films.Size(), 2u);
-    EXPECT_EQ(films[1].Entry(), (FilmEntry{c.titles[0], c.titles[1], "Komedia", "2", "DVD"}))
-        << c.path;
-  }
 }
 
 }  // namespace

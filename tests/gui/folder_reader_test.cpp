@@ -58,9 +58,11 @@ TEST(FolderReader, FindsEveryMediaFileOnceAndCountsWhatItCannotRead) {
     const kadrion::core::MediaScan scan = kadrion::core::FindMediaFiles(
         root + L"\\", kadrion::core::FilePatterns(L"*.avi;*.mkv;*.MP4;VIDEO_TS.IFO;*.VOB"), reader,
         progress);
-    EXPECT_EQ(scan.files, (std::vector<std::wstring>{
-                              root + L"\\B\\c.MKV", root + L"\\B\\G\u0142\u0119boki\\e.mp4",
-                              root + L"\\Rejs\\Rejs.ifo", root + L"\\zz.avi"}));
+    std::vector<std::wstring> paths;
+    for (const kadrion::core::MediaFile& file : scan.files) paths.push_back(file.path);
+    EXPECT_EQ(paths, (std::vector<std::wstring>{root + L"\\B\\c.MKV",
+                                                root + L"\\B\\G\u0142\u0119boki\\e.mp4",
+                                                root + L"\\Rejs\\Rejs.ifo", root + L"\\zz.avi"}));
     EXPECT_EQ(scan.unreadableFolders, 1u);
   }
   // Taken away before the temporary folder, whose removal would follow them.

@@ -97,15 +97,15 @@ TEST_F(TransferTest, SpreadsheetFilesImportAndProblemsAreAskedAboutFirst) {
   }
 }
 
-// A tree of media files at several depths, with other files and a DVD folder among them:
-// exactly the media files, in path order, titled as "D" titles them; cancelled, nothing.
+// A tree of media files at several depths, with other files, a cover picture, music and a DVD
+// folder among them: exactly the video files and the DVD, in path order; cancelled, nothing.
 TEST_F(TransferTest, AFolderTreeAddsItsMediaFilesInPathOrderUnlessCancelled) {
   Start({});
   const std::wstring root = folder / L"Filmy";
   for (const wchar_t* file :
        {L"b\\Zimna wojna\\zimna.wojna.avi", L"b\\opis.txt", L"A\\Rejs\\VIDEO_TS\\VIDEO_TS.IFO",
-        L"A\\Rejs\\VIDEO_TS\\VTS_01_1.VOB", L"A\\Rejs\\okladka.txt", L"a.MKV",
-        L"C\\D\\E\\Miś.mp4"}) {
+        L"A\\Rejs\\VIDEO_TS\\VTS_01_1.VOB", L"A\\Rejs\\okladka.jpg", L"A\\Rejs\\temat.mp3",
+        L"a.MKV", L"C\\D\\E\\Miś.mp4"}) {
     const std::wstring path = root + L"\\" + file;
     SHCreateDirectoryExW(nullptr, path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
     WriteFileText(path, "");

@@ -1,9 +1,10 @@
 #pragma once
-// Which files are media files: the groups of the "D" open dialog, whose patterns also pick the
-// films of a folder tree.
+// Which files are media files: the groups of the "D" open dialog (the video and DVD groups'
+// patterns, which also pick the films of a folder tree, are in core/media_patterns.h).
 #include <string>
 #include <vector>
 
+#include "core/media_patterns.h"
 #include "toolkit/dialogs.h"
 
 namespace kadrion::features {
@@ -17,21 +18,13 @@ inline const std::vector<toolkit::FileFilter> kMediaFiles = {
      L"*.jpe;*.kar;*.cel;*.mkv;*.mka;*.wmf;*.png"},
     {L"Wideo (avi, mpg, mpeg, dat, rm, rmvb, wmv, mov, asf, mpa, mpe, m1v, mp4, mkv, mka, qt, "
      L"m2p, mp2v, mpv2, 3g2, 3gp, vid, divx, ogm)",
-     L"*.AVI;*.m2p;*.DIVX;*.VID;*.MPG;*.MPEG;*.DAT;*.ASF;*.RMVB;*.MOV;*.WMV;*.mpa;*.ogm;*.mpv2;"
-     L"*.mpe;*.m1v;*.mp4;*.rm;*.qt;*.mp2v;*.3g2;*.3gp;*.mkv;*.mka"},
+     std::wstring(core::kVideoPatterns)},
     {L"Muzyczne (mp1, mp2, mp3, wav, wma, mid, midi, rmi, aif, aiff, kar, cel, mpc, m4a, au)",
      L";*.MP3;*.MPC;*.WMA;*.WAV;*.MID;*.MIDI;*.RMI;*.MP2;*.MP1;*.aif;*.aiff;*.kar;*.cel;*.m4a;"
      L"*.au"},
     {L"Graficzne (gif, jpg, jpeg, jpe, bmp, wmf, png, psd, tga, tif, dib, jfif)",
      L"*.JPG;*.JPEG;*.BMP;*.GIF;*.WMF;*.PNG;*.psd;*.tga;*.tif;*.dib;*.jfif;*.jpe"},
-    {L"DVD (vob, ifo)", L"*.VOB;VIDEO_TS.IFO"},
+    {L"DVD (vob, ifo)", std::wstring(core::kDvdPatterns)},
 };
-
-// The patterns of every group, one list.
-inline std::wstring AllMediaPatterns() {
-  std::wstring all;
-  for (const toolkit::FileFilter& group : kMediaFiles) all += group.patterns + L';';
-  return all;
-}
 
 }  // namespace kadrion::features

@@ -3,8 +3,9 @@
 #include <memory>
 
 #include "core/folder_read_ahead.h"
+#include "core/media_films.h"
+#include "core/media_patterns.h"
 #include "core/media_tree.h"
-#include "features/titles/media_files.h"
 #include "features/transfer/work_in_progress.h"
 #include "toolkit/folder_reader.h"
 #include "toolkit/text.h"
@@ -51,7 +52,7 @@ void FolderImport::AddFolder(const std::wstring& folder) {
   const bool started = work_.Start(
       toolkit::ProgressTexts{L"Dodawanie filmów z folderu", L"Znalezione pliki"},
       [folder, polish, rest = *rest, found](core::WorkProgress& progress) {
-        const core::FilePatterns media(AllMediaPatterns());
+        const core::FilePatterns media = core::FilmFilePatterns();
         toolkit::FolderReader disk;
         core::FolderReadAhead reader(disk, kReadingThreads);
         const core::MediaScan scan = core::FindMediaFiles(folder, media, reader, progress);

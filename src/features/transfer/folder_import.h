@@ -1,6 +1,7 @@
 #pragma once
-// "Dodaj filmy z folderu…": a film for every media file in a folder tree, titled as "D" titles a
-// picked file, found off the window's thread and added as one step Ctrl+Z takes back.
+// "Dodaj filmy z folderu…": the films of the video and DVD files in a folder tree, titled as
+// core/media_films.h says (parts of one film joined, files side by side titled by their names),
+// found off the window's thread and added as one step Ctrl+Z takes back.
 #include <functional>
 #include <optional>
 #include <string>
