@@ -15,13 +15,13 @@ namespace {
 constexpr std::size_t npos = std::wstring_view::npos;
 
 // A media file's path cut at its last "\" and at its name's last ".", as TitlesFromPath cuts it.
-struct PathParts {
+struct SplitPath {
   std::wstring_view folder;  // without the closing "\"
   std::wstring_view bareName;
   std::wstring_view ending;  // from the name's last "." on; empty when it has none
 };
 
-PathParts Split(std::wstring_view path) {
+SplitPath Split(std::wstring_view path) {
   const std::size_t slash = path.rfind(L'\\');
   const std::wstring_view name = slash == npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.rfind(L'.');
@@ -31,14 +31,14 @@ PathParts Split(std::wstring_view path) {
 
 struct Film {
   std::size_t file = 0;  // its first part's index
-  PathParts path;
+  SplitPath path;
   std::size_t parts = 0;  // 0: a file of its own
   std::optional<PartMarker> marker;
 };
 
 // The path the titles of a film in parts come from: the first part's without its marker, named
 // after its folder when the marker was all of its name.
-std::wstring WithoutMarker(const PathParts& path, const PartMarker& marker) {
+std::wstring WithoutMarker(const SplitPath& path, const PartMarker& marker) {
   std::wstring_view name = path.bareName.substr(0, marker.start);
   if (name.empty()) name = path.folder.substr(path.folder.rfind(L'\\') + 1);
   std::wstring titled(path.folder);
@@ -51,7 +51,7 @@ std::wstring WithoutMarker(const PathParts& path, const PartMarker& marker) {
 
 // What the parts of one film share: their folder, and their names but for the marker's
 // separators and number, without regard to case. "|" is in no file name.
-std::wstring PartsKey(const PathParts& path, const PartMarker& marker) {
+std::wstring SharedNameKey(const SplitPath& path, const PartMarker& marker) {
   std::wstring key(path.folder);
   key += L'\\';
   key += NameKey(path.bareName.substr(0, marker.start));
@@ -69,17 +69,19 @@ FilmStore FilmsFromMediaFiles(const std::vector<MediaFile>& files, PolishTitleFr
                               const FilmEntry& rest, const ToWindows1250& toWindows1250) {
   std::vector<Film> films;
   films.reserve(files.size());
-  std::unordered_map<std::wstring, std::size_t> filmOfParts;         // PartsKey: its index in films
+  std::unordered_map<std::wstring, std::size_t>
+      filmOfSharedName;  // SharedNameKey: its index in films
   std::unordered_map<std::wstring_view, std::size_t> filmsInFolder;  // parts counted once
   for (std::size_t index = 0; index < files.size(); ++index) {
     if (files[index].kind == MediaKind::Dvd) {
       films.push_back({index, {}, 0, std::nullopt});
       continue;
     }
-    const PathParts path = Split(files[index].path);
+    const SplitPath path = Split(files[index].path);
     const std::optional<PartMarker> marker = FindPartMarker(path.bareName);
     if (marker) {
-      const auto [film, first] = filmOfParts.try_emplace(PartsKey(path, *marker), films.size());
+      const auto [film, first] =
+          filmOfSharedName.try_emplace(SharedNameKey(path, *marker), films.size());
       if (!first) {
         ++films[film->second].parts;
         continue;

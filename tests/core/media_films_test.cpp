@@ -31,7 +31,7 @@ TEST(FindPartMarker, TakesAWordANumberAndReleaseTagsOnlyAtTheEndOfTheName) {
     EXPECT_FALSE(FindPartMarker(name)) << name;
 }
 
-TEST(FilmsFromMediaFiles, AFolderOfFilmsIsFilmsTheirPartsJoined) {
+TEST(FilmsFromMediaFiles, AFolderOfFilmsIsFilmsWhoseSeveralFilesAreOne) {
   const struct {
     const wchar_t* files;  // below "D:\\Filmy", "|" between them, "*" after a DVD
     PolishTitleFrom polish;

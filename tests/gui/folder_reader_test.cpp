@@ -10,12 +10,12 @@ namespace {
 
 using namespace testing_support;
 
-// Starts a program in `folder` and waits for it; under Wine a Unix program too.
-void RunIn(const wchar_t* program, std::wstring commandLine, const std::wstring& folder) {
+// Starts a program in `folder` and waits for it.
+void RunIn(std::wstring commandLine, const std::wstring& folder) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
                       nullptr, folder.c_str(), &startup, &process))
     return;
   const toolkit::KernelHandle thread(process.hThread), ended(process.hProcess);
@@ -41,10 +41,12 @@ TEST(FolderReader, FindsEveryMediaFileOnceAndCountsWhatItCannotRead) {
         L"Rejs\\VIDEO_TS\\VIDEO_TS.IFO", L"Rejs\\VIDEO_TS\\VTS_01_1.VOB", L"zamkni\u0119ty\\x.avi"})
     WriteFileText(root + L"\\" + file, "");
   // A link back up: a junction on Windows; Wine makes none, but follows a Unix symbolic link.
+  // Wine's start.exe runs the Unix program in a process of its own: one started from this
+  // process would leave its message waits here returning at once for the rest of the run.
   const std::wstring link = root + L"\\B\\p\u0119tla";
-  RunIn(nullptr, L"cmd /c mklink /J \"" + link + L"\" \"" + root + L"\"", root);
+  RunIn(L"cmd /c mklink /J \"" + link + L"\" \"" + root + L"\"", root);
   if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
-    RunIn(L"Z:\\bin\\ln", L"ln -s .. p\u0119tla", root + L"\\B");
+    RunIn(L"start /wait /exec /bin/ln -s .. p\u0119tla", root + L"\\B");
   ASSERT_TRUE(Becomes(link, true));
   {
     // Held without sharing, the folder cannot be listed.
@@ -66,7 +68,8 @@ TEST(FolderReader, FindsEveryMediaFileOnceAndCountsWhatItCannotRead) {
     EXPECT_EQ(scan.unreadableFolders, 1u);
   }
   // Taken away before the temporary folder, whose removal would follow them.
-  if (!RemoveDirectoryW(link.c_str())) RunIn(L"Z:\\bin\\rm", L"rm p\u0119tla", root + L"\\B");
+  if (!RemoveDirectoryW(link.c_str()))
+    RunIn(L"start /wait /exec /bin/rm p\u0119tla", root + L"\\B");
   EXPECT_TRUE(Becomes(link, false));
 }
 
