@@ -22,12 +22,13 @@ RECT At(int left, int top, int width, int height) {
 
 }  // namespace
 
-DescriptionWindow::DescriptionWindow(const features::AppPaths& paths, const Services& services,
+DescriptionWindow::DescriptionWindow(const features::AppPaths& paths,
+                                     features::SettingsFile& settings, const Services& services,
                                      toolkit::Application& application)
     : Form(L"TForm2"),
       application_(application),
       dialogs_(services.dialogs),
-      settings_(paths.SettingsPath()),
+      settings_(settings),
       editor_(textMemo_, services.dialogs, paths, *this),
       reader_(application, services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {
 }
@@ -45,27 +46,38 @@ void DescriptionWindow::Create(toolkit::Stacking stacking) {
   });
 }
 
+void DescriptionWindow::DefineCommands() {
+  auto& c = commands_;
+  command_.clear = c.Add({L"Kasuj", {}, {}, [this] { editor_.Clear(); }});
+  command_.save = c.Add({L"Zapisz", {{toolkit::Ctrl('S')}}, {}, [this] { editor_.Save(); }});
+  command_.reader = c.Add({L"Lektor start", {}, {}, [this] { reader_.Toggle(); }});
+  command_.colour = c.Add({L"Kolor karty", {}, {}, [this] { PickColour(); }});
+  command_.font = c.Add({L"Czcionka", {}, {}, [this] { PickFont(); }});
+}
+
 void DescriptionWindow::CreateControls() {
+  DefineCommands();
   toolkit::Panel& client = Client();
   titleLabel_.Create(client, id::form2::Sc, L"", At(72, 96, 0, 0));
   titleLabel_.SetVisible(false);
   toolbar_.Create(client, id::form2::Panel1, At(0, 0, 563, 25), toolkit::Align::Top);
-  clearButton_.Create(toolbar_, id::form2::Kasuj, L"Kasuj", At(2, 2, 79, 22), glyphs::Cross());
-  saveButton_.Create(toolbar_, id::form2::Guardar, L"Zapisz", At(83, 2, 110, 22), glyphs::Floppy());
-  readerButton_.Create(toolbar_, id::form2::lek, L"Lektor start", At(195, 2, 110, 22),
+  clearButton_.Create(toolbar_, id::form2::Kasuj, commands_.Caption(command_.clear), At(2, 2, 79, 22), glyphs::Cross());
+  saveButton_.Create(toolbar_, id::form2::Guardar, commands_.Caption(command_.save), At(83, 2, 110, 22), glyphs::Floppy());
+  readerButton_.Create(toolbar_, id::form2::lek, commands_.Caption(command_.reader), At(195, 2, 110, 22),
                        glyphs::Speaker());
-  colourButton_.Create(toolbar_, id::form2::BitBtn2, L"Kolor karty", At(307, 2, 110, 22), nullptr);
-  fontButton_.Create(toolbar_, id::form2::BitBtn3, L"Czcionka", At(419, 2, 110, 22), nullptr);
+  colourButton_.Create(toolbar_, id::form2::BitBtn2, commands_.Caption(command_.colour), At(307, 2, 110, 22), nullptr);
+  fontButton_.Create(toolbar_, id::form2::BitBtn3, commands_.Caption(command_.font), At(419, 2, 110, 22), nullptr);
   textMemo_.Create(client, id::form2::Op, At(0, 25, 563, 300));
   textMemo_.SetAccessibleName(L"Opis filmu");
   textMemo_.SetAlignment(toolkit::Align::Client);
   client.Realign();
 
-  clearButton_.onClick = [this] { editor_.Clear(); };
-  saveButton_.onClick = [this] { editor_.Save(); };
-  readerButton_.onClick = [this] { reader_.Toggle(); };
-  colourButton_.onClick = [this] { PickColour(); };
-  fontButton_.onClick = [this] { PickFont(); };
+  commands_.Bind(clearButton_, command_.clear);
+  commands_.Bind(saveButton_, command_.save);
+  commands_.Bind(readerButton_, command_.reader);
+  commands_.Bind(colourButton_, command_.colour);
+  commands_.Bind(fontButton_, command_.font);
+  onKey = [this](toolkit::KeyChord chord) { return commands_.HandleKey(chord, GetFocus()); };
 }
 
 void DescriptionWindow::Open(const std::string& polishTitle) {
@@ -85,21 +97,21 @@ void DescriptionWindow::FollowTitle(const std::string& from, const std::string& 
 
 void DescriptionWindow::LoadAppearance() {
   // The main window has said when the settings file cannot be read; it is not written over.
-  if (settings_.ReadError() == 0) settingsGuard_.MarkRead();
-  textMemo_.SetColor(settings_.ReadInteger(kSettings, L"Kt2", kDefaultBackground, core::kColours));
+  const toolkit::IniFile& settings = settings_.Values();
+  textMemo_.SetColor(settings.ReadInteger(kSettings, L"Kt2", kDefaultBackground, core::kColours));
   const COLORREF textColour =
-      settings_.ReadInteger(kSettings, L"Kc2", kDefaultText, core::kColours);
+      settings.ReadInteger(kSettings, L"Kc2", kDefaultText, core::kColours);
   textMemo_.SetFont(toolkit::ReadFontKeys(
-      settings_, kSettings, kTextFont,
+      settings, kSettings, kTextFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour}));
 }
 
 void DescriptionWindow::SaveAppearance() {
-  settingsGuard_.Write([this] {
-    const toolkit::FontInfo& font = textMemo_.GetFont();
-    settings_.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
-    settings_.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
-    toolkit::WriteFontKeys(settings_, kSettings, kTextFont, font);
+  settings_.Write([this](toolkit::IniFile& settings) {
+    const toolkit::FontInfo font = textMemo_.GetFont();
+    settings.WriteInteger(kSettings, L"Kt2", static_cast<int>(textMemo_.Color()));
+    settings.WriteInteger(kSettings, L"Kc2", static_cast<int>(font.color));
+    toolkit::WriteFontKeys(settings, kSettings, kTextFont, font);
   });
 }
 

@@ -5,23 +5,24 @@
 #include <string>
 
 #include "app/services.h"
-#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
+#include "features/settings_file.h"
 #include "toolkit/application.h"
+#include "toolkit/command_table.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
-#include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
 
 namespace kadrion::app {
 
 class DescriptionWindow : public toolkit::Form {
  public:
-  // `application` shows an error of the creation, and runs the reader's timers.
-  DescriptionWindow(const features::AppPaths& paths, const Services& services,
-                    toolkit::Application& application);
+  // `application` shows an error of the creation, and runs the reader's timers; `settings` is
+  // the program's settings file, opened by the main window.
+  DescriptionWindow(const features::AppPaths& paths, features::SettingsFile& settings,
+                    const Services& services, toolkit::Application& application);
 
   // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
@@ -42,6 +43,7 @@ class DescriptionWindow : public toolkit::Form {
   void SaveIfModified() { editor_.SaveIfModified(); }
 
  private:
+  void DefineCommands();
   void CreateControls();
   void LoadAppearance();
   void SaveAppearance();
@@ -50,8 +52,13 @@ class DescriptionWindow : public toolkit::Form {
 
   toolkit::Application& application_;
   toolkit::Dialogs& dialogs_;
-  toolkit::IniFile settings_;
-  core::ReadGuard settingsGuard_;
+  features::SettingsFile& settings_;
+
+  // The window's actions: the toolbar's buttons and their keys.
+  toolkit::CommandTable commands_;
+  struct CommandIds {
+    toolkit::CommandTable::Id clear, save, reader, colour, font;
+  } command_{};
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Label titleLabel_;

@@ -3,7 +3,6 @@
 
 #include "app/control_ids.h"
 #include "app/single_instance.h"
-#include "features/titles/title_cleaning.h"
 #include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/files.h"
@@ -37,24 +36,24 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 }  // namespace
 
-MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths,
-                       const Services& services, NotepadWindow& notepad,
+MainWindow::MainWindow(features::CatalogueDocument& document, features::SettingsFile& settings,
+                       const features::AppPaths& paths, const Services& services,
+                       toolkit::Application& application, NotepadWindow& notepad,
                        DescriptionWindow& description)
     : Form(L"TMainWindow"),
       paths_(paths),
       dialogs_(services.dialogs),
-      settings_(paths.SettingsPath()),
-      catalogue_(catalogue),
-      catalogueDisk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
-      catalogueFile_(catalogueDisk_),
-      autosave_(catalogue, catalogueFile_, toolkit::Application::Instance()),
+      application_(application),
+      settings_(settings),
+      document_(document),
+      catalogue_(document.Films()),
       notepad_(notepad),
       description_(description),
-      filmList_(catalogue),
-      statusLine_(statusBar_, catalogue),
-      descriptionFiles_(catalogue, paths, services.dialogs, *this, services.recycleBin),
+      filmList_(catalogue_),
+      statusLine_(statusBar_, catalogue_),
+      descriptionFiles_(catalogue_, paths, services.dialogs, *this, services.recycleBin),
       editor_(
-          catalogue, services.dialogs, *this,
+          catalogue_, services.dialogs, *this,
           features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
                                mediumBox_, searchEdit_},
           saveChangesButton_, statusLine_, descriptionFiles_,
@@ -62,18 +61,18 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
                                     [this](const std::string& from, const std::string& to) {
                                       description_.FollowTitle(from, to);
                                     }}),
-      deletion_(catalogue, statusLine_, paths, services.recycleBin),
-      finder_(catalogue, filmList_, searchEdit_, statusLine_),
-      listOrder_(catalogue, filmList_, statusLine_),
+      deletion_(catalogue_, statusLine_, paths, services.recycleBin),
+      finder_(catalogue_, filmList_, searchEdit_, statusLine_),
+      listOrder_(catalogue_, filmList_, statusLine_),
       titlesFromFiles_(services.dialogs, *this,
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
                        [this] { editor_.Add(); }),
       longWork_(*this),
-      csvTransfer_(catalogue, services.dialogs, *this, statusLine_, longWork_),
-      folderImport_(catalogue, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
+      csvTransfer_(catalogue_, services.dialogs, *this, statusLine_, longWork_),
+      folderImport_(catalogue_, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
-      htmlList_(catalogue, filmList_, catalogueFile_, paths, statusLine_),
+      htmlList_(document, filmList_, paths, statusLine_),
       webSearch_(services.shell, searchEdit_),
       appearance_(filmList_, colourSample_, services.dialogs, *this),
       alwaysOnTop_(listMenu_, {this, &description}),
@@ -81,13 +80,12 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
       notificationArea_(services.notificationArea) {}
 
 void MainWindow::Create() {
-  onKey = [this](WPARAM key, bool control, bool shift) { return OnKey(key, control, shift); };
   // Media files dropped from Explorer are taken as if picked with "D".
   onFilesDropped = [this](const std::vector<std::wstring>& files) {
     titlesFromFiles_.AddFiles(files);
   };
   // A big catalogue takes as long to read as the window takes to make: both at once.
-  catalogueFile_.StartLoading();
+  document_.StartLoading();
   // The design bounds; the settings file normally overrides them at every start.
   CreateForm(L"Kadrion filmów 1.1", At(192, 114, 695, 548));
   SetMainForm(true);
@@ -95,12 +93,13 @@ void MainWindow::Create() {
   onShow = [this] { OnFirstShow(); };
   onClose = [this] { OnClose(); };
   onEndSession = [this] { OnEndSession(); };
-  toolkit::Application::Instance().Guard([this] { OnCreate(); });
-  decorations_ = std::make_unique<components::MainWindowDecorations>(
-      *this, notificationArea_, toolkit::Application::Instance());
+  application_.Guard([this] { OnCreate(); });
+  decorations_ =
+      std::make_unique<components::MainWindowDecorations>(*this, notificationArea_, application_);
 }
 
 void MainWindow::CreateControls() {
+  DefineCommands();
   toolkit::Panel& client = Client();
   linkPanel_.Create(client, id::Panel1, At(0, 0, 100, 17), Align::Top);
   linkStrip_.Create(linkPanel_, {id::r1, id::r2, id::r3, id::r4, id::r5, id::r6, id::r7});
@@ -128,11 +127,11 @@ void MainWindow::CreateEditPanel() {
   toolkit::Panel& panel = editPanel_;
   polishTitleLabel_.Create(panel, id::Label1, L"Tytuł polski", At(8, 4, 120, 14));
   polishTitleEdit_.Create(panel, id::p, At(8, 19, 128, 21));
-  pickFilesButton_.Create(panel, id::Button7, L"D", At(138, 19, 20, 21), kRedCaption);
-  pastePolishTitleButton_.Create(panel, id::Button2, L"Wklej", At(160, 19, 34, 21), kRedCaption);
+  pickFilesButton_.Create(panel, id::Button7, commands_.Caption(command_.pickFiles), At(138, 19, 20, 21), kRedCaption);
+  pastePolishTitleButton_.Create(panel, id::Button2, commands_.Caption(command_.pastePolishTitle), At(160, 19, 34, 21), kRedCaption);
   originalTitleLabel_.Create(panel, id::Label2, L"Tytuł oryginalny", At(8, 44, 120, 14));
   originalTitleEdit_.Create(panel, id::O, At(8, 59, 150, 21));
-  pasteOriginalTitleButton_.Create(panel, id::Button3, L"Wklej", At(160, 59, 34, 21), kRedCaption);
+  pasteOriginalTitleButton_.Create(panel, id::Button3, commands_.Caption(command_.pasteOriginalTitle), At(160, 59, 34, 21), kRedCaption);
   genreLabel_.Create(panel, id::Label3, L"Gatunek", At(8, 84, 120, 14));
   genreBox_.Create(panel, id::g, At(8, 99, 186, 21), kGenres);
   discsLabel_.Create(panel, id::Label4, L"Ilość płyt", At(8, 125, 70, 14));
@@ -141,18 +140,18 @@ void MainWindow::CreateEditPanel() {
   mediumBox_.Create(panel, id::n, At(80, 140, 114, 21), kMedia);
   addAtOnceCheck_.Create(panel, id::Al, L"", At(8, 168, 16, 16));
   titleFromFileCheck_.Create(panel, id::NP, L"", At(30, 168, 16, 16));
-  addButton_.Create(panel, id::AddBtn, L"Dodaj wpis", At(8, 190, 186, 25));
-  deleteButton_.Create(panel, id::DelBtn, L"Usuń wpis", At(8, 218, 186, 25));
-  describeButton_.Create(panel, id::AllClearBtn, L"Dodaj opis", At(8, 246, 186, 25));
-  saveChangesButton_.Create(panel, id::SaveBtn, L"Zapisz zmiany", At(8, 271, 0, 0));
+  addButton_.Create(panel, id::AddBtn, commands_.Caption(command_.addFilm), At(8, 190, 186, 25));
+  deleteButton_.Create(panel, id::DelBtn, commands_.Caption(command_.deleteFilm), At(8, 218, 186, 25));
+  describeButton_.Create(panel, id::AllClearBtn, commands_.Caption(command_.describe), At(8, 246, 186, 25));
+  saveChangesButton_.Create(panel, id::SaveBtn, commands_.Caption(command_.saveChanges), At(8, 271, 0, 0));
   saveChangesButton_.SetEnabled(false);
-  htmlListButton_.Create(panel, id::ExportBtn, L"Generuj listę w HTML", At(8, 280, 186, 25));
-  webSearchButton_.Create(panel, id::Button4, L"Podgląd HTML", At(8, 308, 186, 25));
+  htmlListButton_.Create(panel, id::ExportBtn, commands_.Caption(command_.htmlList), At(8, 280, 186, 25));
+  webSearchButton_.Create(panel, id::Button4, commands_.Caption(command_.htmlPreview), At(8, 308, 186, 25));
   searchEdit_.Create(panel, id::ss, At(8, 344, 186, 21));
-  findButton_.Create(panel, id::Button1, L"Szukaj", At(8, 368, 60, 25));
-  nextButton_.Create(panel, id::Button5, L"Następny", At(70, 368, 62, 25));
-  previousButton_.Create(panel, id::Button6, L"Poprzedni", At(134, 368, 60, 25));
-  internetSearchButton_.Create(panel, id::Button8, L"Szukaj w internecie", At(8, 396, 186, 25));
+  findButton_.Create(panel, id::Button1, commands_.Caption(command_.find), At(8, 368, 60, 25));
+  nextButton_.Create(panel, id::Button5, commands_.Caption(command_.findNext), At(70, 368, 62, 25));
+  previousButton_.Create(panel, id::Button6, commands_.Caption(command_.findPrevious), At(134, 368, 60, 25));
+  internetSearchButton_.Create(panel, id::Button8, commands_.Caption(command_.webSearch), At(8, 396, 186, 25));
   colourSample_.Create(panel, id::C, At(8, 432, 186, 21), L"Text Text");
   cleanSearchButton_.Create(panel, id::Sz, L"Sz", At(0, 0, 0, 0));
   cleanPolishTitleButton_.Create(panel, id::Sz2, L"Sz", At(0, 0, 0, 0));
@@ -183,115 +182,6 @@ void MainWindow::CreateEditPanel() {
   colourSample_.SetAccessibleName(L"Kolor czcionki, tła");
 }
 
-void MainWindow::CreateMenus() {
-  listMenu_.Add(L"Notatnik", [this] { OpenNotepad(); });
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Usuń wpis", [this] { deletion_.DeleteSelected(); });
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Dodaj wpis", [this] { editor_.Add(); });
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Wyczyść pola", [this] { editor_.ClearFields(); });
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Generuj listę w HTML", [this] { htmlList_.Write(); });
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Podgląd HTML", [this] { webSearch_.Open(); });
-  listMenu_.AddSeparator();
-  alwaysOnTop_.AddMenuItems();
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Usuń duplikaty", [this] { listOrder_.RemoveDuplicates(); });
-  // Later items go at the end, after a separator: outside tools count the ones above.
-  listMenu_.AddSeparator();
-  undoDeleteItem_ = listMenu_.Add(L"Cofnij usunięcie", [this] { deletion_.Undo(); });
-  listMenu_[undoDeleteItem_].enabled = false;
-  deletion_.onUndoChanged = [this](bool canUndo) { listMenu_[undoDeleteItem_].enabled = canUndo; };
-  listMenu_.AddSeparator();
-  listMenu_.Add(L"Eksportuj do pliku CSV…", [this] { csvTransfer_.Export(); });
-  listMenu_.Add(L"Importuj z pliku CSV…", [this] { csvTransfer_.Import(); });
-  listMenu_.Add(L"Dodaj filmy z folderu…", [this] { folderImport_.PickFolder(); });
-  filmList_.SetContextMenu(&listMenu_);
-
-  sampleMenu_.Add(L"Czcionka", [this] { appearance_.PickFont(); });
-  sampleMenu_.AddSeparator();
-  sampleMenu_.Add(L"Kolor czcionki", [this] { appearance_.PickTextColour(); });
-  sampleMenu_.AddSeparator();
-  sampleMenu_.Add(L"Kolor tła", [this] { appearance_.PickBackground(); });
-  colourSample_.SetContextMenu(&sampleMenu_);
-}
-
-void MainWindow::BindEvents() {
-  addButton_.onClick = [this] { editor_.Add(); };
-  deleteButton_.onClick = [this] { deletion_.DeleteSelected(); };
-  saveChangesButton_.onClick = [this] { editor_.SaveChanges(); };
-  describeButton_.onClick = [this] { editor_.DescribeSelected(); };
-  pastePolishTitleButton_.onClick = [this] { editor_.PastePolishTitle(); };
-  pasteOriginalTitleButton_.onClick = [this] { editor_.PasteOriginalTitle(); };
-  filmList_.onClick = [this] { editor_.ShowSelection(); };
-  filmList_.onDblClick = [this] { editor_.TakeSelected(); };
-  filmList_.onColumnClick = [this](int column) { listOrder_.SortByColumn(column); };
-  pickFilesButton_.onClick = [this] { titlesFromFiles_.PickFiles(); };
-  // Tools press the zero-size clean-up buttons; the program cleans the fields directly.
-  cleanSearchButton_.onClick = [this] { features::CleanTitleIn(searchEdit_); };
-  cleanPolishTitleButton_.onClick = [this] { features::CleanTitleIn(polishTitleEdit_); };
-  cleanOriginalTitleButton_.onClick = [this] { features::CleanTitleIn(originalTitleEdit_); };
-  findButton_.onClick = [this] { finder_.Find(); };
-  nextButton_.onClick = [this] { finder_.Next(); };
-  previousButton_.onClick = [this] { finder_.Previous(); };
-  htmlListButton_.onClick = [this] { htmlList_.Write(); };
-  webSearchButton_.onClick = [this] { webSearch_.Open(); };
-  internetSearchButton_.onClick = [this] { webSearch_.Open(); };
-  // Bound after "Text Text" was put in, so that no colour dialog opens at start; every change
-  // of the sample's text asks for the text colour, the text itself means nothing.
-  colourSample_.onChange = [this] { appearance_.PickTextColour(); };
-  colourSample_.onDblClick = [this] { appearance_.PickBackground(); };
-}
-
-bool MainWindow::OnKey(WPARAM key, bool control, bool shift) {
-  const HWND focus = GetFocus();
-  // A combo box has the keyboard focus in the edit inside it.
-  bool inFilmField = false;
-  for (const toolkit::Control* field : std::initializer_list<const toolkit::Control*>{
-           &polishTitleEdit_, &originalTitleEdit_, &genreBox_, &discsEdit_, &mediumBox_})
-    inFilmField |= focus && (focus == field->Handle() || GetParent(focus) == field->Handle());
-  if (key == 'F' && control && !shift) {
-    searchEdit_.Focus();
-    SendMessageW(searchEdit_.Handle(), EM_SETSEL, 0, -1);
-  } else if (key == VK_F3 && !control) {
-    shift ? finder_.Previous() : finder_.Next();
-  } else if ((key == VK_RETURN && !control && inFilmField) || (key == 'S' && control && !shift)) {
-    // Enter in a field of a film taken from the list, or Ctrl+S anywhere, saves it as
-    // "Zapisz zmiany" does; with no film taken nothing happens.
-    if (!editor_.Editing()) return key == 'S';
-    editor_.SaveChanges();
-  } else if (key == VK_ESCAPE && inFilmField && editor_.Editing() &&
-             !SendMessageW(genreBox_.Handle(), CB_GETDROPPEDSTATE, 0, 0) &&
-             !SendMessageW(mediumBox_.Handle(), CB_GETDROPPEDSTATE, 0, 0)) {
-    // An open drop-down list closes first, as everywhere.
-    editor_.EndEditing();
-  } else if (key == 'E' && control && !shift) {
-    csvTransfer_.Export();
-  } else if (key == 'I' && control && !shift) {
-    csvTransfer_.Import();
-  } else if (key == 'D' && control && !shift) {
-    folderImport_.PickFolder();
-  } else if (key == 'M' && control && !shift) {
-    decorations_->trayIcon.HideToTray();
-  } else if (key == 'R' && control && !shift) {
-    decorations_->roller.SetRolledUp(!decorations_->roller.RolledUp());
-  } else if (key == VK_RETURN && focus == searchEdit_.Handle()) {
-    finder_.Find();
-  } else if (key == VK_RETURN && focus == filmList_.Handle()) {
-    editor_.TakeSelected();
-  } else if (key == VK_DELETE && focus == filmList_.Handle()) {
-    deletion_.DeleteSelected();
-  } else if (key == 'Z' && control && !shift && !toolkit::IsTextField(focus)) {
-    // In a text field Ctrl+Z takes back the typing, as everywhere in Windows.
-    deletion_.Undo();
-  } else {
-    return false;
-  }
-  return true;
-}
-
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == BringToFrontMessage()) {
     ComeToFront();
@@ -305,10 +195,6 @@ void MainWindow::ComeToFront() {
   if (decorations_->roller.RolledUp()) decorations_->roller.SetRolledUp(false);
   Show();
   BringToFront();
-}
-
-void MainWindow::OpenNotepad() {
-  notepad_.Open();
 }
 
 }  // namespace kadrion::app

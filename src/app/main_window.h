@@ -1,23 +1,20 @@
 #pragma once
 // The main window "TMainWindow": the film list, the fields and buttons beside it, the link
 // strip and the status bar. It owns its controls and composes the features that work on them;
-// it shows the catalogue it is given, reads it and the settings from their files when created
-// and writes both back when closed, the catalogue also a moment after each change.
+// it shows the catalogue document it is given, loads it and its own settings when created and
+// writes both back when closed. Its actions are rows of one command table (main_window_commands.cpp),
+// from which the list's menu, the buttons and the keys are bound.
 #include <memory>
 
 #include "app/description_window.h"
 #include "app/notepad_window.h"
 #include "app/services.h"
 #include "components/window_decorations.h"
-#include "core/read_guard.h"
 #include "features/app_paths.h"
 #include "features/appearance/always_on_top.h"
 #include "features/appearance/list_appearance.h"
-#include "features/catalogue/autosave.h"
+#include "features/catalogue/catalogue_document.h"
 #include "features/catalogue/catalogue_editor.h"
-#include "core/catalogue.h"
-#include "core/catalogue_file.h"
-#include "features/catalogue/catalogue_on_disk.h"
 #include "features/catalogue/film_deletion.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/finder.h"
@@ -26,13 +23,15 @@
 #include "features/html/html_list_export.h"
 #include "features/html/web_title_search.h"
 #include "features/links/link_strip.h"
+#include "features/settings_file.h"
 #include "features/titles/titles_from_files.h"
 #include "features/transfer/csv_transfer.h"
 #include "features/transfer/folder_import.h"
+#include "toolkit/application.h"
 #include "toolkit/background_work.h"
+#include "toolkit/command_table.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
-#include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
 #include "toolkit/popup_menu.h"
 
@@ -40,9 +39,12 @@ namespace kadrion::app {
 
 class MainWindow : public toolkit::Form {
  public:
-  // The side windows are made before this one and created after it.
-  MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths, const Services& services,
-             NotepadWindow& notepad, DescriptionWindow& description);
+  // The side windows are made before this one and created after it; `application` shows the
+  // errors of the window's handlers.
+  MainWindow(features::CatalogueDocument& document, features::SettingsFile& settings,
+             const features::AppPaths& paths, const Services& services,
+             toolkit::Application& application, NotepadWindow& notepad,
+             DescriptionWindow& description);
 
   // Creates the window and its controls, loads the catalogue and the settings; the window
   // stays hidden until Show, which first fills the link strip.
@@ -59,6 +61,8 @@ class MainWindow : public toolkit::Form {
  private:
   void CreateControls();
   void CreateEditPanel();
+  // The command table's rows, then what is bound from them.
+  void DefineCommands();
   void CreateMenus();
   void BindEvents();
 
@@ -71,22 +75,30 @@ class MainWindow : public toolkit::Form {
   void LoadCatalogue();
   void LoadSettings();
   void SaveSettings();
-  void OpenNotepad();
-  bool OnKey(WPARAM key, bool control, bool shift);
+  void FocusSearchText();
+  bool DropDownOpen() const;
   // A second start of the program: shown, restored and in front, wherever it was.
   void ComeToFront();
 
   const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
-  toolkit::IniFile settings_;
+  toolkit::Application& application_;
+  features::SettingsFile& settings_;
+  features::CatalogueDocument& document_;
   core::Catalogue& catalogue_;
-  features::CatalogueOnDisk catalogueDisk_;
-  core::CatalogueFile catalogueFile_;
-  features::Autosave autosave_;  // from the load on
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
-  core::ReadGuard settingsGuard_;  // the settings file: never written over unread
+
+  // The window's actions; each row's id, by what it does.
+  toolkit::CommandTable commands_;
+  struct CommandIds {
+    toolkit::CommandTable::Id notepad, deleteFilm, addFilm, clearFields, htmlList, htmlPreview,
+        removeDuplicates, undo, exportCsv, importCsv, addFolder, saveChanges, endEditing,
+        describe, pastePolishTitle, pasteOriginalTitle, pickFiles, find, findNext, findPrevious,
+        webSearch, focusSearch, takeSelected, hideToTray, rollUp, pickFont, pickTextColour,
+        pickBackground;
+  } command_{};
 
   // The controls; control_ids.h maps the window design's names to these.
   toolkit::Panel linkPanel_;
@@ -111,7 +123,6 @@ class MainWindow : public toolkit::Form {
   toolkit::Memo htmlMemo_;
   features::FilmList filmList_;
   toolkit::PopupMenu listMenu_;
-  int undoDeleteItem_ = -1;  // "Cofnij usunięcie" in the list's menu
   toolkit::PopupMenu sampleMenu_;
 
   // The features, each given the controls and services it works with.

@@ -1,6 +1,5 @@
 // What happens when the main window is created, first shown and closed.
 #include "app/main_window.h"
-#include "toolkit/application.h"
 
 namespace kadrion::app {
 
@@ -13,11 +12,10 @@ constexpr wchar_t kMissingCatalogue[] = L"Nie znalazłem pliku: Dane\\Dane.dat. 
 void MainWindow::OnCreate() {
   // No comparison is bound to the list until the first click on a column header.
   SetCaption(kTitle);
-  toolkit::Application::Instance().SetTitle(kTitle);
+  application_.SetTitle(kTitle);
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
-  toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
-  autosave_.Start();
+  application_.Guard([this] { LoadCatalogue(); });
   statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
 }
@@ -31,21 +29,20 @@ void MainWindow::OnFirstShow() {
 void MainWindow::OnClose() {
   SaveLaunchCounter();
   // A failure from here on keeps the window open, so that nothing is lost.
-  catalogueFile_.Save(catalogue_);
+  document_.Save();
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
-  toolkit::Application::Instance().Guard([this] { notepad_.WriteNotesIfOpen(); });
+  application_.Guard([this] { notepad_.WriteNotesIfOpen(); });
 }
 
 void MainWindow::OnEndSession() {
   // Windows ends the process after this, whatever fails: every file gets its own chance.
-  auto& application = toolkit::Application::Instance();
   SaveLaunchCounter();
-  application.Guard([this] { catalogueFile_.Save(catalogue_); });
-  application.Guard([this] { SaveSettings(); });
-  application.Guard([this] { notepad_.WriteNotesIfOpen(); });
-  application.Guard([this] { description_.SaveIfModified(); });
+  application_.Guard([this] { document_.Save(); });
+  application_.Guard([this] { SaveSettings(); });
+  application_.Guard([this] { notepad_.WriteNotesIfOpen(); });
+  application_.Guard([this] { description_.SaveIfModified(); });
 }
 
 void MainWindow::SaveLaunchCounter() {
@@ -56,12 +53,12 @@ void MainWindow::SaveLaunchCounter() {
   } catch (...) {
     if (counterFailureShown_) return;
     counterFailureShown_ = true;
-    toolkit::Application::Instance().ShowCurrentException();
+    application_.ShowCurrentException();
   }
 }
 
 void MainWindow::LoadCatalogue() {
-  if (catalogueFile_.Load(catalogue_) == core::CatalogueLoad::NoFile)
+  if (document_.Load() == core::CatalogueLoad::NoFile)
     dialogs_.ShowMessage(Handle(), kMissingCatalogue);
 }
 

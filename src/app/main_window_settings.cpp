@@ -31,20 +31,19 @@ constexpr wchar_t kSettingsKept[] =
 void MainWindow::LoadSettings() {
   // A file that is there but cannot be read would otherwise be overwritten with the defaults
   // at the close: it is said once, and this run leaves it as it is.
-  if (const DWORD error = settings_.ReadError())
+  if (const DWORD error = settings_.Open())
     dialogs_.ShowError(Handle(), L"Nie można odczytać ustawień z pliku " + settings_.Path() +
                                      L".\n" + toolkit::SystemMessage(error) + L"\n\n" +
                                      kSettingsKept);
-  else
-    settingsGuard_.MarkRead();
-  const int window = settings_.ReadInteger(kWindow, L"1", 0);
+  const toolkit::IniFile& settings = settings_.Values();
+  const int window = settings.ReadInteger(kWindow, L"1", 0);
   if (window == 0) {
-    const int top = settings_.ReadInteger(kSettings, L"Góra", kDefaultTop);
-    const int left = settings_.ReadInteger(kSettings, L"Lewo", kDefaultLeft);
+    const int top = settings.ReadInteger(kSettings, L"Góra", kDefaultTop);
+    const int left = settings.ReadInteger(kSettings, L"Lewo", kDefaultLeft);
     const int height =
-        settings_.ReadInteger(kSettings, L"Wysokość", toolkit::Scaled(kDefaultHeight));
+        settings.ReadInteger(kSettings, L"Wysokość", toolkit::Scaled(kDefaultHeight));
     const int width =
-        settings_.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(kDefaultWidth));
+        settings.ReadInteger(kSettings, L"Szerokość", toolkit::Scaled(kDefaultWidth));
     // Bounds from another screen, or from a damaged file, would hide the window.
     if (core::WindowFitsScreens(left, top, width, height, toolkit::ScreenWorkAreas()))
       SetBounds(left, top, width, height);
@@ -55,39 +54,39 @@ void MainWindow::LoadSettings() {
     SetMaximized(true);
   }
 
-  mediumBox_.SetWText(settings_.ReadString(kSettings, L"Nośnik", L"DVD"));
+  mediumBox_.SetWText(settings.ReadString(kSettings, L"Nośnik", L"DVD"));
   for (int column = 0; column < filmList_.ColumnCount(); ++column)
     filmList_.SetColumnWidth(
-        column, settings_.ReadInteger(kSettings, kColumnKeys[column], toolkit::Scaled(110),
+        column, settings.ReadInteger(kSettings, kColumnKeys[column], toolkit::Scaled(110),
                                       core::kColumnWidths));
-  const bool onTop = settings_.ReadBool(kSettings, L"Zawsze na wierzchu", false);
+  const bool onTop = settings.ReadBool(kSettings, L"Zawsze na wierzchu", false);
 
-  const COLORREF textColour = settings_.ReadInteger(kSettings, L"Kc", kDefaultText, core::kColours);
+  const COLORREF textColour = settings.ReadInteger(kSettings, L"Kc", kDefaultText, core::kColours);
   const toolkit::FontInfo font = toolkit::ReadFontKeys(
-      settings_, kSettings, kListFont,
+      settings, kSettings, kListFont,
       toolkit::FontInfo{L"MS Sans Serif", 10, toolkit::fsBold, DEFAULT_CHARSET, textColour});
-  appearance_.Apply(settings_.ReadInteger(kSettings, L"Kt", kDefaultBackground, core::kColours),
+  appearance_.Apply(settings.ReadInteger(kSettings, L"Kt", kDefaultBackground, core::kColours),
                     font);
 
   alwaysOnTop_.Set(onTop);
 }
 
 void MainWindow::SaveSettings() {
-  settingsGuard_.Write([this] {
+  settings_.Write([this](toolkit::IniFile& settings) {
     const RECT bounds = PlacedBounds();
     const toolkit::FontInfo& font = appearance_.Font();
-    settings_.WriteInteger(kSettings, L"Góra", bounds.top);
-    settings_.WriteInteger(kSettings, L"Lewo", bounds.left);
-    settings_.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));
-    settings_.WriteInteger(kSettings, L"Kt", static_cast<int>(appearance_.Background()));
-    settings_.WriteInteger(kSettings, L"Wysokość", bounds.bottom - bounds.top);
-    settings_.WriteInteger(kSettings, L"Szerokość", bounds.right - bounds.left);
-    settings_.WriteString(kSettings, L"Nośnik", mediumBox_.WText());
-    settings_.WriteBool(kSettings, L"Zawsze na wierzchu", alwaysOnTop_.On());
+    settings.WriteInteger(kSettings, L"Góra", bounds.top);
+    settings.WriteInteger(kSettings, L"Lewo", bounds.left);
+    settings.WriteInteger(kSettings, L"Kc", static_cast<int>(font.color));
+    settings.WriteInteger(kSettings, L"Kt", static_cast<int>(appearance_.Background()));
+    settings.WriteInteger(kSettings, L"Wysokość", bounds.bottom - bounds.top);
+    settings.WriteInteger(kSettings, L"Szerokość", bounds.right - bounds.left);
+    settings.WriteString(kSettings, L"Nośnik", mediumBox_.WText());
+    settings.WriteBool(kSettings, L"Zawsze na wierzchu", alwaysOnTop_.On());
     for (int column = 0; column < filmList_.ColumnCount(); ++column)
-      settings_.WriteInteger(kSettings, kColumnKeys[column], filmList_.ColumnWidth(column));
-    toolkit::WriteFontKeys(settings_, kSettings, kListFont, font);
-    settings_.WriteInteger(kWindow, L"1", Maximized() ? 1 : 0);
+      settings.WriteInteger(kSettings, kColumnKeys[column], filmList_.ColumnWidth(column));
+    toolkit::WriteFontKeys(settings, kSettings, kListFont, font);
+    settings.WriteInteger(kWindow, L"1", Maximized() ? 1 : 0);
   });
 }
 

@@ -5,9 +5,11 @@ namespace kadrion::app {
 Program::Program(features::AppPaths paths, const Services& services,
                  toolkit::Application& application)
     : paths_(std::move(paths)),
+      document_(catalogue_, paths_, application),
+      settings_(paths_.SettingsPath()),
       notepad_(paths_, services.dialogs, application),
-      description_(paths_, services, application),
-      main_(catalogue_, paths_, services, notepad_, description_) {}
+      description_(paths_, settings_, services, application),
+      main_(document_, settings_, paths_, services, application, notepad_, description_) {}
 
 void Program::Start() {
   main_.Create();

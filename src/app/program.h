@@ -7,6 +7,8 @@
 #include "app/services.h"
 #include "core/catalogue.h"
 #include "features/app_paths.h"
+#include "features/catalogue/catalogue_document.h"
+#include "features/settings_file.h"
 #include "toolkit/application.h"
 
 namespace kadrion::app {
@@ -23,11 +25,16 @@ class Program {
   NotepadWindow& Notepad() { return notepad_; }
   DescriptionWindow& Description() { return description_; }
   core::Catalogue& Films() { return catalogue_; }
+  features::CatalogueDocument& Document() { return document_; }
 
  private:
   features::AppPaths paths_;
   // The films, which the windows show and change; made before them, gone after them.
   core::Catalogue catalogue_;
+  // Its file, read at the start and saved after each change and at the close.
+  features::CatalogueDocument document_;
+  // "Dane\Baza.ini", which the main window and the description window both keep settings in.
+  features::SettingsFile settings_;
   // The side windows are made first, so that the main window can be given them.
   NotepadWindow notepad_;
   DescriptionWindow description_;

@@ -50,7 +50,7 @@ void Form::Close() {
 
 bool Form::HandleKey(const MSG& message) {
   if (!onKey || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
-  return onKey(message.wParam, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0);
+  return onKey(KeyChord::Pressed(static_cast<UINT>(message.wParam)));
 }
 
 RECT Form::PlacedBounds() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/container.h"
+#include "toolkit/key_chord.h"
 #include "toolkit/panel.h"
 
 namespace toolkit {
@@ -62,9 +63,9 @@ class Form : public Container {
   std::function<bool()> onCloseQuery;
   // A close handler that raises an error keeps the window open.
   std::function<void()> onClose;
-  // A key pressed anywhere in the form, before the focused control sees it: return true when
-  // handled. `control` and `shift` tell whether those keys are held.
-  std::function<bool(WPARAM key, bool control, bool shift)> onKey;
+  // A key pressed anywhere in the form, with the modifiers held, before the focused control
+  // sees it: return true when handled.
+  std::function<bool(KeyChord chord)> onKey;
   // Files dropped on the form from Explorer, full paths in the order given. Set before the
   // form is created.
   std::function<void(const std::vector<std::wstring>& paths)> onFilesDropped;

@@ -5,8 +5,8 @@
 
 namespace toolkit {
 
-int PopupMenu::Add(std::wstring caption, std::function<void()> onClick) {
-  items_.push_back(Item{std::move(caption), std::move(onClick)});
+int PopupMenu::Add(std::wstring caption, std::function<void()> onClick, std::wstring keys) {
+  items_.push_back(Item{std::move(caption), std::move(keys), std::move(onClick)});
   return Count() - 1;
 }
 
@@ -19,8 +19,9 @@ MenuHandle PopupMenu::Build() const {
       AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
     else
       AppendMenuW(menu.Get(),
-                  MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.enabled ? 0 : MF_GRAYED),
-                  static_cast<UINT_PTR>(i + 1), item.caption.c_str());
+                  MF_STRING | (item.checked ? MF_CHECKED : 0) | (item.Enabled() ? 0 : MF_GRAYED),
+                  static_cast<UINT_PTR>(i + 1),
+                  (item.keys.empty() ? item.caption : item.caption + L"\t" + item.keys).c_str());
     if (item.isDefault) SetMenuDefaultItem(menu.Get(), static_cast<UINT>(i + 1), FALSE);
   }
   return menu;

@@ -13,16 +13,19 @@ class PopupMenu {
  public:
   struct Item {
     std::wstring caption;  // empty for a separator
+    std::wstring keys;     // shown after the caption, as "Ctrl+E"; empty for none
     std::function<void()> onClick;
     bool visible = true;
     bool checked = false;
     bool enabled = true;
+    std::function<bool()> enabledWhen = nullptr;  // when set, asked instead each time the menu pops up
     bool isDefault = false;  // shown in bold; what a double click on the menu's owner runs
     bool IsSeparator() const { return caption.empty(); }
+    bool Enabled() const { return enabledWhen ? enabledWhen() : enabled; }
   };
 
   // Returns the index of the new item.
-  int Add(std::wstring caption, std::function<void()> onClick = nullptr);
+  int Add(std::wstring caption, std::function<void()> onClick = nullptr, std::wstring keys = L"");
   int AddSeparator() { return Add(L""); }
 
   Item& operator[](int index) { return items_[static_cast<std::size_t>(index)]; }

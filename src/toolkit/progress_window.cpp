@@ -78,8 +78,8 @@ ProgressWindow::ProgressWindow(HWND owner, const ProgressTexts& texts,
   bar_.SetAccessibleName(L"Postęp");
   cancel_.Create(Client(), IDCANCEL, L"Anuluj", ScaledRect(kWidth - kMargin - 75, 62, 75, 23));
   cancel_.onClick = [this] { RequestCancel(); };
-  onKey = [this](WPARAM key, bool, bool) {
-    if (key != VK_ESCAPE) return false;
+  onKey = [this](KeyChord chord) {
+    if (chord.key != VK_ESCAPE) return false;
     RequestCancel();
     return true;
   };

@@ -63,7 +63,7 @@ TEST_F(EditingTest, DeleteRecyclesTheDescriptionAndUndoBringsFilmsBackOneByOne) 
   const auto undoEnabled = [this] {
     const toolkit::PopupMenu& menu = *List().ContextMenu();
     for (int item = 0; item < menu.Count(); ++item)
-      if (menu[item].caption == L"Cofnij usunięcie") return menu[item].enabled;
+      if (menu[item].caption == L"Cofnij usunięcie") return menu[item].Enabled();
     return false;
   };
   EXPECT_FALSE(undoEnabled());

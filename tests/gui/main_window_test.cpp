@@ -555,20 +555,51 @@ TEST_F(MainWindowTest, EveryTabStopIsSeenAndNamedOnceInItsWindow) {
 }
 
 // A key typed into a window of the program: posted, as the keyboard does, through the message
-// loop, with Ctrl and Shift held as asked.
-void Type(HWND target, WPARAM key, bool control = false, bool shift = false) {
+// loop, with Ctrl, Shift and Alt held as asked (Ctrl with Alt is how AltGr comes).
+void Type(HWND target, WPARAM key, bool control = false, bool shift = false, bool alt = false) {
   BYTE keys[256];
   GetKeyboardState(keys);
-  const BYTE before[2] = {keys[VK_CONTROL], keys[VK_SHIFT]};
+  const BYTE before[3] = {keys[VK_CONTROL], keys[VK_SHIFT], keys[VK_MENU]};
   keys[VK_CONTROL] = control ? 0x80 : 0;
   keys[VK_SHIFT] = shift ? 0x80 : 0;
+  keys[VK_MENU] = alt ? 0x80 : 0;
   SetKeyboardState(keys);
   PostMessageW(target, WM_KEYDOWN, key, 1);
   PostMessageW(target, WM_KEYUP, key, 0xC0000001);
   Pump();
   keys[VK_CONTROL] = before[0];
   keys[VK_SHIFT] = before[1];
+  keys[VK_MENU] = before[2];
   SetKeyboardState(keys);
+}
+
+// Polish letters come with AltGr, which Windows gives as Ctrl+Alt: AltGr+S is "ś", not a save,
+// and AltGr+E, I, D, Z, F, M, R open nothing. The menu shows the real shortcuts beside the items.
+TEST_F(MainWindowTest, AltGrLettersAreNoShortcutsAndTheMenuShowsTheShortcuts) {
+  Start({kMatrix, kPolish});
+  DoubleClickRow(0);
+  SetTextOf(id::p, L"Zmieniony");
+  const std::string before = Titles();
+  for (const WPARAM letter : {'S', 'E', 'I', 'D', 'Z', 'F', 'M', 'R'}) {
+    Field(id::p).Focus();
+    Type(GetFocus(), letter, true, false, true);
+    EXPECT_EQ(GetFocus(), Field(id::p).Handle()) << static_cast<char>(letter);
+  }
+  EXPECT_EQ(Titles(), before);
+  EXPECT_TRUE(testing_support::Dialogs().fileFilters.empty()) << "no file dialog opened";
+  EXPECT_TRUE(IsWindowVisible(Main().Handle()));
+
+  const toolkit::MenuHandle menu = List().ContextMenu()->Build();
+  std::vector<std::wstring> withKeys;
+  for (int item = 0; item < GetMenuItemCount(menu.Get()); ++item) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu.Get(), static_cast<UINT>(item), text, 128, MF_BYPOSITION);
+    if (wcschr(text, L'\t')) withKeys.push_back(text);
+  }
+  EXPECT_EQ(withKeys, (std::vector<std::wstring>{
+                          L"Usuń wpis\tDel", L"Cofnij usunięcie\tCtrl+Z",
+                          L"Eksportuj do pliku CSV…\tCtrl+E", L"Importuj z pliku CSV…\tCtrl+I",
+                          L"Dodaj filmy z folderu…\tCtrl+D"}));
 }
 
 TEST_F(MainWindowTest, KeysFindStepTakeDeleteRollAndHideAsTheirButtonsDo) {

@@ -18,18 +18,7 @@ std::wstring Quoted(const std::string& title) {
 
 FilmDeletion::FilmDeletion(core::Catalogue& catalogue, StatusLine& status, const AppPaths& paths,
                            toolkit::RecycleBin& recycleBin)
-    : catalogue_(catalogue), status_(status), paths_(paths), recycleBin_(recycleBin) {
-  catalogue_.AddObserver(*this);
-}
-
-FilmDeletion::~FilmDeletion() {
-  catalogue_.RemoveObserver(*this);
-}
-
-void FilmDeletion::CatalogueChanged(core::CatalogueChange change) {
-  if (change != core::CatalogueChange::Selection && onUndoChanged)
-    onUndoChanged(catalogue_.CanUndo());
-}
+    : catalogue_(catalogue), status_(status), paths_(paths), recycleBin_(recycleBin) {}
 
 void FilmDeletion::DeleteSelected() {
   const int row = catalogue_.Selected();

@@ -2,8 +2,6 @@
 // Deleting the selected film, and taking changes back one step at a time: a deleted film to its
 // old place, its description back to its file; films added in one go (an import) all away. A
 // description goes to the Recycle Bin, unless another film of the catalogue still uses it.
-#include <functional>
-
 #include "core/catalogue.h"
 #include "features/app_paths.h"
 #include "features/catalogue/status_line.h"
@@ -11,13 +9,10 @@
 
 namespace kadrion::features {
 
-class FilmDeletion : private core::CatalogueObserver {
+class FilmDeletion {
  public:
   FilmDeletion(core::Catalogue& catalogue, StatusLine& status, const AppPaths& paths,
                toolkit::RecycleBin& recycleBin);
-  ~FilmDeletion();
-  FilmDeletion(const FilmDeletion&) = delete;
-  FilmDeletion& operator=(const FilmDeletion&) = delete;
 
   // Deletes the selected film and says so, or says that none is selected.
   void DeleteSelected();
@@ -25,12 +20,8 @@ class FilmDeletion : private core::CatalogueObserver {
   // written back; the film is back all the same.
   void Undo();
 
-  // Told whether there is a step to undo, whenever that may have changed.
-  std::function<void(bool canUndo)> onUndoChanged;
 
  private:
-  void CatalogueChanged(core::CatalogueChange change) override;
-
   core::Catalogue& catalogue_;
   StatusLine& status_;
   const AppPaths& paths_;

@@ -30,7 +30,7 @@ void HtmlListExport::Write() {
   // The list is saved first (unless the file still holds it), so the page never shows films
   // the file lacks; the page cuts each text as the file does, so it is built from the list,
   // not read back.
-  file_.SaveIfChanged(catalogue_);
+  document_.SaveIfChanged();
 
   core::HtmlColumns columns;
   for (int column = 0; column < core::kFilmColumns; ++column)
@@ -39,7 +39,7 @@ void HtmlListExport::Write() {
   // Written as it is built, over the old page: the page is made again at will.
   toolkit::FileWriter file(paths_.HtmlListPath());
   const core::HtmlListTotals totals =
-      core::WriteHtmlList(catalogue_.Films(), columns, [&file](std::string_view piece) {
+      core::WriteHtmlList(document_.Films().Films(), columns, [&file](std::string_view piece) {
         file.Write({reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size()});
       });
   file.Finish();

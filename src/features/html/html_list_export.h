@@ -1,7 +1,6 @@
 #pragma once
 // "Generuj listę w HTML": the whole catalogue as a web page beside it.
-#include "core/catalogue.h"
-#include "core/catalogue_file.h"
+#include "features/catalogue/catalogue_document.h"
 #include "features/app_paths.h"
 #include "features/catalogue/status_line.h"
 #include "toolkit/report_list.h"
@@ -12,9 +11,9 @@ class HtmlListExport {
  public:
   // The page's columns are the list's, with its captions and widths; `status` says where the
   // page went.
-  HtmlListExport(core::Catalogue& catalogue, const toolkit::ReportList& list,
-                 core::CatalogueFile& file, const AppPaths& paths, StatusLine& status)
-      : catalogue_(catalogue), list_(list), file_(file), paths_(paths), status_(status) {}
+  HtmlListExport(CatalogueDocument& document, const toolkit::ReportList& list,
+                 const AppPaths& paths, StatusLine& status)
+      : document_(document), list_(list), paths_(paths), status_(status) {}
 
   // Saves the catalogue (unless its file still holds it), then writes the page of the films as
   // the file holds them, and says so in the message panel, with the number of films whose
@@ -22,9 +21,8 @@ class HtmlListExport {
   void Write();
 
  private:
-  core::Catalogue& catalogue_;
+  CatalogueDocument& document_;
   const toolkit::ReportList& list_;
-  core::CatalogueFile& file_;
   const AppPaths& paths_;
   StatusLine& status_;
 };

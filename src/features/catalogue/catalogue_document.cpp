@@ -1,0 +1,23 @@
+#include "features/catalogue/catalogue_document.h"
+
+namespace kadrion::features {
+
+CatalogueDocument::CatalogueDocument(core::Catalogue& catalogue, const AppPaths& paths,
+                                     toolkit::Application& application)
+    : catalogue_(catalogue),
+      disk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
+      file_(disk_),
+      autosave_(catalogue, file_, application) {}
+
+core::CatalogueLoad CatalogueDocument::Load() {
+  try {
+    const core::CatalogueLoad load = file_.Load(catalogue_);
+    autosave_.Start();
+    return load;
+  } catch (...) {
+    autosave_.Start();
+    throw;
+  }
+}
+
+}  // namespace kadrion::features
