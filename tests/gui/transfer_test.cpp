@@ -129,5 +129,26 @@ TEST_F(TransferTest, AFolderTreeAddsItsMediaFilesInPathOrderUnlessCancelled) {
   EXPECT_EQ(Status(1), L"Przerwano, nic nie dodano.");
 }
 
+// The other ends of an import: a file that cannot be read is an error and adds nothing; an
+// import asked for while another runs is refused; a folder without media files says so.
+TEST_F(TransferTest, AnUnreadableFileIsAnErrorAndASecondImportWaitsForTheFirst) {
+  Start({});
+  Dialogs().chosenPath = folder / L"brak.csv";
+  Run(L"Importuj z pliku CSV…");
+  EXPECT_EQ(Dialogs().errors.size(), 1u) << "the file is not there";
+  EXPECT_EQ(Status(1), L"");
+
+  Dialogs().chosenPath = folder / L"Puste";
+  CreateDirectoryW(Dialogs().chosenPath->c_str(), nullptr);
+  ChooseFromListMenu(L"Dodaj filmy z folderu…");
+  Run(L"Importuj z pliku CSV…");
+  EXPECT_EQ(Dialogs().messages,
+            (std::vector<std::wstring>{
+                L"Poprzedni import jeszcze trwa. Poczekaj, aż się skończy, albo go anuluj.",
+                L"W tym folderze nie ma plików multimedialnych."}));
+  EXPECT_EQ(Status(1), L"Dodano filmy: 0.");
+  EXPECT_EQ(Dialogs().errors.size(), 1u);
+}
+
 }  // namespace
 }  // namespace kadrion::app

@@ -24,7 +24,6 @@ void FilmDeletion::DeleteSelected() {
   const int row = catalogue_.Selected();
   if (row < 0) {
     status_.ShowMessage(kNothingToDelete);
-    status_.ClearMessageSoon();
     return;
   }
   const core::FilmEntry film = catalogue_.Film(row);
@@ -45,14 +44,12 @@ void FilmDeletion::DeleteSelected() {
   catalogue_.Delete(row, std::move(description));
   status_.ShowCount(CountForm::Plain);
   status_.ShowMessage(L"Usunięto " + Quoted(film.polishTitle) + L". Ctrl+Z przywraca.");
-  status_.ClearMessageSoon();
 }
 
 void FilmDeletion::Undo() {
   const auto step = catalogue_.Undo();
   if (!step) return;
   status_.ShowCount(CountForm::Plain);
-  status_.ClearMessageSoon();
   if (const auto* added = std::get_if<core::AddedFilms>(&*step)) {
     status_.ShowMessage(L"Cofnięto dodanie filmów (" + std::to_wstring(added->rows.size()) + L").");
     return;

@@ -44,10 +44,6 @@ void StatusLine::ShowMessage(const std::wstring& text) {
   clearTimer_.SetEnabled(true);
 }
 
-void StatusLine::ClearMessageSoon() {
-  clearTimer_.SetEnabled(true);
-}
-
 void StatusLine::ShowStanding(const std::wstring& text) {
   if (text == standing_) return;
   // What the window is now doing is news: shown at once, over a passing message.

@@ -25,10 +25,8 @@ class StatusLine : private core::CatalogueObserver {
 
   // Shows the count in this form from now on; reading the catalogue file goes back to Plain.
   void ShowCount(CountForm form);
-  // A passing message, gone three seconds later.
+  // A passing message, gone three seconds later (a new one gets its whole three seconds).
   void ShowMessage(const std::wstring& text);
-  // Empties the message panel three seconds from now, unless that is already due.
-  void ClearMessageSoon();
   // What stays in the message panel while no passing message is shown; empty for nothing. A
   // new one is shown at once.
   void ShowStanding(const std::wstring& text);

@@ -44,7 +44,6 @@ void HtmlListExport::Write() {
       });
   file.Finish();
   status_.ShowMessage(PageWritten(totals));
-  status_.ClearMessageSoon();
 }
 
 }  // namespace kadrion::features

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "core/record_codec.h"
-#include "features/transfer/work_in_progress.h"
 #include "toolkit/files.h"
 #include "toolkit/shell.h"
 #include "toolkit/text.h"
@@ -46,9 +45,10 @@ std::wstring Problem(const core::CsvProblem& problem) {
          what;
 }
 
-std::wstring ProblemsQuestion(const std::wstring& path, const core::CsvImport& read) {
+std::wstring ProblemsQuestion(const std::wstring& path, const core::FilmStore& films,
+                              const core::CsvImport& read) {
   std::wstring text = L"Z pliku " + Quoted(FileName(path)) + L" zostanie dodanych filmów: " +
-                      std::to_wstring(read.films.Size()) +
+                      std::to_wstring(films.Size()) +
                       L".\n\nWierszy z danymi, których katalog nie zapisze w całości: " +
                       std::to_wstring(read.linesWithProblems) + L".\n";
   std::size_t linesNamed = 0;
@@ -66,7 +66,11 @@ std::wstring ProblemsQuestion(const std::wstring& path, const core::CsvImport& r
 CsvTransfer::CsvTransfer(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
                          const toolkit::Control& owner, StatusLine& status,
                          toolkit::BackgroundWork& work)
-    : catalogue_(catalogue), dialogs_(dialogs), owner_(owner), status_(status), work_(work) {}
+    : catalogue_(catalogue),
+      dialogs_(dialogs),
+      owner_(owner),
+      status_(status),
+      imports_(catalogue, dialogs, owner, status, work) {}
 
 void CsvTransfer::Export() {
   std::wstring path;
@@ -75,7 +79,6 @@ void CsvTransfer::Export() {
     return;
   toolkit::WriteWholeFile(path, core::FilmsToCsv(catalogue_.Films()));
   status_.ShowMessage(L"Filmy zapisane w " + path);
-  status_.ClearMessageSoon();
 }
 
 void CsvTransfer::Import() {
@@ -84,39 +87,30 @@ void CsvTransfer::Import() {
 }
 
 void CsvTransfer::ImportFile(const std::wstring& path) {
-  // Read on the work's thread, taken on this one once the work has ended.
+  // All but the films, for the question once the file is read.
   auto read = std::make_shared<core::CsvImport>();
-  const bool started = work_.Start(
-      toolkit::ProgressTexts{L"Import z pliku CSV", L"Przeczytane bajty"},
-      [path, read](core::WorkProgress& progress) {
-        *read = core::ReadFilmsCsv(toolkit::ReadWholeFile(path), progress);
-      },
-      [this, path, read](const toolkit::WorkEnd& end) {
-        if (end.outcome == toolkit::WorkOutcome::Failed) {
-          dialogs_.ShowError(owner_.Handle(), end.failure);
-        } else if (end.outcome == toolkit::WorkOutcome::Cancelled || !read->complete) {
-          status_.ShowMessage(L"Import przerwany, nic nie dodano.");
-          status_.ClearMessageSoon();
-        } else {
-          Imported(path, *read);
-        }
-      });
-  if (!started) dialogs_.ShowMessage(owner_.Handle(), kWorkStillRunning);
+  imports_.Run(
+      {toolkit::ProgressTexts{L"Import z pliku CSV", L"Przeczytane bajty"},
+       L"Import przerwany, nic nie dodano.",
+       [path, read](core::WorkProgress& progress, core::FilmStore& films) {
+         *read = core::ReadFilmsCsv(toolkit::ReadWholeFile(path), progress);
+         films = std::move(read->films);
+         return read->complete;
+       },
+       [this, path, read](const core::FilmStore& films) { return Accepted(path, films, *read); },
+       nullptr});
 }
 
-void CsvTransfer::Imported(const std::wstring& path, core::CsvImport& read) {
-  if (read.films.Empty()) {
+bool CsvTransfer::Accepted(const std::wstring& path, const core::FilmStore& films,
+                           const core::CsvImport& read) {
+  if (films.Empty()) {
     dialogs_.ShowMessage(owner_.Handle(),
                          L"W pliku " + Quoted(FileName(path)) + L" nie ma filmów do dodania.");
-    return;
+    return false;
   }
-  if (read.linesWithProblems > 0 &&
-      dialogs_.AskYesNo(owner_.Handle(), ProblemsQuestion(path, read)) != toolkit::Answer::Yes)
-    return;
-  catalogue_.AppendAll(read.films);
-  status_.ShowCount(CountForm::Plain);
-  status_.ShowMessage(L"Dodano filmy: " + std::to_wstring(read.films.Size()) + L". Ctrl+Z cofa.");
-  status_.ClearMessageSoon();
+  return read.linesWithProblems == 0 ||
+         dialogs_.AskYesNo(owner_.Handle(), ProblemsQuestion(path, films, read)) ==
+             toolkit::Answer::Yes;
 }
 
 }  // namespace kadrion::features

@@ -6,6 +6,7 @@
 #include "core/catalogue.h"
 #include "core/film_csv.h"
 #include "features/catalogue/status_line.h"
+#include "features/transfer/import_runner.h"
 #include "toolkit/background_work.h"
 #include "toolkit/control.h"
 #include "toolkit/dialogs.h"
@@ -27,13 +28,15 @@ class CsvTransfer {
   void ImportFile(const std::wstring& path);
 
  private:
-  void Imported(const std::wstring& path, core::CsvImport& read);
+  // Whether the films read are to be added; when not, the user has been told why.
+  bool Accepted(const std::wstring& path, const core::FilmStore& films,
+                const core::CsvImport& read);
 
   core::Catalogue& catalogue_;
   toolkit::Dialogs& dialogs_;
   const toolkit::Control& owner_;
   StatusLine& status_;
-  toolkit::BackgroundWork& work_;
+  ImportRunner imports_;
 };
 
 }  // namespace kadrion::features

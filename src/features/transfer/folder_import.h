@@ -8,6 +8,7 @@
 
 #include "core/catalogue.h"
 #include "features/catalogue/status_line.h"
+#include "features/transfer/import_runner.h"
 #include "toolkit/background_work.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
@@ -29,11 +30,9 @@ class FolderImport {
   void AddFolder(const std::wstring& folder);
 
  private:
-  core::Catalogue& catalogue_;
   toolkit::Dialogs& dialogs_;
   const toolkit::Control& owner_;
-  StatusLine& status_;
-  toolkit::BackgroundWork& work_;
+  ImportRunner imports_;
   const toolkit::CheckBox& polishFromFileName_;
   std::function<std::optional<core::FilmEntry>()> fieldsFilm_;
 };
