@@ -15,7 +15,8 @@ namespace {
 using namespace std::chrono_literals;
 
 // A slow disk that counts the reads of each path. Folders are "name|subfolder\\|..." listings
-// by path; a link is a path that leads to another folder, as a junction does.
+// by path; a link is a path that leads to another folder, as a junction does. A folder whose
+// name starts with "wolny" takes 200 ms to read, any other 10 ms.
 class SlowTree final : public FolderReader {
  public:
   SlowTree(std::map<std::wstring, std::wstring> folders, std::map<std::wstring, std::wstring> links)
@@ -26,7 +27,8 @@ class SlowTree final : public FolderReader {
       const std::lock_guard lock(mutex_);
       ++reads_[folder];
     }
-    std::this_thread::sleep_for(10ms);
+    const bool slow = folder.substr(folder.rfind(L'\\') + 1).starts_with(L"wolny");
+    std::this_thread::sleep_for(slow ? 200ms : 10ms);
     std::wstring path = folder;
     for (bool followed = true; followed;) {
       followed = false;
@@ -79,18 +81,19 @@ TEST(FolderReadAhead, ReadsEachFolderOnceFollowsALoopOnceAndNeverWaitsForever) {
     std::map<std::wstring, std::wstring> folders, links;
     std::wstring files;
   } cases[] = {
-      {"one subfolder, the walk waiting for it",
-       {{L"R", L"a\\"}, {L"R\\a", L"a.avi"}},
-       {},
-       L"R\\a\\a.avi|"},
-      {"a junction back to the top",
-       {{L"R", L"c\\|b\\|a\\|x.avi"},
+      {"the walk waiting for a junction back up",
+       {{L"R", L"wolny\\|b.avi"}},
+       {{L"R\\wolny", L"R"}},
+       L"R\\b.avi|"},
+      {"the walk going past a slow folder, a junction back to the top",
+       {{L"R", L"c\\|b\\|a\\|wolny\\|x.avi"},
         {L"R\\a", L"a.avi|d\\"},
         {L"R\\a\\d", L"d.avi"},
         {L"R\\b", L"p\u0119tla\\|b.avi"},
-        {L"R\\c", L"c.avi"}},
+        {L"R\\c", L"c.avi"},
+        {L"R\\wolny", L"w.avi"}},
        {{L"R\\b\\p\u0119tla", L"R"}},
-       L"R\\a\\a.avi|R\\a\\d\\d.avi|R\\b\\b.avi|R\\c\\c.avi|R\\x.avi|"},
+       L"R\\a\\a.avi|R\\a\\d\\d.avi|R\\b\\b.avi|R\\c\\c.avi|R\\wolny\\w.avi|R\\x.avi|"},
   };
   for (const auto& c : cases)
     for (const int threads : {1, 2, 4}) {
