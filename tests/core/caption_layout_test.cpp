@@ -24,27 +24,28 @@ TEST(CaptionLayout, ButtonsLineUpLeftOfTheStandardOnes) {
   for (const auto& c : cases) EXPECT_EQ(RightOffsets(c.slots, c.buttonWidth), c.offsets);
 }
 
-// A frame 3 wide and 5 high, buttons 18 x 16 with a 13 x 9 face: no size stands in for another.
+// A window 800 wide, a frame 3 wide and 5 high, buttons 18 x 16 with a 13 x 9 face: no size
+// stands in for another.
 TEST(CaptionLayout, TheButtonSitsWhereTheStandardButtonsLeaveRoom) {
   const struct {
     CaptionStyle style;
     int rightOffset;
-    int standardButtons;
+    int left;
   } cases[] = {
-      {{false, true, false, true}, 18, 3},  // minimize, maximize and close
-      {{false, true, false, true}, 34, 3},  // the second button
-      {{false, false, true, true}, 18, 2},  // help and close
-      {{false, false, false, true}, 18, 1},
-      {{true, true, true, true}, 18, 1},  // a tool window has only close
-      {{false, false, false, false}, 18, 0},
+      {{false, true, false, true}, 18, 722},  // minimize, maximize and close
+      {{false, true, false, true}, 34, 706},  // the second button
+      {{false, false, true, true}, 18, 740},  // help and close
+      {{false, false, false, true}, 18, 758},
+      {{true, true, true, true}, 18, 758},  // a tool window has only close
+      {{false, false, false, false}, 18, 776},
   };
   for (const auto& c : cases) {
     const ButtonPlace place = PlaceCaptionButton(800, c.style, {18, 16, 3, 5}, c.rightOffset);
-    const int left = 800 - 18 * c.standardButtons - c.rightOffset - 2 * 3;
+    const int left = c.left;
     EXPECT_EQ((std::vector<int>{place.left, place.top, place.right, place.bottom}),
               (std::vector<int>{left, 7, left + 16, 11}));
     EXPECT_EQ((std::vector<int>{place.imageX, place.imageY, place.imageWidth, place.imageHeight}),
-              (std::vector<int>{left + 5 + 2, 7, 16, 12}));
+              (std::vector<int>{left + 7, 7, 16, 12}));
     EXPECT_TRUE(OnCaptionButton(place, left + 1, -1));
     EXPECT_TRUE(OnCaptionButton(place, left + 17, -19));
     EXPECT_FALSE(OnCaptionButton(place, left, -5)) << "left of it";

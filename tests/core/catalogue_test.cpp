@@ -191,6 +191,35 @@ TEST(Catalogue, FilmsRemovedAtOnceComeBackInOneStepEachAtItsPlace) {
   EXPECT_FALSE(unchanged.CanUndo()) << "nothing removed is no step";
 }
 
+// The limit of undo steps drops the oldest; an import all of whose films were changed since is
+// nothing to take back, and Ctrl+Z is greyed.
+TEST(Catalogue, UndoKeepsTheNewestStepsAndOnlyStepsWithSomethingToTakeBack) {
+  Catalogue catalogue;
+  FilmStore films;
+  for (int k = 0; k <= 1000; ++k) films.Append(Film("a", std::to_string(k)));
+  catalogue.Assign(std::move(films));
+  for (int k = 0; k <= 1000; ++k) catalogue.Delete(0);
+  const auto newest = catalogue.Undo();
+  ASSERT_TRUE(newest);
+  EXPECT_EQ(std::get<DeletedFilm>(*newest).film.originalTitle, "1000");
+  int undone = 1;
+  while (catalogue.Undo()) ++undone;
+  EXPECT_EQ(undone, 1000);
+  EXPECT_EQ(catalogue.Film(0).originalTitle, "1") << "the oldest went";
+
+  catalogue.Assign({Film("a", "1")});
+  catalogue.AppendAll({Film("b", "2"), Film("c", "3")});
+  for (int edited = 0; edited < 2; ++edited) {
+    EXPECT_TRUE(catalogue.CanUndo()) << edited;
+    const FilmEntry film = catalogue.Film(1);
+    catalogue.Erase(1);  // as a saved edit changes a film
+    catalogue.Append(film);
+  }
+  EXPECT_FALSE(catalogue.CanUndo());
+  EXPECT_FALSE(catalogue.Undo());
+  EXPECT_EQ(Order(catalogue), "123");
+}
+
 // The catalogue file as a disk in memory: the records as bytes, a stamp that changes with
 // every write, and an error in place of a read or a write while it is locked; a write can fail
 // on its own with `writeFailure`. `backups` has a "b" for each write asked to keep a backup,
@@ -203,6 +232,7 @@ class MemoryDisk : public CatalogueDisk {
     return FileStamp{bytes.size(), writes};
   }
   FilmStore Read() const override {
+    if (!exists) throw Failure(L"Nie można odnaleźć pliku Dane.dat.", 2);
     if (locked) throw Failure(L"Nie można otworzyć pliku Dane.dat.", 32);
     FilmStore films;
     DecodeRecords(bytes, films);
@@ -303,6 +333,23 @@ TEST(CatalogueFile, AnUnreadableFileIsNeverWrittenOverAndItsFilmsComeFirstOnceRe
   EXPECT_EQ(catalogue.Film(catalogue.Marked()).originalTitle, "3");
   file.Save(catalogue);
   EXPECT_EQ(Order(disk.Read()), "123") << "read once";
+}
+
+TEST(CatalogueFile, AFileUnreadableAtTheStartAndRemovedSinceIsSavedAnew) {
+  MemoryDisk disk;
+  disk.Set({Film("a", "1")});
+  disk.locked = true;
+  CatalogueFile file(disk);
+  Catalogue catalogue;
+  EXPECT_THROW(file.Load(catalogue), Failure);
+  catalogue.Append(Film("c", "3"));
+  disk.locked = disk.exists = false;  // and removed
+  disk.bytes.clear();
+  EXPECT_NO_THROW(file.SaveIfChanged(catalogue));
+  EXPECT_EQ(Order(disk.Read()), "3");
+  catalogue.Append(Film("d", "4"));
+  EXPECT_NO_THROW(file.Autosave(catalogue));
+  EXPECT_EQ(Order(disk.Read()), "34");
 }
 
 // The saves after each change say a failure once, not every two seconds; another failure, or

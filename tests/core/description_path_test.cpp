@@ -52,6 +52,10 @@ TEST(DescriptionFile, StaysInsideTheDescriptionsFolder) {
       {"Conan", "Opisy\\Conan.txt"},
       {"Auxilia.txt", "Opisy\\Auxilia.txt.txt"},
       {"Seriale\\NULL", "Opisy\\Seriale\\NULL.txt"},
+      {"con.air.1997", std::nullopt},  // "CON.anything" is the console too
+      // A part that is one dot names the folder it is in: a file inside "Opisy" all the same.
+      {".", "Opisy\\..txt"},
+      {"a\\.\\b", "Opisy\\a\\.\\b.txt"},
   };
   for (const auto& c : cases) EXPECT_EQ(DescriptionFile(c.title), c.file) << c.title;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -32,68 +33,64 @@ std::vector<std::string> Lines(const std::string& page) {
   return lines;
 }
 
-const std::vector<std::string> kPageStart = {
-    "<HTML>",
-    "<HEAD>",
-    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1250\">",
-    "<TITLE>Lista film\xF3w</TITLE>",
-    "<META NAME=\"Author\" CONTENT=\"\">",
-    "",
-    "<STYLE>",
-    "\ttd { background:#DDDDDD; font-family:MS Sans Serif;FONT-WEIGHT: bold; font-size: 14px}",
-    "</STYLE>",
-    "",
-    "</HEAD>",
-    "",
-    "<BODY BGCOLOR=#FFFFDD>",
-    "",
-    "<TABLE BORDER=0 WIDTH=0>",
-    " <TR><TD style=color:blue; WIDTH=180>Tytu\xB3 polski</TD><TD style=color:blue; "
-    "WIDTH=150>Tytu\xB3 oryginalny</TD><TD style=color:blue; WIDTH=90>Gatunek</TD><TD  "
-    "style=color:blue;WIDTH=60>Ilo\x9C\xE6 p\xB3yt</TD><TD  style=color:blue;WIDTH=70>"
-    "No\x9Cnik</TD></TR>",
-};
-
-std::vector<std::string> PageEnd(const char* films, const char* discs) {
-  return {
-      "</TABLE><BR>",
-      "",
-      "<TABLE BORDER=0 WIDTH=180>",
-      std::string(" <TR><TD WIDTH=150>Razem film\xF3w</TD><TD WIDTH=50>") + films + "</TD></TR>",
-      std::string(" <TR><TD WIDTH=150>Razem p\xB3ytek</TD><TD WIDTH=50>") + discs + "</TD></TR>",
-      "</TABLE>",
-      "",
-      "</BODY>",
-      "</HTML>"};
+// The rows of the page's list: the lines after its header row, up to the end of its table.
+std::vector<std::string> FilmRows(const std::string& page) {
+  const std::vector<std::string> lines = Lines(page);
+  auto line = std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& line) { return line.starts_with(" <TR>"); });
+  EXPECT_NE(line, lines.end()) << "no header row";
+  std::vector<std::string> rows;
+  for (++line; line < lines.end() && line->starts_with(" <TR>"); ++line) rows.push_back(*line);
+  EXPECT_TRUE(line < lines.end() && *line == "</TABLE><BR>") << "the list's table not closed";
+  return rows;
 }
 
-std::vector<std::string> Page(const std::vector<std::string>& rows, const char* films,
-                              const char* discs) {
-  std::vector<std::string> lines = kPageStart;
-  lines.insert(lines.end(), rows.begin(), rows.end());
-  const std::vector<std::string> end = PageEnd(films, discs);
-  lines.insert(lines.end(), end.begin(), end.end());
-  return lines;
+// The page's totals of films and of discs, as they stand on it.
+std::string Totals(const std::string& page) {
+  const auto total = [&page](std::string_view name) {
+    const std::string cell = std::string(name) + "</TD><TD WIDTH=50>";
+    const std::size_t at = page.find(cell);
+    if (at == std::string::npos) return std::string("none");
+    const std::size_t from = at + cell.size();
+    return page.substr(from, page.find("</TD></TR>\r\n", from) - from);
+  };
+  return total("Razem film\xF3w") + "/" + total("Razem p\xB3ytek");
+}
+
+// A page of Windows-1250 text, with every column's caption over the films as wide as the column.
+TEST(HtmlList, IsAWindows1250PageWithTheCaptionsOfTheList) {
+  const std::string page = BuildHtmlList({}, kColumns);
+  const std::vector<std::string> lines = Lines(page);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "<HTML>");
+  EXPECT_EQ(lines.back(), "</HTML>");
+  EXPECT_NE(page.find("CONTENT=\"text/html; charset=windows-1250\""), std::string::npos);
+  EXPECT_NE(page.find("<TITLE>Lista film\xF3w</TITLE>"), std::string::npos);
+  const std::string header = *std::find_if(
+      lines.begin(), lines.end(), [](const std::string& line) { return line.starts_with(" <TR>"); });
+  std::size_t at = 0;
+  for (const HtmlColumn& column : kColumns) {
+    at = header.find("WIDTH=" + std::to_string(column.width) + ">" + column.caption + "</TD>", at);
+    EXPECT_NE(at, std::string::npos) << column.caption << " in its place: " << header;
+  }
+  EXPECT_EQ(FilmRows(page), std::vector<std::string>());
+  EXPECT_EQ(Totals(page), "0/0");
 }
 
 TEST(HtmlList, WritesOneRowPerFilmAndTheTotals) {
   const std::vector<FilmEntry> films = {{"Matrix", "The Matrix", "Akcja", "2", "DVD"},
                                         {"\xA3\xF3\x64\x9F", "", "Dramat", "1", "VHS"}};
-  EXPECT_EQ(Lines(BuildHtmlList(films, kColumns)),
-            Page({" <TR><TD WIDTH=180>Matrix</TD><TD WIDTH=150>The Matrix</TD><TD WIDTH=90>"
+  const std::string page = BuildHtmlList(films, kColumns);
+  EXPECT_EQ(FilmRows(page),
+            (std::vector<std::string>{" <TR><TD WIDTH=180>Matrix</TD><TD WIDTH=150>The Matrix</TD><TD WIDTH=90>"
                   "Akcja</TD><TD WIDTH=60>2</TD><TD WIDTH=70>DVD</TD></TR>",
                   " <TR><TD WIDTH=180>\xA3\xF3\x64\x9F</TD><TD WIDTH=150></TD><TD WIDTH=90>"
-                  "Dramat</TD><TD WIDTH=60>1</TD><TD WIDTH=70>VHS</TD></TR>"},
-                 "2", "3"));
+                  "Dramat</TD><TD WIDTH=60>1</TD><TD WIDTH=70>VHS</TD></TR>"}));
+  EXPECT_EQ(Totals(page), "2/3");
   // Two counts at the 32-bit limit add up without wrapping.
-  const std::vector<std::string> lines = Lines(
-      BuildHtmlList({{"A", "", "", "2147483647", ""}, {"B", "", "", "$7FFFFFFF", ""}}, kColumns));
-  EXPECT_EQ(lines[lines.size() - 5],
-            " <TR><TD WIDTH=150>Razem p\xB3ytek</TD><TD WIDTH=50>4294967294</TD></TR>");
-}
-
-TEST(HtmlList, AnEmptyCatalogueHasTheHeaderRowAndZeroTotals) {
-  EXPECT_EQ(Lines(BuildHtmlList({}, kColumns)), Page({}, "0", "0"));
+  EXPECT_EQ(Totals(BuildHtmlList(
+                {{"A", "", "", "2147483647", ""}, {"B", "", "", "$7FFFFFFF", ""}}, kColumns)),
+            "2/4294967294");
 }
 
 TEST(HtmlList, CellsAreEscapedAndCutAsStored) {
@@ -117,9 +114,9 @@ TEST(HtmlList, CellsAreEscapedAndCutAsStored) {
     std::string* fields[] = {&film.polishTitle, &film.originalTitle, &film.genre, &film.discs,
                              &film.medium};
     *fields[c.column] = c.text;
-    const std::vector<std::string> lines = Lines(BuildHtmlList({film}, kColumns));
-    ASSERT_EQ(lines.size(), kPageStart.size() + 1 + PageEnd("", "").size());
-    const std::string& row = lines[kPageStart.size()];
+    const std::vector<std::string> rows = FilmRows(BuildHtmlList({film}, kColumns));
+    ASSERT_EQ(rows.size(), 1u);
+    const std::string& row = rows[0];
     const std::string cell =
         "WIDTH=" + std::to_string(kColumns[c.column].width) + ">" + c.cell + "</TD>";
     EXPECT_NE(row.find(cell), std::string::npos) << row;
@@ -132,7 +129,7 @@ TEST(HtmlList, RowsFullOfEscapesFitThePieces) {
   const std::string q(255, '"');
   const FilmEntry heavy{q, q, q.substr(0, 50), "1", q.substr(0, 50)}, light{"", "", "", "1", ""};
   const auto row = [](const FilmEntry& film) {
-    return Lines(BuildHtmlList({film}, kColumns))[kPageStart.size()];
+    return FilmRows(BuildHtmlList({film}, kColumns)).at(0);
   };
   for (std::size_t lights = 0; lights < 40; ++lights) {
     std::vector<FilmEntry> films(lights, light);
@@ -145,7 +142,9 @@ TEST(HtmlList, RowsFullOfEscapesFitThePieces) {
       page += piece;
     });
     const std::string count = std::to_string(films.size());
-    ASSERT_EQ(Lines(page), Page(rows, count.c_str(), count.c_str())) << lights << " light rows";
+    ASSERT_EQ(FilmRows(page), rows) << lights << " light rows";
+    EXPECT_EQ(Totals(page), count + "/" + count) << lights << " light rows";
+    EXPECT_TRUE(page.ends_with("</HTML>\r\n")) << lights << " light rows";
   }
 }
 
@@ -158,7 +157,7 @@ TEST(HtmlList, FilmsWhoseDiscsAreNoWholeNumberAreListedAndLeftOutOfTheTotal) {
         WriteHtmlList(films, kColumns, [&page](std::string_view piece) { page += piece; });
     EXPECT_EQ(totals.filmsWithoutDiscCount, 2u) << discs;
     EXPECT_NE(page.find("WIDTH=60>" + discs + "</TD>"), std::string::npos) << "as it is";
-    EXPECT_NE(page.find("p\xB3ytek</TD><TD WIDTH=50>3</TD>"), std::string::npos) << discs;
+    EXPECT_EQ(Totals(page), "3/3") << discs;
   }
   // Eleven digits are stored as their first ten, which make a number.
   const std::string page = BuildHtmlList({{"A", "", "", "12345678901", ""}}, kColumns);

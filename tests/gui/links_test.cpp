@@ -260,14 +260,5 @@ TEST_F(LinksTest, ABinaryListGivesTheDefaults) {
   EXPECT_EQ(SavedCount(), "1");
 }
 
-TEST_F(LinksTest, TheLinksShowTheHandCursor) {
-  StartWith(nullptr);
-  const LRESULT handled =
-      SendMessageW(InMain<toolkit::Panel>(id::Panel1).Handle(), WM_SETCURSOR,
-                   reinterpret_cast<WPARAM>(Link(4).Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  EXPECT_TRUE(handled);
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
-}
-
 }  // namespace
 }  // namespace kadrion::app
