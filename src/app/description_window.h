@@ -9,8 +9,8 @@
 #include "features/app_paths.h"
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
@@ -19,9 +19,9 @@ namespace kadrion::app {
 
 class DescriptionWindow : public toolkit::Form {
  public:
-  // `application` shows an error of the creation, and runs the reader's timers.
+  // `errors` shows an error of the creation; `timers` runs the reader's timers.
   DescriptionWindow(const features::AppPaths& paths, const Services& services,
-                    toolkit::Application& application);
+                    toolkit::ErrorGuard& errors, toolkit::TimerHost& timers);
 
   // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
@@ -48,7 +48,7 @@ class DescriptionWindow : public toolkit::Form {
   void PickColour();
   void PickFont();
 
-  toolkit::Application& application_;
+  toolkit::ErrorGuard& errors_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;
   core::ReadGuard settingsGuard_;

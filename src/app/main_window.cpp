@@ -4,7 +4,6 @@
 #include "app/control_ids.h"
 #include "app/single_instance.h"
 #include "features/titles/title_cleaning.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/files.h"
 
@@ -39,19 +38,20 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths,
                        const Services& services, NotepadWindow& notepad,
-                       DescriptionWindow& description)
+                       DescriptionWindow& description, toolkit::Application& application)
     : Form(L"TMainWindow"),
+      application_(application),
       paths_(paths),
       dialogs_(services.dialogs),
       settings_(paths.SettingsPath()),
       catalogue_(catalogue),
       catalogueDisk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
       catalogueFile_(catalogueDisk_),
-      autosave_(catalogue, catalogueFile_, toolkit::Application::Instance()),
+      autosave_(catalogue, catalogueFile_, application_.Timers(), application_.Errors()),
       notepad_(notepad),
       description_(description),
       filmList_(catalogue),
-      statusLine_(statusBar_, catalogue),
+      statusLine_(statusBar_, catalogue, application_.Timers()),
       descriptionFiles_(catalogue, paths, services.dialogs, *this, services.recycleBin),
       editor_(
           catalogue, services.dialogs, *this,
@@ -69,7 +69,7 @@ MainWindow::MainWindow(core::Catalogue& catalogue, const features::AppPaths& pat
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
                        [this] { editor_.Add(); }),
-      longWork_(*this),
+      longWork_(*this, application_.Timers(), application_.Errors()),
       csvTransfer_(catalogue, services.dialogs, *this, statusLine_, longWork_),
       folderImport_(catalogue, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
@@ -95,9 +95,9 @@ void MainWindow::Create() {
   onShow = [this] { OnFirstShow(); };
   onClose = [this] { OnClose(); };
   onEndSession = [this] { OnEndSession(); };
-  toolkit::Application::Instance().Guard([this] { OnCreate(); });
+  application_.Errors().Guard([this] { OnCreate(); });
   decorations_ = std::make_unique<components::MainWindowDecorations>(
-      *this, notificationArea_, toolkit::Application::Instance());
+      *this, notificationArea_, application_.Title(), application_);
 }
 
 void MainWindow::CreateControls() {

@@ -29,6 +29,7 @@
 #include "features/titles/titles_from_files.h"
 #include "features/transfer/csv_transfer.h"
 #include "features/transfer/folder_import.h"
+#include "toolkit/application.h"
 #include "toolkit/background_work.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
@@ -40,9 +41,11 @@ namespace kadrion::app {
 
 class MainWindow : public toolkit::Form {
  public:
-  // The side windows are made before this one and created after it.
+  // The side windows are made before this one and created after it. `application` gives the
+  // title, the error guard, the timers' host and the waiting messages' handling.
   MainWindow(core::Catalogue& catalogue, const features::AppPaths& paths, const Services& services,
-             NotepadWindow& notepad, DescriptionWindow& description);
+             NotepadWindow& notepad, DescriptionWindow& description,
+             toolkit::Application& application);
 
   // Creates the window and its controls, loads the catalogue and the settings; the window
   // stays hidden until Show, which first fills the link strip.
@@ -76,6 +79,7 @@ class MainWindow : public toolkit::Form {
   // A second start of the program: shown, restored and in front, wherever it was.
   void ComeToFront();
 
+  toolkit::Application& application_;
   const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
   toolkit::IniFile settings_;

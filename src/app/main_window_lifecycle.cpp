@@ -1,6 +1,5 @@
 // What happens when the main window is created, first shown and closed.
 #include "app/main_window.h"
-#include "toolkit/application.h"
 
 namespace kadrion::app {
 
@@ -13,10 +12,10 @@ constexpr wchar_t kMissingCatalogue[] = L"Nie znalazłem pliku: Dane\\Dane.dat. 
 void MainWindow::OnCreate() {
   // No comparison is bound to the list until the first click on a column header.
   SetCaption(kTitle);
-  toolkit::Application::Instance().SetTitle(kTitle);
+  application_.Title().Set(kTitle);
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
-  toolkit::Application::Instance().Guard([this] { LoadCatalogue(); });
+  application_.Errors().Guard([this] { LoadCatalogue(); });
   autosave_.Start();
   statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
@@ -35,17 +34,17 @@ void MainWindow::OnClose() {
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
-  toolkit::Application::Instance().Guard([this] { notepad_.WriteNotesIfOpen(); });
+  application_.Errors().Guard([this] { notepad_.WriteNotesIfOpen(); });
 }
 
 void MainWindow::OnEndSession() {
   // Windows ends the process after this, whatever fails: every file gets its own chance.
-  auto& application = toolkit::Application::Instance();
+  toolkit::ErrorGuard& errors = application_.Errors();
   SaveLaunchCounter();
-  application.Guard([this] { catalogueFile_.Save(catalogue_); });
-  application.Guard([this] { SaveSettings(); });
-  application.Guard([this] { notepad_.WriteNotesIfOpen(); });
-  application.Guard([this] { description_.SaveIfModified(); });
+  errors.Guard([this] { catalogueFile_.Save(catalogue_); });
+  errors.Guard([this] { SaveSettings(); });
+  errors.Guard([this] { notepad_.WriteNotesIfOpen(); });
+  errors.Guard([this] { description_.SaveIfModified(); });
 }
 
 void MainWindow::SaveLaunchCounter() {
@@ -56,7 +55,7 @@ void MainWindow::SaveLaunchCounter() {
   } catch (...) {
     if (counterFailureShown_) return;
     counterFailureShown_ = true;
-    toolkit::Application::Instance().ShowCurrentException();
+    application_.Errors().ShowCurrentException();
   }
 }
 

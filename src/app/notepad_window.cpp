@@ -22,8 +22,8 @@ constexpr wchar_t kCharactersReplaced[] =
 }  // namespace
 
 NotepadWindow::NotepadWindow(const features::AppPaths& paths, toolkit::Dialogs& dialogs,
-                             toolkit::Application& application)
-    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), application_(application) {}
+                             toolkit::ErrorGuard& errors)
+    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), errors_(errors) {}
 
 void NotepadWindow::Create() {
   CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
@@ -42,7 +42,7 @@ void NotepadWindow::Create() {
   // The notepad stays above other windows whatever the main window's setting.
   SetStayOnTop(true);
   onClose = [this] { WriteNotes(); };
-  application_.Guard([this] { ReadNotes(); });
+  errors_.Guard([this] { ReadNotes(); });
 }
 
 void NotepadWindow::Open() {

@@ -5,9 +5,9 @@ namespace kadrion::app {
 Program::Program(features::AppPaths paths, const Services& services,
                  toolkit::Application& application)
     : paths_(std::move(paths)),
-      notepad_(paths_, services.dialogs, application),
-      description_(paths_, services, application),
-      main_(catalogue_, paths_, services, notepad_, description_) {}
+      notepad_(paths_, services.dialogs, application.Errors()),
+      description_(paths_, services, application.Errors(), application.Timers()),
+      main_(catalogue_, paths_, services, notepad_, description_, application) {}
 
 void Program::Start() {
   main_.Create();

@@ -1,7 +1,7 @@
 #include "components/form_hook_component.h"
 
 #include "components/hook_list.h"
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
 
 namespace components {
 
@@ -27,7 +27,7 @@ void FormHookComponent::Release() {
 
 LRESULT FormHookComponent::OnSubclassMessage(UINT id, WPARAM wParam, LPARAM lParam) {
   Message message{id, wParam, lParam};
-  toolkit::Application::Instance().Guard([&] { HandleMessage(message); });
+  toolkit::ErrorGuard::Current().Guard([&] { HandleMessage(message); });
   return message.result;
 }
 

@@ -8,9 +8,9 @@
 
 namespace components {
 
-FormRoller::FormRoller(toolkit::Form& owner, toolkit::Application& application)
+FormRoller::FormRoller(toolkit::Form& owner, toolkit::MessagePump& messages)
     : CaptionButton(owner),
-      application_(application),
+      messages_(messages),
       upGlyph_(LoadGlyphResource(L"CB_ROLLER_UP")),
       downGlyph_(LoadGlyphResource(L"CB_ROLLER_DOWN")) {
   SetGlyph(upGlyph_.Get());
@@ -118,7 +118,7 @@ void FormRoller::Animate(bool up) {
          : kadrion::core::RollDownHeights(remainHeight_, savedHeight_, animateSpeed);
   for (int height : heights) {
     SetClientHeight(height);
-    if (!application_.ProcessMessages()) PostQuitMessage(0);
+    if (!messages_.ProcessMessages()) PostQuitMessage(0);
     Sleep(static_cast<DWORD>(animateSpeed));
   }
   if (up) {

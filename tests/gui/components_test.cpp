@@ -270,7 +270,7 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
 class TrayIconTest : public ::testing::Test {
  protected:
   TrayIconTest() {
-    toolkit::Application::Instance().SetTitle(L"Kadrion filmów");
+    title.Set(L"Kadrion filmów");
     tray.SetOptions(TrayIcon::kOneClickRestore);
     tray.Loaded();
     form.ShowNow();
@@ -281,7 +281,8 @@ class TrayIconTest : public ::testing::Test {
   Log log;
   ProbedForm form{log};
   testing_support::RecordingNotificationArea area;
-  TrayIcon tray{form, area, toolkit::Application::Instance()};
+  toolkit::ProgramTitle title;
+  TrayIcon tray{form, area, title, testing_support::TestApplication()};
   const testing_support::RecordingNotificationArea::Call added{
       NIM_ADD, NIF_MESSAGE | NIF_TIP | NIF_ICON, L"Kadrion filmów", true};
 };
@@ -364,7 +365,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
     Log log;
     ProbedForm form(log);
     form.minHeight = 150;  // where the animation stops
-    FormRoller roller(form, toolkit::Application::Instance());
+    FormRoller roller(form, testing_support::TestApplication());
     roller.animate = animate;
     roller.Loaded();
     form.ShowNow();
