@@ -40,7 +40,7 @@ void DescriptionWindow::Create(toolkit::Stacking stacking) {
   onClose = [this] { SaveAppearance(); };
   errors_.Guard([this, stacking] {
     LoadAppearance();
-    SetStayOnTop(stacking == toolkit::Stacking::StayOnTop);
+    SetStacking(stacking);
   });
 }
 

@@ -40,7 +40,7 @@ void NotepadWindow::Create() {
                                        GetSysColor(COLOR_WINDOWTEXT)});
   client.Realign();
   // The notepad stays above other windows whatever the main window's setting.
-  SetStayOnTop(true);
+  SetStacking(toolkit::Stacking::StayOnTop);
   onClose = [this] { WriteNotes(); };
   errors_.Guard([this] { ReadNotes(); });
 }
@@ -61,8 +61,8 @@ void NotepadWindow::ReadNotes() {
     try {
       if (toolkit::FileExists(path))
         notesMemo_.SetText(core::WithCrLf(toolkit::ReadWholeFile(path)));
-    } catch (const toolkit::Error& error) {
-      throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
+    } catch (const core::Failure& error) {
+      throw core::Failure(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
     }
   });
 }

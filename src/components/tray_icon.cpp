@@ -174,7 +174,7 @@ void TrayIcon::RestartAnimation() {
   if (!animate_ || animateInterval_ == 0 || !images_) return;
   SetImageIndex(0);
   if (!SetTimer(UtilityWindowHandle(), kAnimationTimer, animateInterval_, nullptr))
-    throw toolkit::Error(L"No timers");
+    throw kadrion::core::Failure(L"No timers");
 }
 
 void TrayIcon::SetPopupMenu(toolkit::PopupMenu* menu) {

@@ -99,7 +99,7 @@ bool BackgroundWork::Start(ProgressTexts texts,
       PostMessageW(messages_, kWorkEnded, 0, 0);
     });
   } catch (const std::system_error&) {
-    throw Error(L"Nie można rozpocząć pracy w tle: system nie dał nowego wątku.");
+    throw kadrion::core::Failure(L"Nie można rozpocząć pracy w tle: system nie dał nowego wątku.");
   }
   timer_.SetEnabled(true);
   return true;

@@ -138,7 +138,7 @@ Picked PickWithFileDialog(HWND owner, std::wstring& path) {
   if (FAILED(dialog->GetResult(item.Out()))) return Picked::Cancelled;
   wchar_t* name = nullptr;
   if (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) || !name)
-    throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+    throw kadrion::core::Failure(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
   path = name;
   CoTaskMemFree(name);
   return Picked::Folder;
@@ -155,7 +155,8 @@ bool PickWithBrowser(HWND owner, std::wstring& path) {
   wchar_t folder[MAX_PATH] = L"";
   const bool onDisk = SHGetPathFromIDListW(chosen, folder) != FALSE;
   CoTaskMemFree(chosen);
-  if (!onDisk) throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+  if (!onDisk)
+    throw kadrion::core::Failure(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
   path = folder;
   return true;
 }
@@ -224,7 +225,7 @@ bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters
       OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) {
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-      throw Error(L"Wybrano zbyt wiele plików naraz.");
+      throw kadrion::core::Failure(L"Wybrano zbyt wiele plików naraz.");
     return false;
   }
   // One file: its full path. Several: the folder, then the names, each ended by a null.

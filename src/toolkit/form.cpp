@@ -84,9 +84,9 @@ bool Form::StayOnTop() const {
   return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-void Form::SetStayOnTop(bool onTop) {
-  if (onTop == StayOnTop()) return;
-  stayOnTopWanted_ = onTop;
+void Form::SetStacking(Stacking stacking) {
+  if ((stacking == Stacking::StayOnTop) == StayOnTop()) return;
+  stackingWanted_ = stacking;
   Recreate();
 }
 
@@ -99,7 +99,7 @@ void Form::Recreate() {
   const HWND focus = GetFocus();
   const std::wstring caption = WText();
   DWORD exStyle = GetWindowLongW(old, GWL_EXSTYLE) & ~WS_EX_TOPMOST;
-  if (stayOnTopWanted_) exStyle |= WS_EX_TOPMOST;
+  if (stackingWanted_ == Stacking::StayOnTop) exStyle |= WS_EX_TOPMOST;
 
   // From here on the new window speaks for this form; the old one only falls silent and goes.
   CreateSystemWindow(caption, placement.rcNormalPosition, exStyle);

@@ -127,7 +127,7 @@ TEST(HookChain, TheRecreatedWindowGetsItsComponentsBackInTheirOrder) {
   Recorder c1(form, "1", log), c2(form, "2", log);
   const HWND old = form.Handle();
 
-  form.SetStayOnTop(true);
+  form.SetStacking(toolkit::Stacking::StayOnTop);
   ASSERT_NE(form.Handle(), old);
   log.clear();
   SendMessageW(form.Handle(), kProbe, 0, 0);
@@ -200,7 +200,7 @@ TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
   };
   for (bool recreated : {false, true}) {
     if (recreated) {
-      form.SetStayOnTop(true);
+      form.SetStacking(toolkit::Stacking::StayOnTop);
       Pump();
     }
     for (const auto& c : cases) {
@@ -244,7 +244,7 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
 
   for (bool recreated : {false, true}) {
     if (recreated) {
-      form.SetStayOnTop(true);
+      form.SetStacking(toolkit::Stacking::StayOnTop);
       Pump();
     }
     const HMENU menu = GetSystemMenu(form.Handle(), FALSE);
@@ -382,7 +382,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
     for (bool recreated : {false, true}) {
       SCOPED_TRACE(recreated ? "recreated" : "first window");
       if (recreated) {
-        form.SetStayOnTop(true);
+        form.SetStacking(toolkit::Stacking::StayOnTop);
         Pump();
       }
       GetWindowRect(form.Handle(), &now);
