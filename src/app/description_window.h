@@ -14,6 +14,7 @@
 #include "toolkit/form.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/panel.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::app {
 
