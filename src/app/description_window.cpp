@@ -24,14 +24,13 @@ RECT At(int left, int top, int width, int height) {
 
 DescriptionWindow::DescriptionWindow(const features::AppPaths& paths,
                                      features::SettingsFile& settings, const Services& services,
-                                     toolkit::Application& application)
+                                     toolkit::ErrorGuard& errors, toolkit::TimerHost& timers)
     : Form(L"TForm2"),
-      application_(application),
+      errors_(errors),
       dialogs_(services.dialogs),
       settings_(settings),
       editor_(textMemo_, services.dialogs, paths, *this),
-      reader_(application, services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {
-}
+      reader_(timers, services.keyboard, readerButton_, [this] { return textMemo_.WText(); }) {}
 
 void DescriptionWindow::Create(toolkit::Stacking stacking) {
   CreateForm(L"Opis", At(264, 260, 563, 352));
@@ -40,9 +39,9 @@ void DescriptionWindow::Create(toolkit::Stacking stacking) {
   // the window open so that the next close tries again.
   onCloseQuery = [this] { return editor_.ConfirmClose(); };
   onClose = [this] { SaveAppearance(); };
-  application_.Guard([this, stacking] {
+  errors_.Guard([this, stacking] {
     LoadAppearance();
-    SetStayOnTop(stacking == toolkit::Stacking::StayOnTop);
+    SetStacking(stacking);
   });
 }
 

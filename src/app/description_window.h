@@ -9,20 +9,22 @@
 #include "features/description/description_editor.h"
 #include "features/description/speech_reader.h"
 #include "features/settings_file.h"
-#include "toolkit/application.h"
 #include "toolkit/command_table.h"
 #include "toolkit/controls.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::app {
 
 class DescriptionWindow : public toolkit::Form {
  public:
-  // `application` shows an error of the creation, and runs the reader's timers; `settings` is
+  // `errors` shows an error of the creation; `timers` runs the reader's timers; `settings` is
   // the program's settings file, opened by the main window.
   DescriptionWindow(const features::AppPaths& paths, features::SettingsFile& settings,
-                    const Services& services, toolkit::Application& application);
+                    const Services& services, toolkit::ErrorGuard& errors,
+                    toolkit::TimerHost& timers);
 
   // Creates the hidden window with its colours and font from the settings; `stacking` is the
   // main window's always-on-top state, which this window follows.
@@ -50,7 +52,7 @@ class DescriptionWindow : public toolkit::Form {
   void PickColour();
   void PickFont();
 
-  toolkit::Application& application_;
+  toolkit::ErrorGuard& errors_;
   toolkit::Dialogs& dialogs_;
   features::SettingsFile& settings_;
 

@@ -18,8 +18,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  toolkit::SystemDialogs dialogs;
-  toolkit::Application application(dialogs);
+  toolkit::ProgramTitle title;
+  toolkit::SystemDialogs dialogs(title);
+  toolkit::Application application(title, dialogs);
   try {
     toolkit::SystemShell shell;
     toolkit::SystemKeyboard keyboard;
@@ -32,7 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     program.Start();
     return application.Run();
   } catch (...) {
-    application.ShowCurrentException();
+    application.Errors().ShowCurrentException();
     return 1;
   }
 }

@@ -3,7 +3,6 @@
 
 #include "app/control_ids.h"
 #include "app/single_instance.h"
-#include "toolkit/application.h"
 #include "toolkit/dpi.h"
 #include "toolkit/files.h"
 
@@ -41,16 +40,16 @@ MainWindow::MainWindow(features::CatalogueDocument& document, features::Settings
                        toolkit::Application& application, NotepadWindow& notepad,
                        DescriptionWindow& description)
     : Form(L"TMainWindow"),
+      application_(application),
       paths_(paths),
       dialogs_(services.dialogs),
-      application_(application),
       settings_(settings),
       document_(document),
       catalogue_(document.Films()),
       notepad_(notepad),
       description_(description),
       filmList_(catalogue_),
-      statusLine_(statusBar_, catalogue_),
+      statusLine_(statusBar_, catalogue_, application_.Timers()),
       descriptionFiles_(catalogue_, paths, services.dialogs, *this, services.recycleBin),
       editor_(
           catalogue_, services.dialogs, *this,
@@ -68,7 +67,7 @@ MainWindow::MainWindow(features::CatalogueDocument& document, features::Settings
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
                        [this] { editor_.Add(); }),
-      longWork_(*this),
+      longWork_(*this, application_.Timers(), application_.Errors()),
       csvTransfer_(catalogue_, services.dialogs, *this, statusLine_, longWork_),
       folderImport_(catalogue_, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
@@ -93,9 +92,9 @@ void MainWindow::Create() {
   onShow = [this] { OnFirstShow(); };
   onClose = [this] { OnClose(); };
   onEndSession = [this] { OnEndSession(); };
-  application_.Guard([this] { OnCreate(); });
-  decorations_ =
-      std::make_unique<components::MainWindowDecorations>(*this, notificationArea_, application_);
+  application_.Errors().Guard([this] { OnCreate(); });
+  decorations_ = std::make_unique<components::MainWindowDecorations>(
+      *this, notificationArea_, application_.Title(), application_);
 }
 
 void MainWindow::CreateControls() {

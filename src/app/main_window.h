@@ -39,8 +39,8 @@ namespace kadrion::app {
 
 class MainWindow : public toolkit::Form {
  public:
-  // The side windows are made before this one and created after it; `application` shows the
-  // errors of the window's handlers.
+  // The side windows are made before this one and created after it. `application` gives the
+  // title, the error guard, the timers' host and the waiting messages' handling.
   MainWindow(features::CatalogueDocument& document, features::SettingsFile& settings,
              const features::AppPaths& paths, const Services& services,
              toolkit::Application& application, NotepadWindow& notepad,
@@ -80,9 +80,9 @@ class MainWindow : public toolkit::Form {
   // A second start of the program: shown, restored and in front, wherever it was.
   void ComeToFront();
 
+  toolkit::Application& application_;
   const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
-  toolkit::Application& application_;
   features::SettingsFile& settings_;
   features::CatalogueDocument& document_;
   core::Catalogue& catalogue_;

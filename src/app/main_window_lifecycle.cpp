@@ -12,10 +12,10 @@ constexpr wchar_t kMissingCatalogue[] = L"Nie znalazłem pliku: Dane\\Dane.dat. 
 void MainWindow::OnCreate() {
   // No comparison is bound to the list until the first click on a column header.
   SetCaption(kTitle);
-  application_.SetTitle(kTitle);
+  application_.Title().Set(kTitle);
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
-  application_.Guard([this] { LoadCatalogue(); });
+  application_.Errors().Guard([this] { LoadCatalogue(); });
   statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
 }
@@ -33,16 +33,17 @@ void MainWindow::OnClose() {
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
-  application_.Guard([this] { notepad_.WriteNotesIfOpen(); });
+  application_.Errors().Guard([this] { notepad_.WriteNotesIfOpen(); });
 }
 
 void MainWindow::OnEndSession() {
   // Windows ends the process after this, whatever fails: every file gets its own chance.
+  toolkit::ErrorGuard& errors = application_.Errors();
   SaveLaunchCounter();
-  application_.Guard([this] { document_.Save(); });
-  application_.Guard([this] { SaveSettings(); });
-  application_.Guard([this] { notepad_.WriteNotesIfOpen(); });
-  application_.Guard([this] { description_.SaveIfModified(); });
+  errors.Guard([this] { document_.Save(); });
+  errors.Guard([this] { SaveSettings(); });
+  errors.Guard([this] { notepad_.WriteNotesIfOpen(); });
+  errors.Guard([this] { description_.SaveIfModified(); });
 }
 
 void MainWindow::SaveLaunchCounter() {
@@ -53,7 +54,7 @@ void MainWindow::SaveLaunchCounter() {
   } catch (...) {
     if (counterFailureShown_) return;
     counterFailureShown_ = true;
-    application_.ShowCurrentException();
+    application_.Errors().ShowCurrentException();
   }
 }
 

@@ -68,7 +68,7 @@ void MainWindow::LoadSettings() {
   appearance_.Apply(settings.ReadInteger(kSettings, L"Kt", kDefaultBackground, core::kColours),
                     font);
 
-  alwaysOnTop_.Set(onTop);
+  alwaysOnTop_.Set(onTop ? toolkit::Stacking::StayOnTop : toolkit::Stacking::Normal);
 }
 
 void MainWindow::SaveSettings() {

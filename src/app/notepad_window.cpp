@@ -22,8 +22,8 @@ constexpr wchar_t kCharactersReplaced[] =
 }  // namespace
 
 NotepadWindow::NotepadWindow(const features::AppPaths& paths, toolkit::Dialogs& dialogs,
-                             toolkit::Application& application)
-    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), application_(application) {}
+                             toolkit::ErrorGuard& errors)
+    : Form(L"TForm1"), paths_(paths), dialogs_(dialogs), errors_(errors) {}
 
 void NotepadWindow::Create() {
   CreateForm(L"Notatnik", toolkit::ScaledRect(202, 130, 493, 320));
@@ -40,9 +40,9 @@ void NotepadWindow::Create() {
                                        GetSysColor(COLOR_WINDOWTEXT)});
   client.Realign();
   // The notepad stays above other windows whatever the main window's setting.
-  SetStayOnTop(true);
+  SetStacking(toolkit::Stacking::StayOnTop);
   onClose = [this] { WriteNotes(); };
-  application_.Guard([this] { ReadNotes(); });
+  errors_.Guard([this] { ReadNotes(); });
 }
 
 void NotepadWindow::Open() {
@@ -61,8 +61,8 @@ void NotepadWindow::ReadNotes() {
     try {
       if (toolkit::FileExists(path))
         notesMemo_.SetText(core::WithCrLf(toolkit::ReadWholeFile(path)));
-    } catch (const toolkit::Error& error) {
-      throw toolkit::Error(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
+    } catch (const core::Failure& error) {
+      throw core::Failure(error.Message() + L"\n\n" + kNotesKept, error.SystemCode());
     }
   });
 }

@@ -4,19 +4,19 @@
 // it writes the notes and hides it.
 #include "core/read_guard.h"
 #include "features/app_paths.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/dialogs.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/form.h"
 
 namespace kadrion::app {
 
 class NotepadWindow : public toolkit::Form {
  public:
-  // `dialogs` says when the notes hold characters the notes file cannot; `application` shows
-  // an error reading them at the start.
+  // `dialogs` says when the notes hold characters the notes file cannot; `errors` shows an
+  // error reading them at the start.
   NotepadWindow(const features::AppPaths& paths, toolkit::Dialogs& dialogs,
-                toolkit::Application& application);
+                toolkit::ErrorGuard& errors);
 
   // Creates the hidden window and reads the notes.
   void Create();
@@ -36,7 +36,7 @@ class NotepadWindow : public toolkit::Form {
 
   const features::AppPaths& paths_;
   toolkit::Dialogs& dialogs_;
-  toolkit::Application& application_;
+  toolkit::ErrorGuard& errors_;
   toolkit::Memo notesMemo_;
   core::ReadGuard notesGuard_;
 };

@@ -5,10 +5,10 @@ namespace kadrion::app {
 Program::Program(features::AppPaths paths, const Services& services,
                  toolkit::Application& application)
     : paths_(std::move(paths)),
-      document_(catalogue_, paths_, application),
+      document_(catalogue_, paths_, application.Timers(), application.Errors()),
       settings_(paths_.SettingsPath()),
-      notepad_(paths_, services.dialogs, application),
-      description_(paths_, settings_, services, application),
+      notepad_(paths_, services.dialogs, application.Errors()),
+      description_(paths_, settings_, services, application.Errors(), application.Timers()),
       main_(document_, settings_, paths_, services, application, notepad_, description_) {}
 
 void Program::Start() {

@@ -15,7 +15,7 @@ namespace kadrion::app {
 
 class Program {
  public:
-  // `application` runs the windows' timers and shows the errors of their creation.
+  // `application` gives the windows the title, the error guard and the timers' host.
   Program(features::AppPaths paths, const Services& services, toolkit::Application& application);
 
   // Creates and shows the main window, then creates the side windows.

@@ -1,7 +1,7 @@
 #include "components/caption_button.h"
 
 #include "components/caption_button_registry.h"
-#include "toolkit/application.h"
+#include "toolkit/module.h"
 
 namespace components {
 
@@ -141,7 +141,7 @@ void CaptionButton::AddTool() {
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = HookedWindow();
   tool.uId = registry->NextToolId();
-  tool.hinst = toolkit::Application::Module();
+  tool.hinst = toolkit::ProgramModule();
   tool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(registry->Tooltips(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   toolWindow_ = tool.hwnd;
@@ -168,7 +168,7 @@ void CaptionButton::UpdateToolInfo() {
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = toolWindow_;
   tool.uId = toolId_;
-  tool.hinst = toolkit::Application::Module();
+  tool.hinst = toolkit::ProgramModule();
   std::wstring text;
   if (visible_ && enabled_ && showHint_ && !hint_.empty()) {
     // The caption band above the client area (and the menu bar, whose band it then is).

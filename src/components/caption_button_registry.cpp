@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "components/caption_button.h"
-#include "toolkit/application.h"
+#include "toolkit/module.h"
 
 namespace components {
 
@@ -18,7 +18,7 @@ std::unique_ptr<CaptionButtonRegistry>& Instance() {
 CaptionButtonRegistry::CaptionButtonRegistry() {
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr,
-                              toolkit::Application::Module(), nullptr);
+                              toolkit::ProgramModule(), nullptr);
 }
 
 CaptionButtonRegistry::~CaptionButtonRegistry() {

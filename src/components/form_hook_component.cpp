@@ -1,7 +1,7 @@
 #include "components/form_hook_component.h"
 
 #include "components/hook_list.h"
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
 
 namespace components {
 
@@ -27,7 +27,7 @@ void FormHookComponent::Release() {
 
 LRESULT FormHookComponent::OnSubclassMessage(UINT id, WPARAM wParam, LPARAM lParam) {
   Message message{id, wParam, lParam};
-  toolkit::Application::Instance().Guard([&] { HandleMessage(message); });
+  toolkit::ErrorGuard::Current().Guard([&] { HandleMessage(message); });
   return message.result;
 }
 
@@ -39,7 +39,7 @@ void FormHookComponent::HandleMessage(Message& message) {
     if (list && list->OldestOn(window_) == this && Owner().Handle() != window_)
       list->RequestRehook(window_);
   } else if (message.id == kSetStayOnTopMessage) {
-    SetStayOnTop(message.wParam != 0);
+    SetStacking(message.wParam != 0 ? toolkit::Stacking::StayOnTop : toolkit::Stacking::Normal);
   }
   bool handled = false;
   BeforeMessage(message, handled);
@@ -62,7 +62,8 @@ bool FormHookComponent::StayOnTop() const {
   return (WindowExStyle() & WS_EX_TOPMOST) != 0;
 }
 
-void FormHookComponent::SetStayOnTop(bool onTop) {
+void FormHookComponent::SetStacking(toolkit::Stacking stacking) {
+  const bool onTop = stacking == toolkit::Stacking::StayOnTop;
   if (onTop == StayOnTop()) return;
   SetWindowPos(window_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);

@@ -28,7 +28,7 @@ class FormHookComponent : public Component, private toolkit::WindowSubclass {
   // The form window's WS_EX_TOPMOST. Setting it changes the window in place and tells every
   // component of the window (each finds it already done).
   bool StayOnTop() const;
-  void SetStayOnTop(bool onTop);
+  void SetStacking(toolkit::Stacking stacking);
 
  protected:
   // Before the older part of the chain: setting `handled` keeps the message from the older

@@ -1,6 +1,7 @@
 #include "components/form_roller.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "components/glyph_resource.h"
 #include "core/roll_animation.h"
@@ -8,9 +9,18 @@
 
 namespace components {
 
-FormRoller::FormRoller(toolkit::Form& owner, toolkit::Application& application)
+namespace {
+
+// Clips `window` to `region`. The window owns a region it took; one it refused is freed here.
+void GiveRegion(HWND window, toolkit::RegionHandle region) {
+  if (SetWindowRgn(window, region.Get(), TRUE)) static_cast<void>(region.Release());
+}
+
+}  // namespace
+
+FormRoller::FormRoller(toolkit::Form& owner, toolkit::MessagePump& messages)
     : CaptionButton(owner),
-      application_(application),
+      messages_(messages),
       upGlyph_(LoadGlyphResource(L"CB_ROLLER_UP")),
       downGlyph_(LoadGlyphResource(L"CB_ROLLER_DOWN")) {
   SetGlyph(upGlyph_.Get());
@@ -34,8 +44,7 @@ void FormRoller::ApplyRegion() {
   RECT bounds{};
   GetWindowRect(HookedWindow(), &bounds);
   toolkit::RegionHandle region(CreateRectRgn(0, 0, bounds.right - bounds.left, RolledHeight()));
-  // The window owns a region it was given.
-  if (SetWindowRgn(HookedWindow(), region.Get(), TRUE)) region.Release();
+  GiveRegion(HookedWindow(), std::move(region));
 }
 
 void FormRoller::SetRemainHeight(int height) {
@@ -84,7 +93,7 @@ void FormRoller::SetRolledUp(bool rolledUp) {
     GetWindowRect(window, &bounds);
     toolkit::RegionHandle region(
         CreateRectRgn(0, 0, bounds.right - bounds.left, RolledHeight() - 3));
-    if (SetWindowRgn(window, region.Get(), TRUE)) region.Release();
+    GiveRegion(window, std::move(region));
     SetWindowRgn(window, nullptr, TRUE);
   }
   if (animate) Animate(rolledUp);
@@ -118,7 +127,7 @@ void FormRoller::Animate(bool up) {
          : kadrion::core::RollDownHeights(remainHeight_, savedHeight_, animateSpeed);
   for (int height : heights) {
     SetClientHeight(height);
-    if (!application_.ProcessMessages()) PostQuitMessage(0);
+    if (!messages_.ProcessMessages()) PostQuitMessage(0);
     Sleep(static_cast<DWORD>(animateSpeed));
   }
   if (up) {

@@ -7,14 +7,15 @@
 #include <string>
 
 #include "components/caption_button.h"
-#include "toolkit/application.h"
+#include "toolkit/message_pump.h"
 
 namespace components {
 
 class FormRoller : public CaptionButton {
  public:
-  // `application` handles the waiting messages between the steps of an animated roll.
-  FormRoller(toolkit::Form& owner, toolkit::Application& application);
+  // `messages` handles the waiting messages between the steps of an animated roll; it outlives
+  // the roller.
+  FormRoller(toolkit::Form& owner, toolkit::MessagePump& messages);
 
   bool RolledUp() const { return rolledUp_; }
   // Rolls the form; ignored while a roll is still running.
@@ -44,7 +45,7 @@ class FormRoller : public CaptionButton {
   void SetClientHeight(int height);
   void Animate(bool up);
 
-  toolkit::Application& application_;
+  toolkit::MessagePump& messages_;
   toolkit::BitmapHandle upGlyph_, downGlyph_;
   bool rolledUp_ = false;
   bool busy_ = false;

@@ -26,10 +26,12 @@ unsigned KeysHeld() {
 }
 }  // namespace
 
-TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application)
+TrayIcon::TrayIcon(toolkit::Form& owner, NotificationArea& area, const toolkit::ProgramTitle& title,
+                   toolkit::MessagePump& messages)
     : CaptionButton(owner),
       area_(area),
-      application_(application),
+      title_(title),
+      messages_(messages),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   SetGlyph(LoadGlyphResource(L"CB_MINIMIZETOTRAY").Get());
   SetHint(L"Minimize to System Tray");
@@ -55,8 +57,7 @@ void TrayIcon::Notify(DWORD action, bool withBalloon) {
   icon.uCallbackMessage = kTrayCallbackMessage;
   icon.hIcon = shown_.Get();
   // The older, shorter record has room for 63 characters of tip.
-  if (showTip_)
-    CopyCut(tip_.empty() ? application_.Title() : tip_, icon.szTip, withBalloon ? 128 : 64);
+  if (showTip_) CopyCut(tip_.empty() ? title_.Text() : tip_, icon.szTip, withBalloon ? 128 : 64);
   if (withBalloon) {
     CopyCut(balloon_.text, icon.szInfo);
     CopyCut(balloon_.title, icon.szInfoTitle);
@@ -173,7 +174,7 @@ void TrayIcon::RestartAnimation() {
   if (!animate_ || animateInterval_ == 0 || !images_) return;
   SetImageIndex(0);
   if (!SetTimer(UtilityWindowHandle(), kAnimationTimer, animateInterval_, nullptr))
-    throw toolkit::Error(L"No timers");
+    throw kadrion::core::Failure(L"No timers");
 }
 
 void TrayIcon::SetPopupMenu(toolkit::PopupMenu* menu) {
@@ -343,7 +344,7 @@ void TrayIcon::ShowTrayMenu() {
   if (!menu_) return;
   POINT at{};
   GetCursorPos(&at);
-  if (!application_.ProcessMessages()) PostQuitMessage(0);
+  if (!messages_.ProcessMessages()) PostQuitMessage(0);
   const HWND owner = Owner().Handle();
   SetForegroundWindow(owner);
   menu_->Popup(owner, at);

@@ -8,8 +8,9 @@
 
 #include "components/caption_button.h"
 #include "components/notification_area.h"
-#include "toolkit/application.h"
+#include "toolkit/message_pump.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/program_title.h"
 
 namespace components {
 
@@ -37,9 +38,10 @@ class TrayIcon : public CaptionButton {
   // Keys and buttons held, as a bit set.
   enum Shift : unsigned { kShift = 1, kAlt = 2, kCtrl = 4, kLeft = 8, kRight = 16, kMiddle = 32 };
 
-  // `application` gives the default tip, its title, and handles the waiting messages before
-  // the icon's menu opens.
-  TrayIcon(toolkit::Form& owner, NotificationArea& area, toolkit::Application& application);
+  // `title` is the default tip; `messages` handles the waiting messages before the icon's menu
+  // opens. Both outlive the icon.
+  TrayIcon(toolkit::Form& owner, NotificationArea& area, const toolkit::ProgramTitle& title,
+           toolkit::MessagePump& messages);
   ~TrayIcon() override;
 
   // Cycling the icon through the image list every `AnimateInterval` ms. Raises "No timers"
@@ -48,7 +50,7 @@ class TrayIcon : public CaptionButton {
   void SetAnimate(bool animate);
   unsigned AnimateInterval() const { return animateInterval_; }
   void SetAnimateInterval(unsigned ms);
-  // The icon's tip; empty means the application's title.
+  // The icon's tip; empty means the program's title.
   std::wstring Tip() const { return tip_; }
   void SetTip(std::wstring tip);
   bool ShowTip() const { return showTip_; }
@@ -111,7 +113,8 @@ class TrayIcon : public CaptionButton {
   void SetManagedStates(FormState state);
 
   NotificationArea& area_;
-  toolkit::Application& application_;
+  const toolkit::ProgramTitle& title_;
+  toolkit::MessagePump& messages_;
   bool animate_ = false;
   unsigned animateInterval_ = 200;
   std::wstring tip_;

@@ -1,7 +1,8 @@
 #include "components/utility_window.h"
 
-#include "toolkit/application.h"
 #include "toolkit/error.h"
+#include "toolkit/error_guard.h"
+#include "toolkit/module.h"
 
 namespace components {
 
@@ -12,7 +13,7 @@ void RegisterOnce() {
   static const ATOM registered = [] {
     WNDCLASSW cls{};
     cls.lpfnWndProc = DefWindowProcW;
-    cls.hInstance = toolkit::Application::Module();
+    cls.hInstance = toolkit::ProgramModule();
     cls.lpszClassName = kClassName;
     return RegisterClassW(&cls);
   }();
@@ -24,7 +25,7 @@ UtilityWindow::UtilityWindow(std::function<void(Message&)> procedure)
     : procedure_(std::move(procedure)) {
   RegisterOnce();
   handle_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            toolkit::Application::Module(), nullptr);
+                            toolkit::ProgramModule(), nullptr);
   if (!handle_) toolkit::ThrowSystemError(L"Nie można utworzyć okna pomocniczego.");
   // Bound after creation: what creating it sends needs nothing but the default handling.
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -42,7 +43,7 @@ LRESULT CALLBACK UtilityWindow::Procedure(HWND window, UINT id, WPARAM wParam, L
     return DefWindowProcW(window, id, wParam, lParam);
   }
   Message message{id, wParam, lParam};
-  toolkit::Application::Instance().Guard([&] { self->procedure_(message); });
+  toolkit::ErrorGuard::Current().Guard([&] { self->procedure_(message); });
   return message.result;
 }
 

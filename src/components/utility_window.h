@@ -10,8 +10,8 @@ namespace components {
 
 class UtilityWindow {
  public:
-  // `procedure` gets every message; an exception it raises is shown in the application's error
-  // box and the message answers with the result written so far.
+  // `procedure` gets every message; an exception it raises is shown in the error box and the
+  // message answers with the result written so far.
   explicit UtilityWindow(std::function<void(Message&)> procedure);
   ~UtilityWindow();
   UtilityWindow(const UtilityWindow&) = delete;

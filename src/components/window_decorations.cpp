@@ -3,8 +3,9 @@
 namespace components {
 
 MainWindowDecorations::MainWindowDecorations(toolkit::Form& window, NotificationArea& area,
-                                             toolkit::Application& application)
-    : trayIcon(window, area, application), roller(window, application) {
+                                             const toolkit::ProgramTitle& title,
+                                             toolkit::MessagePump& messages)
+    : trayIcon(window, area, title, messages), roller(window, messages) {
   // The stored values of the design, then Loaded for each, in the order they were made.
   trayIcon.SetOrder(0);
   trayIcon.SetHint(L"Minimalizuj do zasobnika");

@@ -10,8 +10,9 @@
 namespace components {
 
 struct MainWindowDecorations {
+  // `title` is the tray icon's tip; `messages` handles the waiting messages while they work.
   MainWindowDecorations(toolkit::Form& window, NotificationArea& area,
-                        toolkit::Application& application);
+                        const toolkit::ProgramTitle& title, toolkit::MessagePump& messages);
 
   TrayIcon trayIcon;  // "FormTrayIcon1" of the design
   FormRoller roller;  // "FormRoller1"

@@ -100,7 +100,7 @@ FilmStore FilmsFromMediaFiles(const std::vector<MediaFile>& files, PolishTitleFr
         file.kind == MediaKind::File && filmsInFolder.find(film.path.folder)->second > 1;
     const MediaTitles titles = TitlesFromPath(
         toWindows1250(film.parts > 1 ? WithoutMarker(film.path, *film.marker) : file.path),
-        polish == PolishTitleFrom::FileName || sideBySide);
+        sideBySide ? PolishTitleFrom::FileName : polish);
     const std::string polishTitle = CleanTitle(titles.polish);
     const std::string originalTitle = CleanTitle(titles.original);
     const std::string discs = film.parts > 0 ? std::to_string(film.parts) : rest.discs;

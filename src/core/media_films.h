@@ -21,11 +21,10 @@
 
 #include "core/film_entry.h"
 #include "core/film_store.h"
+#include "core/media_titles.h"
 #include "core/media_tree.h"
 
 namespace kadrion::core {
-
-enum class PolishTitleFrom { Folder, FileName };
 
 // A path as Windows-1250 bytes; the program's own conversion puts "?" for what the code page
 // lacks.

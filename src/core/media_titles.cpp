@@ -14,13 +14,13 @@ std::string_view LastFolderPart(std::string_view folder) {
 
 }  // namespace
 
-MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName) {
+MediaTitles TitlesFromPath(std::string_view path, PolishTitleFrom polish) {
   const std::size_t slash = path.rfind('\\');
   const std::string_view fileName = slash == std::string_view::npos ? path : path.substr(slash + 1);
   const std::string_view folder =
       slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
   const std::string_view bareName = fileName.substr(0, fileName.rfind('.'));
-  return {std::string(polishFromFileName ? bareName : LastFolderPart(folder)),
+  return {std::string(polish == PolishTitleFrom::FileName ? bareName : LastFolderPart(folder)),
           std::string(bareName)};
 }
 

@@ -4,11 +4,14 @@
 // (from the name's last "." on; a name without a dot stays whole). The Polish title is the
 // last non-empty part of the folder path split at every "\" - the folder holding the file, or
 // the drive ("E:") for a file in a drive's root, empty when the path has no folder - or the
-// bare name when the caller asks for it.
+// bare name when `polish` says so.
 #include <string>
 #include <string_view>
 
 namespace kadrion::core {
+
+// Where a media file's Polish title comes from: the folder holding it, or its bare name.
+enum class PolishTitleFrom { Folder, FileName };
 
 struct MediaTitles {
   std::string polish;
@@ -18,6 +21,6 @@ struct MediaTitles {
 };
 
 // The texts as taken from the path, before the title clean-up.
-MediaTitles TitlesFromPath(std::string_view path, bool polishFromFileName);
+MediaTitles TitlesFromPath(std::string_view path, PolishTitleFrom polish);
 
 }  // namespace kadrion::core

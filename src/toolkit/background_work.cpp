@@ -4,8 +4,8 @@
 #include <system_error>
 #include <utility>
 
-#include "toolkit/application.h"
 #include "toolkit/error.h"
+#include "toolkit/module.h"
 #include "toolkit/progress_window.h"
 
 namespace toolkit {
@@ -21,7 +21,7 @@ constexpr std::chrono::milliseconds kShowAfter{500};
 LRESULT CALLBACK MessagesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kWorkEnded) {
     auto* work = reinterpret_cast<BackgroundWork*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (work) Application::Instance().Guard([work] { work->OnWorkEnded(); });
+    if (work) work->OnEndMessage();
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -31,13 +31,13 @@ HWND CreateMessageWindow(BackgroundWork* work) {
   static const bool registered = [] {
     WNDCLASSW cls{};
     cls.lpfnWndProc = MessagesProc;
-    cls.hInstance = Application::Module();
+    cls.hInstance = ProgramModule();
     cls.lpszClassName = kMessagesClass;
     return RegisterClassW(&cls) != 0;
   }();
   (void)registered;
   const HWND window = CreateWindowExW(0, kMessagesClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      Application::Module(), nullptr);
+                                      ProgramModule(), nullptr);
   if (!window) ThrowSystemError(L"Nie można przygotować pracy w tle.");
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(work));
   return window;
@@ -49,7 +49,7 @@ WorkEnd Run(const std::function<void(kadrion::core::WorkProgress&)>& work,
   WorkEnd end;
   try {
     work(progress);
-  } catch (const Error& e) {
+  } catch (const kadrion::core::Failure& e) {
     end = {WorkOutcome::Failed, e.Message()};
   } catch (const std::bad_alloc&) {
     end = {WorkOutcome::Failed, L"Zabrakło pamięci; praca została przerwana."};
@@ -63,8 +63,11 @@ WorkEnd Run(const std::function<void(kadrion::core::WorkProgress&)>& work,
 
 }  // namespace
 
-BackgroundWork::BackgroundWork(const Control& owner)
-    : owner_(owner), messages_(CreateMessageWindow(this)), timer_(kTickMs) {
+BackgroundWork::BackgroundWork(const Control& owner, TimerHost& timers, ErrorGuard& errors)
+    : owner_(owner),
+      errors_(errors),
+      messages_(CreateMessageWindow(this)),
+      timer_(timers, kTickMs) {
   timer_.onTimer = [this] { OnTick(); };
 }
 
@@ -96,7 +99,7 @@ bool BackgroundWork::Start(ProgressTexts texts,
       PostMessageW(messages_, kWorkEnded, 0, 0);
     });
   } catch (const std::system_error&) {
-    throw Error(L"Nie można rozpocząć pracy w tle: system nie dał nowego wątku.");
+    throw kadrion::core::Failure(L"Nie można rozpocząć pracy w tle: system nie dał nowego wątku.");
   }
   timer_.SetEnabled(true);
   return true;

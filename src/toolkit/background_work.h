@@ -12,7 +12,9 @@
 
 #include "core/work_progress.h"
 #include "toolkit/control.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/timer.h"
+#include "toolkit/timer_host.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
@@ -36,8 +38,9 @@ struct WorkEnd {
 class BackgroundWork {
  public:
   // `owner` is the window the progress window belongs to and is centred over; it may be made
-  // after this.
-  explicit BackgroundWork(const Control& owner);
+  // after this. `timers` runs the progress window's ticks; `errors` shows an error `finished`
+  // raises. All three outlive the work.
+  BackgroundWork(const Control& owner, TimerHost& timers, ErrorGuard& errors);
   // Cancels work still running and waits for its thread; `finished` is not called then.
   ~BackgroundWork();
   BackgroundWork(const BackgroundWork&) = delete;
@@ -47,7 +50,7 @@ class BackgroundWork {
   // runs. The work reports through the progress it is given and stops when told to. `finished`
   // runs later on this thread with how the work ended: Done; Cancelled when the user (or
   // Cancel) stopped it, whatever it did then; Failed with the Polish text of the exception it
-  // threw. An error `finished` raises goes to the application's error box.
+  // threw. An error `finished` raises goes to the error box.
   bool Start(ProgressTexts texts, std::function<void(kadrion::core::WorkProgress&)> work,
              std::function<void(WorkEnd)> finished);
   bool Running() const { return thread_.joinable(); }
@@ -56,11 +59,16 @@ class BackgroundWork {
 
   // The work's end, handled on this thread (the end message and the timer both lead here).
   void OnWorkEnded();
+  // The end message came: OnWorkEnded, with an error it raises shown in the error box.
+  void OnEndMessage() noexcept {
+    errors_.Guard([this] { OnWorkEnded(); });
+  }
 
  private:
   void OnTick();
 
   const Control& owner_;
+  ErrorGuard& errors_;
   HWND messages_ = nullptr;  // message-only window the work's thread posts its end to
   Timer timer_;
   std::unique_ptr<ProgressWindow> window_;

@@ -4,7 +4,8 @@
 #include <set>
 #include <string>
 
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
+#include "toolkit/module.h"
 #include "toolkit/popup_menu.h"
 
 namespace toolkit {
@@ -27,9 +28,9 @@ void Container::RegisterOnce(const wchar_t* className) {
   WNDCLASSW cls{};
   cls.style = CS_DBLCLKS;
   cls.lpfnWndProc = Trampoline;
-  cls.hInstance = Application::Module();
+  cls.hInstance = ProgramModule();
   cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  cls.hIcon = LoadIconW(Application::Module(), L"MAINICON");
+  cls.hIcon = LoadIconW(ProgramModule(), L"MAINICON");
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = className;
   RegisterClassW(&cls);
@@ -54,7 +55,7 @@ LRESULT CALLBACK Container::Trampoline(HWND hwnd, UINT message, WPARAM wParam, L
   if (!self || self->hwnd_ != hwnd) return DefWindowProcW(hwnd, message, wParam, lParam);
 
   LRESULT result = 0;
-  if (!Application::Instance().Guard([&] { result = self->OnMessage(message, wParam, lParam); }))
+  if (!ErrorGuard::Current().Guard([&] { result = self->OnMessage(message, wParam, lParam); }))
     return 0;
   return result;
 }

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "toolkit/accessible_name.h"
-#include "toolkit/application.h"
 #include "toolkit/container.h"
 #include "toolkit/error.h"
+#include "toolkit/module.h"
 #include "toolkit/text.h"
 
 namespace toolkit {
@@ -39,7 +39,7 @@ void Control::CreateHandle(const wchar_t* className, const wchar_t* text, DWORD 
   auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(parent ? id : 0));
   HWND hwnd = CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top,
                               bounds.right - bounds.left, bounds.bottom - bounds.top, parentHandle,
-                              menu, Application::Module(), param);
+                              menu, ProgramModule(), param);
   if (!hwnd) ThrowSystemError(L"Nie można utworzyć okna klasy " + std::wstring(className) + L".");
   hwnd_ = hwnd;
   Attach(hwnd);

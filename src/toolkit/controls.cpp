@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/ini_value.h"
-#include "toolkit/application.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/container.h"
 #include "toolkit/gdi.h"

@@ -12,7 +12,6 @@
 #include <cwchar>
 
 #include "core/setting_limits.h"
-#include "toolkit/application.h"
 #include "toolkit/error.h"
 
 namespace toolkit {
@@ -33,20 +32,14 @@ LRESULT CALLBACK LabelQuestionButtons(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(questionHook, code, wParam, lParam);
 }
 
-// Every box carries the program's title.
-std::wstring BoxCaption() {
-  return Application::Instance().Title();
-}
-
-// A question box with these buttons, labelled in Polish. Owned by the window that asks, which
-// is shown and enabled then (the description window asks from inside its close, before it
-// hides). Under Wine's virtual desktop any box, question or not, whose whole area lies over a
-// window of the program shows black, whatever its owner, and a redraw does not help; it draws
-// once moved partly off those windows. Windows draws it; nothing here can change that.
-Answer AskWith(HWND owner, const std::wstring& text, UINT buttons) {
+// A question box with these buttons, labelled in Polish and captioned `caption`. Owned by the
+// window that asks, which is shown and enabled then (the description window asks from inside its
+// close, before it hides). Under Wine's virtual desktop any box, question or not, whose whole area
+// lies over a window of the program shows black, whatever its owner, and a redraw does not help; it
+// draws once moved partly off those windows. Windows draws it; nothing here can change that.
+Answer AskWith(HWND owner, const std::wstring& text, const std::wstring& caption, UINT buttons) {
   questionHook = SetWindowsHookExW(WH_CBT, LabelQuestionButtons, nullptr, GetCurrentThreadId());
-  const int pressed =
-      MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), buttons | MB_ICONQUESTION);
+  const int pressed = MessageBoxW(owner, text.c_str(), caption.c_str(), buttons | MB_ICONQUESTION);
   if (questionHook) UnhookWindowsHookEx(questionHook);
   questionHook = nullptr;
   return pressed == IDYES ? Answer::Yes : pressed == IDNO ? Answer::No : Answer::Cancel;
@@ -145,7 +138,7 @@ Picked PickWithFileDialog(HWND owner, std::wstring& path) {
   if (FAILED(dialog->GetResult(item.Out()))) return Picked::Cancelled;
   wchar_t* name = nullptr;
   if (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) || !name)
-    throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+    throw kadrion::core::Failure(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
   path = name;
   CoTaskMemFree(name);
   return Picked::Folder;
@@ -162,7 +155,8 @@ bool PickWithBrowser(HWND owner, std::wstring& path) {
   wchar_t folder[MAX_PATH] = L"";
   const bool onDisk = SHGetPathFromIDListW(chosen, folder) != FALSE;
   CoTaskMemFree(chosen);
-  if (!onDisk) throw Error(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
+  if (!onDisk)
+    throw kadrion::core::Failure(L"Wybrany folder nie leży na dysku; wybierz folder na dysku.");
   path = folder;
   return true;
 }
@@ -170,19 +164,19 @@ bool PickWithBrowser(HWND owner, std::wstring& path) {
 }  // namespace
 
 void SystemDialogs::ShowMessage(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), MB_OK);
+  MessageBoxW(owner, text.c_str(), title_.Text().c_str(), MB_OK);
 }
 
 void SystemDialogs::ShowError(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), BoxCaption().c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, text.c_str(), title_.Text().c_str(), MB_OK | MB_ICONERROR);
 }
 
 Answer SystemDialogs::Ask(HWND owner, const std::wstring& text) {
-  return AskWith(owner, text, MB_YESNOCANCEL);
+  return AskWith(owner, text, title_.Text(), MB_YESNOCANCEL);
 }
 
 Answer SystemDialogs::AskYesNo(HWND owner, const std::wstring& text) {
-  return AskWith(owner, text, MB_YESNO) == Answer::Yes ? Answer::Yes : Answer::No;
+  return AskWith(owner, text, title_.Text(), MB_YESNO) == Answer::Yes ? Answer::Yes : Answer::No;
 }
 
 bool SystemDialogs::PickColor(HWND owner, COLORREF& color) {
@@ -231,7 +225,7 @@ bool SystemDialogs::OpenFiles(HWND owner, const std::vector<FileFilter>& filters
       OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) {
     if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-      throw Error(L"Wybrano zbyt wiele plików naraz.");
+      throw kadrion::core::Failure(L"Wybrano zbyt wiele plików naraz.");
     return false;
   }
   // One file: its full path. Several: the folder, then the names, each ended by a null.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/font.h"
+#include "toolkit/program_title.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
@@ -49,9 +50,12 @@ class Dialogs {
   virtual bool PickFolder(HWND owner, std::wstring& path) = 0;
 };
 
-// The real boxes, captioned with the application's title.
+// The real boxes; every box carries the program's title.
 class SystemDialogs : public Dialogs {
  public:
+  // `title` outlives the dialogs.
+  explicit SystemDialogs(const ProgramTitle& title) : title_(title) {}
+
   void ShowMessage(HWND owner, const std::wstring& text) override;
   void ShowError(HWND owner, const std::wstring& text) override;
   Answer Ask(HWND owner, const std::wstring& text) override;
@@ -66,6 +70,7 @@ class SystemDialogs : public Dialogs {
   bool PickFolder(HWND owner, std::wstring& path) override;
 
  private:
+  const ProgramTitle& title_;
   COLORREF customColors_[16] = {};  // the chooser's own row of custom colours, kept per run
 };
 

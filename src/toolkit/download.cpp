@@ -99,7 +99,7 @@ bool WebDownloader::Download(const std::wstring& address, const std::wstring& ta
 
   try {
     WriteWholeFile(target, {reinterpret_cast<const char*>(job->body.data()), job->body.size()});
-  } catch (const Error&) {
+  } catch (const kadrion::core::Failure&) {
     return false;
   }
   return true;

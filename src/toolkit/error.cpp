@@ -15,7 +15,7 @@ std::wstring SystemMessage(DWORD code) {
 }
 
 void ThrowSystemError(const std::wstring& what, DWORD code) {
-  throw Error(what + L"\n" + SystemMessage(code), code);
+  throw kadrion::core::Failure(what + L"\n" + SystemMessage(code), code);
 }
 
 }  // namespace toolkit

@@ -1,14 +1,11 @@
 #pragma once
-// Failures are exceptions carrying the text the error box shows the user.
+// Failures raised from a system error code: kadrion::core::Failure with the system's wording.
 #include <string>
 
 #include "core/failure.h"
 #include "toolkit/win.h"
 
 namespace toolkit {
-
-// The portable code raises the same failures.
-using Error = kadrion::core::Failure;
 
 // The system's own wording of an error code, without the trailing line break.
 std::wstring SystemMessage(DWORD code);

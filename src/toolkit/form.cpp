@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "toolkit/application.h"
-#include "toolkit/error.h"
+#include "toolkit/error_guard.h"
+#include "toolkit/module.h"
 
 namespace toolkit {
 
@@ -28,7 +28,7 @@ void Form::CreateForm(const std::wstring& caption, RECT bounds) {
 
 void Form::Show() {
   if (IsWindowVisible(hwnd_)) return;
-  if (onShow) Application::Instance().Guard(onShow);
+  if (onShow) ErrorGuard::Current().Guard(onShow);
   shown_ = true;
   ShowWindow(hwnd_, maximizeWhenShown_ ? SW_SHOWMAXIMIZED : SW_SHOW);
   maximizeWhenShown_ = false;
@@ -84,9 +84,9 @@ bool Form::StayOnTop() const {
   return (GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-void Form::SetStayOnTop(bool onTop) {
-  if (onTop == StayOnTop()) return;
-  stayOnTopWanted_ = onTop;
+void Form::SetStacking(Stacking stacking) {
+  if ((stacking == Stacking::StayOnTop) == StayOnTop()) return;
+  stackingWanted_ = stacking;
   Recreate();
 }
 
@@ -99,7 +99,7 @@ void Form::Recreate() {
   const HWND focus = GetFocus();
   const std::wstring caption = WText();
   DWORD exStyle = GetWindowLongW(old, GWL_EXSTYLE) & ~WS_EX_TOPMOST;
-  if (stayOnTopWanted_) exStyle |= WS_EX_TOPMOST;
+  if (stackingWanted_ == Stacking::StayOnTop) exStyle |= WS_EX_TOPMOST;
 
   // From here on the new window speaks for this form; the old one only falls silent and goes.
   CreateSystemWindow(caption, placement.rcNormalPosition, exStyle);
@@ -122,7 +122,7 @@ void Form::CreateTooltips() {
   if (tooltips_ && GetWindow(tooltips_, GW_OWNER) == hwnd_) DestroyWindow(tooltips_);
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                              nullptr, Application::Module(), nullptr);
+                              nullptr, ProgramModule(), nullptr);
   for (auto& [control, hint] : hints_) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;

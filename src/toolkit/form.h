@@ -47,7 +47,7 @@ class Form : public Container {
   bool Maximized() const;
 
   // Switching stay-on-top recreates the system window; the controls move to the new one.
-  void SetStayOnTop(bool onTop);
+  void SetStacking(Stacking stacking);
   bool StayOnTop() const;
   void Recreate();
 
@@ -83,7 +83,7 @@ class Form : public Container {
   std::wstring className_;
   Panel client_;
   bool mainForm_ = false;
-  bool stayOnTopWanted_ = false;
+  Stacking stackingWanted_ = Stacking::Normal;
   bool maximizeWhenShown_ = false;
   bool shown_ = false;
   HWND focused_ = nullptr;

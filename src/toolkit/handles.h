@@ -24,7 +24,8 @@ class UniqueHandle {
 
   Type Get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::Invalid(); }
-  Type Release() { return std::exchange(handle_, Traits::Invalid()); }
+  // Gives the handle up to the caller, who closes it or hands it on.
+  [[nodiscard]] Type Release() { return std::exchange(handle_, Traits::Invalid()); }
   void Reset(Type handle = Traits::Invalid()) {
     if (handle_ != Traits::Invalid()) Traits::Close(handle_);
     handle_ = handle;

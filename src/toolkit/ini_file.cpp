@@ -61,7 +61,7 @@ void IniFile::WriteBytes(const std::wstring& section, const std::wstring& key,
     const std::string& text = document.Text();
     file.Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     file.Commit();
-  } catch (const Error& error) {
+  } catch (const kadrion::core::Failure& error) {
     ThrowSystemError(failed, error.SystemCode());
   }
 }

@@ -1,6 +1,5 @@
 #include "toolkit/popup_menu.h"
 
-#include "toolkit/application.h"
 #include "toolkit/handles.h"
 
 namespace toolkit {

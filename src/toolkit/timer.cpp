@@ -1,25 +1,22 @@
 #include "toolkit/timer.h"
 
-#include "toolkit/application.h"
+#include "toolkit/timer_host.h"
 
 namespace toolkit {
 
-Timer::Timer(Application& application, unsigned intervalMs)
-    : application_(application), interval_(intervalMs) {
-  application_.AddTimer(this);
+Timer::Timer(TimerHost& host, unsigned intervalMs) : host_(host), interval_(intervalMs) {
+  host_.Add(this);
 }
-
-Timer::Timer(unsigned intervalMs) : Timer(Application::Instance(), intervalMs) {}
 
 Timer::~Timer() {
   SetEnabled(false);
-  application_.RemoveTimer(this);
+  host_.Remove(this);
 }
 
 void Timer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  const HWND window = application_.TimerWindow();
+  const HWND window = host_.Window();
   const auto id = reinterpret_cast<UINT_PTR>(this);
   if (enabled)
     SetTimer(window, id, interval_, nullptr);

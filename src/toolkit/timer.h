@@ -4,15 +4,13 @@
 
 namespace toolkit {
 
-class Application;
+class TimerHost;
 
 class Timer {
  public:
-  // `application` posts the timer's ticks and shows an error its handler raises; it outlives
-  // the timer.
-  Timer(Application& application, unsigned intervalMs);
-  // On the program's one application.
-  explicit Timer(unsigned intervalMs = 1000);
+  // `host` receives the timer's ticks and shows an error its handler raises; it outlives the
+  // timer.
+  Timer(TimerHost& host, unsigned intervalMs);
   ~Timer();
   Timer(const Timer&) = delete;
   Timer& operator=(const Timer&) = delete;
@@ -25,7 +23,7 @@ class Timer {
   void Fire();
 
  private:
-  Application& application_;
+  TimerHost& host_;
   unsigned interval_;
   bool enabled_ = false;
 };

@@ -1,6 +1,6 @@
 #include "toolkit/window_subclass.h"
 
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
 
 namespace toolkit {
 
@@ -29,13 +29,13 @@ LRESULT WindowSubclass::CallNext(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<WindowSubclass*>(data);
-  Application& application = Application::Instance();
+  ErrorGuard& errors = ErrorGuard::Current();
   LRESULT result = 0;
-  application.Guard([&] { result = self->OnSubclassMessage(message, wParam, lParam); });
+  errors.Guard([&] { result = self->OnSubclassMessage(message, wParam, lParam); });
   if (message == WM_NCDESTROY && self->window_ == window) {
     // The system does not take subclasses off a destroyed window by itself.
     self->Detach();
-    application.Guard([&] { self->OnWindowDestroyed(window); });
+    errors.Guard([&] { self->OnWindowDestroyed(window); });
   }
   return result;
 }

@@ -30,26 +30,27 @@ TEST(TitlesFromPath, TakesTheFolderAndTheBareFileName) {
       {"C:\\\xA3\xF3\x64\x9F\\\xA3\xF3\x64\x9F.avi", {"\xA3\xF3\x64\x9F", "\xA3\xF3\x64\x9F"}},
   };
   for (const auto& c : cases) {
-    const MediaTitles titles = TitlesFromPath(c.path, false);
+    const MediaTitles titles = TitlesFromPath(c.path, PolishTitleFrom::Folder);
     EXPECT_EQ(titles.polish, c.titles.polish) << c.path;
     EXPECT_EQ(titles.original, c.titles.original) << c.path;
-    EXPECT_EQ(TitlesFromPath(c.path, true).polish, c.titles.original) << c.path;
+    EXPECT_EQ(TitlesFromPath(c.path, PolishTitleFrom::FileName).polish, c.titles.original)
+        << c.path;
   }
 }
 
 TEST(TitlesFromPath, CleanedAsTheEditsShowThem) {
   const struct {
     const char* path;
-    bool polishFromFileName;
+    PolishTitleFrom polish;
     MediaTitles titles;
   } cases[] = {
-      {"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", false, {"Matrix", "matrix"}},
-      {"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", true, {"matrix", "matrix"}},
-      {"D:\\Film\\VIDEO_TS\\VIDEO_TS.IFO", false, {"VIDEO TS", "VIDEO TS"}},
-      {"F:\\Film.2004.DVDRip\\Film (Lektor PL).cd1.avi", false, {"Film", "Film"}},
+      {"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", PolishTitleFrom::Folder, {"Matrix", "matrix"}},
+      {"D:\\Filmy\\Matrix\\matrix.dvdrip.avi", PolishTitleFrom::FileName, {"matrix", "matrix"}},
+      {"D:\\Film\\VIDEO_TS\\VIDEO_TS.IFO", PolishTitleFrom::Folder, {"VIDEO TS", "VIDEO TS"}},
+      {"F:\\Film.2004.DVDRip\\Film (Lektor PL).cd1.avi", PolishTitleFrom::Folder, {"Film", "Film"}},
   };
   for (const auto& c : cases) {
-    const MediaTitles raw = TitlesFromPath(c.path, c.polishFromFileName);
+    const MediaTitles raw = TitlesFromPath(c.path, c.polish);
     EXPECT_EQ((MediaTitles{CleanTitle(raw.polish), CleanTitle(raw.original)}), c.titles) << c.path;
   }
 }

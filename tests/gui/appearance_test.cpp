@@ -25,7 +25,7 @@ class AppearanceTest : public ProgramTest {
   void TypeIntoSample(wchar_t letter) { SendMessageW(Sample().Handle(), WM_CHAR, letter, 1); }
   // The sample's menu: "Czcionka", -, "Kolor czcionki", -, "Kolor tła".
   void ChooseFromSampleMenu(int item) {
-    toolkit::Application::Instance().Guard([&] { Sample().ContextMenu()->Click(item); });
+    TestApplication().Errors().Guard([&] { Sample().ContextMenu()->Click(item); });
   }
   // Both on-top states: the main window's and the description window's.
   std::pair<bool, bool> OnTop() { return {Main().StayOnTop(), Description().StayOnTop()}; }

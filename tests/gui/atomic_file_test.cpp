@@ -56,7 +56,7 @@ TEST(AtomicFileWriter, AMissingFolderRaisesAnErrorNamingTheFile) {
   try {
     AtomicFileWriter writer(path);
     FAIL() << "no error";
-  } catch (const toolkit::Error& e) {
+  } catch (const kadrion::core::Failure& e) {
     EXPECT_NE(e.Message().find(path), std::wstring::npos);
   }
 }

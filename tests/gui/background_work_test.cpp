@@ -10,6 +10,7 @@
 
 #include "core/failure.h"
 #include "test_support.h"
+#include "toolkit/application.h"
 #include "toolkit/background_work.h"
 #include "toolkit/form.h"
 #include "toolkit/progress_window.h"
@@ -98,7 +99,8 @@ TEST_F(BackgroundWorkTest, QuickWorkEndsOnTheWindowsThreadWithoutAProgressWindow
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ProgressWindowsMade windows;
-    toolkit::BackgroundWork background(owner_);
+    toolkit::BackgroundWork background(owner_, TestApplication().Timers(),
+                                       TestApplication().Errors());
     end_.reset();
     ASSERT_TRUE(background.Start(kTexts, c.work, Record()));
     ASSERT_TRUE(PumpUntil([&] { return end_.has_value(); }));
@@ -129,7 +131,8 @@ TEST_F(BackgroundWorkTest, ProgressWindowShowsTheCountAndCancels) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.done);
-    toolkit::BackgroundWork background(owner_);
+    toolkit::BackgroundWork background(owner_, TestApplication().Timers(),
+                                       TestApplication().Errors());
     end_.reset();
     sawCancel_ = false;
     ASSERT_TRUE(background.Start(kTexts, HeldWork(c.done, c.total), Record()));
@@ -175,7 +178,8 @@ TEST_F(BackgroundWorkTest, GoingAwayWhileWorkRunsCancelsAndWaitsForIt) {
   });
   HWND window = nullptr;
   {
-    toolkit::BackgroundWork background(owner_);
+    toolkit::BackgroundWork background(owner_, TestApplication().Timers(),
+                                       TestApplication().Errors());
     SetEvent(letGo_.Get());
     ASSERT_TRUE(background.Start(kTexts, HeldWork(1, 0), Record()));
     ASSERT_TRUE(PumpUntil([&] { return (window = ProgressWindow()) != nullptr; }));

@@ -127,7 +127,7 @@ TEST(HookChain, TheRecreatedWindowGetsItsComponentsBackInTheirOrder) {
   Recorder c1(form, "1", log), c2(form, "2", log);
   const HWND old = form.Handle();
 
-  form.SetStayOnTop(true);
+  form.SetStacking(toolkit::Stacking::StayOnTop);
   ASSERT_NE(form.Handle(), old);
   log.clear();
   SendMessageW(form.Handle(), kProbe, 0, 0);
@@ -200,7 +200,7 @@ TEST(CaptionButton, ActsOnlyWhenReleasedOnTheCaptionAlsoOnTheRecreatedWindow) {
   };
   for (bool recreated : {false, true}) {
     if (recreated) {
-      form.SetStayOnTop(true);
+      form.SetStacking(toolkit::Stacking::StayOnTop);
       Pump();
     }
     for (const auto& c : cases) {
@@ -244,7 +244,7 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
 
   for (bool recreated : {false, true}) {
     if (recreated) {
-      form.SetStayOnTop(true);
+      form.SetStacking(toolkit::Stacking::StayOnTop);
       Pump();
     }
     const HMENU menu = GetSystemMenu(form.Handle(), FALSE);
@@ -270,7 +270,7 @@ TEST(CaptionButton, TakesItsDesignOrderWhenLoadedAndItsSystemMenuEntryAlong) {
 class TrayIconTest : public ::testing::Test {
  protected:
   TrayIconTest() {
-    toolkit::Application::Instance().SetTitle(L"Kadrion filmów");
+    title.Set(L"Kadrion filmów");
     tray.SetOptions(TrayIcon::kOneClickRestore);
     tray.Loaded();
     form.ShowNow();
@@ -281,7 +281,8 @@ class TrayIconTest : public ::testing::Test {
   Log log;
   ProbedForm form{log};
   testing_support::RecordingNotificationArea area;
-  TrayIcon tray{form, area, toolkit::Application::Instance()};
+  toolkit::ProgramTitle title;
+  TrayIcon tray{form, area, title, testing_support::TestApplication()};
   const testing_support::RecordingNotificationArea::Call added{
       NIM_ADD, NIF_MESSAGE | NIF_TIP | NIF_ICON, L"Kadrion filmów", true};
 };
@@ -364,7 +365,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
     Log log;
     ProbedForm form(log);
     form.minHeight = 150;  // where the animation stops
-    FormRoller roller(form, toolkit::Application::Instance());
+    FormRoller roller(form, testing_support::TestApplication());
     roller.animate = animate;
     roller.Loaded();
     form.ShowNow();
@@ -381,7 +382,7 @@ TEST(FormRoller, RolledUpItKeepsItsCaptionUnresizableAlsoWhenRecreatedAndRollsDo
     for (bool recreated : {false, true}) {
       SCOPED_TRACE(recreated ? "recreated" : "first window");
       if (recreated) {
-        form.SetStayOnTop(true);
+        form.SetStacking(toolkit::Stacking::StayOnTop);
         Pump();
       }
       GetWindowRect(form.Handle(), &now);

@@ -9,6 +9,7 @@ namespace testing_support {
 namespace {
 RecordingDialogs* recorder = nullptr;
 RecordingShell* shellRecorder = nullptr;
+toolkit::Application* application = nullptr;
 }  // namespace
 
 RecordingDialogs& Dialogs() {
@@ -16,6 +17,9 @@ RecordingDialogs& Dialogs() {
 }
 RecordingShell& Shell() {
   return *shellRecorder;
+}
+toolkit::Application& TestApplication() {
+  return *application;
 }
 
 }  // namespace testing_support
@@ -26,6 +30,8 @@ int main(int argc, char** argv) {
   testing_support::recorder = &dialogs;
   testing_support::RecordingShell shell;
   testing_support::shellRecorder = &shell;
-  toolkit::Application application(dialogs);
+  toolkit::ProgramTitle title;
+  toolkit::Application application(title, dialogs);
+  testing_support::application = &application;
   return RUN_ALL_TESTS();
 }

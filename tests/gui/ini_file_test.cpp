@@ -139,7 +139,7 @@ TEST(IniFile, AFailedWriteRaisesAnErrorNamingTheFile) {
   try {
     ini.WriteInteger(L"Ustawienia", L"Góra", 1);
     FAIL() << "no error";
-  } catch (const toolkit::Error& e) {
+  } catch (const kadrion::core::Failure& e) {
     EXPECT_NE(e.Message().find(path), std::wstring::npos);
   }
 }

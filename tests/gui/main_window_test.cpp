@@ -459,7 +459,7 @@ TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) 
   WriteFileBytes(Dat(), CatalogueBytes({kMatrix, kPolish}));
   Start();
   const HWND before = Main().Handle();
-  Main().SetStayOnTop(true);
+  Main().SetStacking(toolkit::Stacking::StayOnTop);
   Pump();
   const HWND after = Main().Handle();
   EXPECT_NE(before, after);
@@ -469,7 +469,7 @@ TEST_F(MainWindowTest, SwitchingStayOnTopRecreatesTheWindowAndKeepsItsControls) 
   EXPECT_EQ(GetAncestor(List().Handle(), GA_ROOT), after);
   EXPECT_EQ(Cell(1, 1), L"Łódź") << "the list still gets its texts";
 
-  Main().SetStayOnTop(false);
+  Main().SetStacking(toolkit::Stacking::Normal);
   Pump();
   EXPECT_FALSE(GetWindowLongW(Main().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_TRUE(CloseWindow(Main())) << "closing the recreated window still ends it";
@@ -710,7 +710,7 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheRestOfItIsAbandoned) {
   Dialogs().Clear();
   bool finished = false;
   InMain(id::AddBtn).onClick = [&] {
-    throw toolkit::Error(L"Nie można zapisać pliku C:\\x.txt.");
+    throw kadrion::core::Failure(L"Nie można zapisać pliku C:\\x.txt.");
     finished = true;
   };
   SendMessageW(InMain(id::AddBtn).Handle(), BM_CLICK, 0, 0);

@@ -42,7 +42,7 @@ class ProgramTest : public ::testing::Test {
         std::make_unique<Program>(Paths(),
                                   Services{testing_support::Dialogs(), testing_support::Shell(),
                                            keyboard, linkSource, notificationArea, recycleBin},
-                                  toolkit::Application::Instance());
+                                  testing_support::TestApplication());
     return *program;
   }
   // Starts the program as it starts, over a catalogue file of these films.
@@ -147,7 +147,7 @@ class ProgramTest : public ::testing::Test {
     toolkit::PopupMenu& menu = *List().ContextMenu();
     for (int item = 0; item < menu.Count(); ++item)
       if (menu[item].caption == caption && menu[item].visible) {
-        toolkit::Application::Instance().Guard([&] { menu.Click(item); });
+        testing_support::TestApplication().Errors().Guard([&] { menu.Click(item); });
         return;
       }
     ADD_FAILURE() << "no menu item";

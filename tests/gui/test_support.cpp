@@ -7,7 +7,7 @@
 namespace testing_support {
 
 void Pump() {
-  toolkit::Application::Instance().ProcessMessages();
+  TestApplication().ProcessMessages();
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {

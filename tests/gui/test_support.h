@@ -14,6 +14,10 @@
 #include "toolkit/recycle_bin.h"
 #include "toolkit/shell.h"
 
+namespace toolkit {
+class Application;
+}  // namespace toolkit
+
 namespace testing_support {
 
 // Answers every modal box at once and remembers what it was asked to show.
@@ -153,9 +157,10 @@ class RecordingNotificationArea : public components::NotificationArea {
   void Mouse(UINT message) const { SendMessageW(window, 0x3A64, 0, message); }
 };
 
-// The dialogs and the shell of the test program's one Application.
+// The dialogs and the shell of the test program's one Application, and the application itself.
 RecordingDialogs& Dialogs();
 RecordingShell& Shell();
+toolkit::Application& TestApplication();
 
 // The descendant of `window` with this control id, or null.
 HWND FindChild(HWND window, int id);

@@ -53,7 +53,7 @@ void PumpUntil(Done done) {
 }
 
 TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
-  toolkit::Timer timer(10);
+  toolkit::Timer timer(TestApplication().Timers(), 10);
   int fired = 0;
   timer.onTimer = [&] {
     if (++fired == 2) timer.SetEnabled(false);
@@ -69,7 +69,7 @@ TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
 
 TEST(Timer, AnErrorInItsHandlerIsShownAndTheTimerGoesOn) {
   Dialogs().Clear();
-  toolkit::Timer timer(10);
+  toolkit::Timer timer(TestApplication().Timers(), 10);
   int fired = 0;
   timer.onTimer = [&] {
     if (++fired == 1) throw std::runtime_error("first tick failed");

@@ -10,16 +10,16 @@ AlwaysOnTop::AlwaysOnTop(toolkit::PopupMenu& menu, std::vector<toolkit::Form*> w
     : menu_(menu), windows_(std::move(windows)) {}
 
 void AlwaysOnTop::AddMenuItems() {
-  onItem_ = menu_.Add(kCaption, [this] { Set(false); });
+  onItem_ = menu_.Add(kCaption, [this] { Set(toolkit::Stacking::Normal); });
   menu_[onItem_].checked = true;
-  offItem_ = menu_.Add(kCaption, [this] { Set(true); });
+  offItem_ = menu_.Add(kCaption, [this] { Set(toolkit::Stacking::StayOnTop); });
   ShowMenuItems();
 }
 
-void AlwaysOnTop::Set(bool on) {
-  on_ = on;
+void AlwaysOnTop::Set(toolkit::Stacking stacking) {
+  on_ = stacking == toolkit::Stacking::StayOnTop;
   for (toolkit::Form* window : windows_)
-    if (window->Handle()) window->SetStayOnTop(on);
+    if (window->Handle()) window->SetStacking(stacking);
   ShowMenuItems();
 }
 

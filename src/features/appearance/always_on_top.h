@@ -16,7 +16,7 @@ class AlwaysOnTop {
 
   // Adds the two menu items at the end of the menu.
   void AddMenuItems();
-  void Set(bool on);
+  void Set(toolkit::Stacking stacking);
   bool On() const { return on_; }
 
  private:

@@ -3,11 +3,8 @@
 namespace kadrion::features {
 
 Autosave::Autosave(core::Catalogue& catalogue, core::CatalogueFile& file,
-                   toolkit::Application& application)
-    : catalogue_(catalogue),
-      file_(file),
-      application_(application),
-      quietTimer_(application, kQuietMs) {
+                   toolkit::TimerHost& timers, toolkit::ErrorGuard& errors)
+    : catalogue_(catalogue), file_(file), errors_(errors), quietTimer_(timers, kQuietMs) {
   quietTimer_.onTimer = [this] { Save(); };
 }
 
@@ -30,7 +27,7 @@ void Autosave::CatalogueChanged(core::CatalogueChange change) {
 
 void Autosave::Save() {
   quietTimer_.SetEnabled(false);
-  application_.Guard([this] { file_.Autosave(catalogue_); });
+  errors_.Guard([this] { file_.Autosave(catalogue_); });
 }
 
 }  // namespace kadrion::features

@@ -8,8 +8,9 @@
 // once, not at every later attempt.
 #include "core/catalogue.h"
 #include "core/catalogue_file.h"
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
 #include "toolkit/timer.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::features {
 
@@ -17,9 +18,9 @@ class Autosave : private core::CatalogueObserver {
  public:
   static constexpr unsigned kQuietMs = 2000;
 
-  // `application` runs the timer and shows a failed save's error.
-  Autosave(core::Catalogue& catalogue, core::CatalogueFile& file,
-           toolkit::Application& application);
+  // `timers` runs the quiet period; `errors` shows a failed save's error. Both outlive this.
+  Autosave(core::Catalogue& catalogue, core::CatalogueFile& file, toolkit::TimerHost& timers,
+           toolkit::ErrorGuard& errors);
   ~Autosave();
   Autosave(const Autosave&) = delete;
   Autosave& operator=(const Autosave&) = delete;
@@ -33,7 +34,7 @@ class Autosave : private core::CatalogueObserver {
 
   core::Catalogue& catalogue_;
   core::CatalogueFile& file_;
-  toolkit::Application& application_;
+  toolkit::ErrorGuard& errors_;
   toolkit::Timer quietTimer_;
   bool started_ = false;
 };

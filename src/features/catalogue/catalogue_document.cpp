@@ -3,11 +3,11 @@
 namespace kadrion::features {
 
 CatalogueDocument::CatalogueDocument(core::Catalogue& catalogue, const AppPaths& paths,
-                                     toolkit::Application& application)
+                                     toolkit::TimerHost& timers, toolkit::ErrorGuard& errors)
     : catalogue_(catalogue),
       disk_(paths.CataloguePath(), paths.CatalogueBackupPath()),
       file_(disk_),
-      autosave_(catalogue, file_, application) {}
+      autosave_(catalogue, file_, timers, errors) {}
 
 core::CatalogueLoad CatalogueDocument::Load() {
   try {

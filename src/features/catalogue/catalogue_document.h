@@ -7,15 +7,16 @@
 #include "features/app_paths.h"
 #include "features/catalogue/autosave.h"
 #include "features/catalogue/catalogue_on_disk.h"
-#include "toolkit/application.h"
+#include "toolkit/error_guard.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::features {
 
 class CatalogueDocument {
  public:
-  // `application` runs the autosave's timer and shows its failures.
-  CatalogueDocument(core::Catalogue& catalogue, const AppPaths& paths,
-                    toolkit::Application& application);
+  // `timers` runs the autosave's timer, `errors` shows its failures.
+  CatalogueDocument(core::Catalogue& catalogue, const AppPaths& paths, toolkit::TimerHost& timers,
+                    toolkit::ErrorGuard& errors);
   CatalogueDocument(const CatalogueDocument&) = delete;
   CatalogueDocument& operator=(const CatalogueDocument&) = delete;
 

@@ -30,8 +30,8 @@ std::wstring Quoted(std::string_view title) {
 
 void Recycle(toolkit::RecycleBin& bin, const std::wstring& path) {
   if (!bin.Recycle(path))
-    throw toolkit::Error(L"Nie można przenieść pliku " + path +
-                         L" do Kosza. Zmiany filmu nie zostały zapisane.");
+    throw core::Failure(L"Nie można przenieść pliku " + path +
+                        L" do Kosza. Zmiany filmu nie zostały zapisane.");
 }
 }  // namespace
 

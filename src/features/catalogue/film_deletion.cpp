@@ -37,7 +37,7 @@ void FilmDeletion::DeleteSelected() {
     try {
       std::string text = toolkit::ReadWholeFile(*path);
       if (recycleBin_.Recycle(*path)) description = std::move(text);
-    } catch (const toolkit::Error&) {
+    } catch (const core::Failure&) {
       // Unreadable: left where it is.
     }
   }

@@ -5,10 +5,13 @@ namespace kadrion::features {
 namespace {
 constexpr int kCountPanel = 0;
 constexpr int kMessagePanel = 1;
+// How long a passing message stands.
+constexpr unsigned kPassingMs = 3000;
 }  // namespace
 
-StatusLine::StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue)
-    : bar_(bar), catalogue_(catalogue) {
+StatusLine::StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue,
+                       toolkit::TimerHost& timers)
+    : bar_(bar), catalogue_(catalogue), clearTimer_(timers, kPassingMs) {
   clearTimer_.onTimer = [this] {
     bar_.SetPanelText(kMessagePanel, standing_);
     clearTimer_.SetEnabled(false);

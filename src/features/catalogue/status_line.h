@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::features {
 
@@ -18,7 +19,8 @@ enum class CountForm {
 
 class StatusLine : private core::CatalogueObserver {
  public:
-  StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue);
+  // `timers` runs the clearing of passing messages; it outlives the status line.
+  StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue, toolkit::TimerHost& timers);
   ~StatusLine();
   StatusLine(const StatusLine&) = delete;
   StatusLine& operator=(const StatusLine&) = delete;
@@ -39,7 +41,7 @@ class StatusLine : private core::CatalogueObserver {
   const core::Catalogue& catalogue_;
   CountForm form_ = CountForm::Plain;
   std::wstring standing_;
-  toolkit::Timer clearTimer_{3000};
+  toolkit::Timer clearTimer_;
 };
 
 }  // namespace kadrion::features

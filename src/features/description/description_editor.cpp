@@ -58,9 +58,9 @@ bool DescriptionEditor::Load(const std::string& polishTitle) {
 void DescriptionEditor::Save() {
   const auto path = paths_.DescriptionPath(title_);
   if (!path)
-    throw toolkit::Error(L"Opisu filmu \u201E" + toolkit::FromCp1250(title_) +
-                         L"\u201D nie można zapisać: taki tytuł nie jest nazwą pliku w folderze "
-                         L"Opisy.");
+    throw core::Failure(L"Opisu filmu \u201E" + toolkit::FromCp1250(title_) +
+                        L"\u201D nie można zapisać: taki tytuł nie jest nazwą pliku w folderze "
+                        L"Opisy.");
   const std::wstring text = text_.WText();
   bool replaced = false;
   toolkit::WriteWholeFile(*path, toolkit::ToCp1250(text, &replaced));

@@ -14,14 +14,14 @@ constexpr unsigned kStepMs = 5;
 using enum toolkit::KeyMotion;
 }  // namespace
 
-SpeechReader::SpeechReader(toolkit::Application& application, toolkit::Keyboard& keyboard,
+SpeechReader::SpeechReader(toolkit::TimerHost& timers, toolkit::Keyboard& keyboard,
                            toolkit::Button& button, std::function<std::wstring()> text)
     : keyboard_(keyboard),
       button_(button),
       text_(std::move(text)),
-      readChord_(application, kStepMs),
-      readDone_(application, kStepMs),
-      stopDone_(application, kStepMs) {
+      readChord_(timers, kStepMs),
+      readDone_(timers, kStepMs),
+      stopDone_(timers, kStepMs) {
   readChord_.onTimer = [this] {
     SendChord(kRead);
     readDone_.SetEnabled(true);

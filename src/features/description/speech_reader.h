@@ -9,14 +9,16 @@
 #include "toolkit/controls.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/timer.h"
+#include "toolkit/timer_host.h"
 
 namespace kadrion::features {
 
 class SpeechReader {
  public:
-  // `text` gives the text to read when the reader is started; `application` runs the timers.
-  SpeechReader(toolkit::Application& application, toolkit::Keyboard& keyboard,
-               toolkit::Button& button, std::function<std::wstring()> text);
+  // `text` gives the text to read when the reader is started; `timers` runs the steps' timers
+  // and outlives the reader.
+  SpeechReader(toolkit::TimerHost& timers, toolkit::Keyboard& keyboard, toolkit::Button& button,
+               std::function<std::wstring()> text);
 
   // The button: starts the reader, or stops it once it was told to read.
   void Toggle();

@@ -21,8 +21,10 @@ void TitlesFromFiles::AddFiles(const std::vector<std::wstring>& files) {
   // The program's files have full paths from the start, so the folder the dialog browsed to
   // does not matter here.
   for (const std::wstring& file : files) {
-    const core::MediaTitles titles =
-        core::TitlesFromPath(toolkit::ToCp1250(file), fields_.polishFromFileName.Checked());
+    const core::PolishTitleFrom polish = fields_.polishFromFileName.Checked()
+                                             ? core::PolishTitleFrom::FileName
+                                             : core::PolishTitleFrom::Folder;
+    const core::MediaTitles titles = core::TitlesFromPath(toolkit::ToCp1250(file), polish);
     fields_.originalTitle.SetText(titles.original);
     fields_.polishTitle.SetText(titles.polish);
     CleanTitleIn(fields_.polishTitle);

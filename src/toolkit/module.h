@@ -1,0 +1,11 @@
+#pragma once
+// The program's own module: where its window classes, icons and bitmaps are registered and found.
+#include "toolkit/win.h"
+
+namespace toolkit {
+
+inline HINSTANCE ProgramModule() {
+  return GetModuleHandleW(nullptr);
+}
+
+}  // namespace toolkit
