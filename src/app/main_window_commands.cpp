@@ -71,37 +71,19 @@ void MainWindow::DefineCommands() {
 }
 
 void MainWindow::CreateMenus() {
-  auto& c = commands_;
   const auto& id = command_;
-  c.AddTo(listMenu_, id.notepad);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.deleteFilm);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.addFilm);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.clearFields);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.htmlList);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.htmlPreview);
-  listMenu_.AddSeparator();
+  constexpr auto separator = toolkit::CommandTable::kSeparator;
+  commands_.AddTo(listMenu_, {id.notepad, separator, id.deleteFilm, separator, id.addFilm,
+                              separator, id.clearFields, separator, id.htmlList, separator,
+                              id.htmlPreview, separator});
   alwaysOnTop_.AddMenuItems();
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.removeDuplicates);
-  // Later items go at the end, after a separator: outside tools count the ones above.
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.undo);
-  listMenu_.AddSeparator();
-  c.AddTo(listMenu_, id.exportCsv);
-  c.AddTo(listMenu_, id.importCsv);
-  c.AddTo(listMenu_, id.addFolder);
+  // Later items go at the end, after a separator: outside tools count the ones before them.
+  commands_.AddTo(listMenu_, {separator, id.removeDuplicates, separator, id.undo, separator,
+                              id.exportCsv, id.importCsv, id.addFolder});
   filmList_.SetContextMenu(&listMenu_);
 
-  c.AddTo(sampleMenu_, id.pickFont);
-  sampleMenu_.AddSeparator();
-  c.AddTo(sampleMenu_, id.pickTextColour);
-  sampleMenu_.AddSeparator();
-  c.AddTo(sampleMenu_, id.pickBackground);
+  commands_.AddTo(sampleMenu_, {id.pickFont, separator, id.pickTextColour, separator,
+                                id.pickBackground});
   colourSample_.SetContextMenu(&sampleMenu_);
 }
 

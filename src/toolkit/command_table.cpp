@@ -56,6 +56,10 @@ int CommandTable::AddTo(PopupMenu& menu, Id id) {
   return item;
 }
 
+void CommandTable::AddTo(PopupMenu& menu, std::initializer_list<Id> items) {
+  for (const Id id : items) id == kSeparator ? menu.AddSeparator() : AddTo(menu, id);
+}
+
 void CommandTable::Bind(Button& button, Id id) {
   button.onClick = [this, id] { Run(id); };
 }

@@ -55,6 +55,9 @@ class CommandTable {
 
   // A menu item for the command, greyed while it cannot run; returns the item's index.
   int AddTo(PopupMenu& menu, Id id);
+  // Items for the commands in this order, kSeparator for a separator.
+  static constexpr Id kSeparator = -1;
+  void AddTo(PopupMenu& menu, std::initializer_list<Id> items);
   // The button runs the command.
   void Bind(Button& button, Id id);
 
