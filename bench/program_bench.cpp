@@ -323,14 +323,14 @@ bool BenchMediaTree(const std::wstring& root) {
   for (int run = -1; run < kRuns; ++run) {
     WaitForQuiet();
     const auto start = Clock::now();
-    toolkit::FolderReader disk;
+    kadrion::toolkit::FolderReader disk;
     kadrion::core::FolderReadAhead reader(disk, 2);  // as adding a folder tree reads
     kadrion::core::NoProgress progress;
     const kadrion::core::MediaScan scan =
         kadrion::core::FindMediaFiles(tree, media, reader, progress);
     films = kadrion::core::FilmsFromMediaFiles(
                 scan.files, kadrion::core::PolishTitleFrom::Folder, rest,
-                [](const std::wstring& path) { return toolkit::ToCp1250OrQuestionMarks(path); })
+                [](const std::wstring& path) { return kadrion::toolkit::ToCp1250OrQuestionMarks(path); })
                 .Size();
     if (run >= 0) walkMs.Add(MsSince(start));
   }
@@ -355,7 +355,7 @@ bool BenchCsvImport(const std::wstring& root, const kadrion::core::FilmStore& fi
     const auto start = Clock::now();
     kadrion::core::NoProgress progress;
     const kadrion::core::CsvImport read =
-        kadrion::core::ReadFilmsCsv(toolkit::ReadWholeFile(file), progress);
+        kadrion::core::ReadFilmsCsv(kadrion::toolkit::ReadWholeFile(file), progress);
     catalogue.AppendAll(read.films);
     if (run >= 0) importMs.Add(MsSince(start));
     added = static_cast<std::size_t>(catalogue.Count());

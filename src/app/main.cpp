@@ -12,23 +12,23 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The mutex is only a marker that another copy runs; it stays open until the process ends.
-  toolkit::KernelHandle mutex(CreateMutexW(nullptr, FALSE, L"Kadrion 1.1"));
+  kadrion::toolkit::KernelHandle mutex(CreateMutexW(nullptr, FALSE, L"Kadrion 1.1"));
   if (GetLastError() != 0) {
     kadrion::app::HandOverToRunningCopy();
     return 0;
   }
 
-  toolkit::ProgramTitle title;
-  toolkit::SystemDialogs dialogs(title);
-  toolkit::Application application(title, dialogs);
+  kadrion::toolkit::ProgramTitle title;
+  kadrion::toolkit::SystemDialogs dialogs(title);
+  kadrion::toolkit::Application application(title, dialogs);
   try {
-    toolkit::SystemShell shell;
-    toolkit::SystemKeyboard keyboard;
-    toolkit::WebDownloader linkSource;
-    components::SystemNotificationArea notificationArea;
-    toolkit::SystemRecycleBin recycleBin;
+    kadrion::toolkit::SystemShell shell;
+    kadrion::toolkit::SystemKeyboard keyboard;
+    kadrion::toolkit::WebDownloader linkSource;
+    kadrion::components::SystemNotificationArea notificationArea;
+    kadrion::toolkit::SystemRecycleBin recycleBin;
     kadrion::app::Program program(
-        {toolkit::ProgramFolder(), toolkit::SystemTempFolder()},
+        {kadrion::toolkit::ProgramFolder(), kadrion::toolkit::SystemTempFolder()},
         {dialogs, shell, keyboard, &linkSource, notificationArea, recycleBin}, application);
     program.Start();
     return application.Run();

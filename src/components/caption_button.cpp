@@ -3,7 +3,7 @@
 #include "components/caption_button_registry.h"
 #include "toolkit/module.h"
 
-namespace components {
+namespace kadrion::components {
 
 CaptionButton::CaptionButton(toolkit::Form& owner)
     : FormHookComponent(owner), letterColor_(GetSysColor(COLOR_BTNTEXT)), systemMenu_(*this) {
@@ -312,4 +312,4 @@ void CaptionButton::UtilityMessage(Message& message) {
   if (message.id == kRepaintButtonsMessage) Repaint();
 }
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -14,7 +14,7 @@
 #include "core/caption_layout.h"
 #include "toolkit/handles.h"
 
-namespace components {
+namespace kadrion::components {
 
 class CaptionButton : public FormHookComponent {
  public:
@@ -105,4 +105,4 @@ class CaptionButton : public FormHookComponent {
   kadrion::core::ButtonPlace place_;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -6,7 +6,7 @@
 #include "components/caption_button.h"
 #include "toolkit/gdi.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 
@@ -151,4 +151,4 @@ void CaptionButton::Draw(Face face) {
          image.Get(), 0, 0, SRCCOPY);
 }
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -6,7 +6,7 @@
 #include "components/caption_button.h"
 #include "toolkit/module.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 std::unique_ptr<CaptionButtonRegistry>& Instance() {
@@ -93,4 +93,4 @@ void CaptionButtonRegistry::Follow(const CaptionButton& button) {
   std::erase_if(lists_, [](const WindowButtons& l) { return l.buttons.empty(); });
 }
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -6,7 +6,7 @@
 
 #include "toolkit/win.h"
 
-namespace components {
+namespace kadrion::components {
 
 class CaptionButton;
 
@@ -50,4 +50,4 @@ class CaptionButtonRegistry {
   HWND tooltips_ = nullptr;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

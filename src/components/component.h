@@ -4,7 +4,7 @@
 // owner tells it when an object it may refer to goes away (Notification).
 #include "toolkit/form.h"
 
-namespace components {
+namespace kadrion::components {
 
 class Component {
  public:
@@ -27,4 +27,4 @@ class Component {
   bool loading_ = true;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

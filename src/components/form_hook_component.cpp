@@ -3,7 +3,7 @@
 #include "components/hook_list.h"
 #include "toolkit/error_guard.h"
 
-namespace components {
+namespace kadrion::components {
 
 FormHookComponent::FormHookComponent(toolkit::Form& owner)
     : Component(owner), utility_([this](Message& message) { UtilityMessage(message); }) {
@@ -70,4 +70,4 @@ void FormHookComponent::SetStacking(toolkit::Stacking stacking) {
   SendMessageW(window_, kSetStayOnTopMessage, onTop, 0);
 }
 
-}  // namespace components
+}  // namespace kadrion::components

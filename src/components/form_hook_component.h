@@ -10,7 +10,7 @@
 #include "components/utility_window.h"
 #include "toolkit/window_subclass.h"
 
-namespace components {
+namespace kadrion::components {
 
 class HookList;
 
@@ -64,4 +64,4 @@ class FormHookComponent : public Component, private toolkit::WindowSubclass {
   UtilityWindow utility_;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

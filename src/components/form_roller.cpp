@@ -7,7 +7,7 @@
 #include "core/roll_animation.h"
 #include "toolkit/gdi.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 
@@ -178,4 +178,4 @@ void FormRoller::Rehooked() {
   if (rolledUp_) ApplyRegion();
 }
 
-}  // namespace components
+}  // namespace kadrion::components

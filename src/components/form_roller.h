@@ -9,7 +9,7 @@
 #include "components/caption_button.h"
 #include "toolkit/message_pump.h"
 
-namespace components {
+namespace kadrion::components {
 
 class FormRoller : public CaptionButton {
  public:
@@ -55,4 +55,4 @@ class FormRoller : public CaptionButton {
   std::wstring hintRollDown_ = L"Roll down";
 };
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -3,7 +3,7 @@
 #include "toolkit/handles.h"
 #include "toolkit/module.h"
 
-namespace components {
+namespace kadrion::components {
 
 // Null when the program has no such resource; the button then shows a letter.
 inline toolkit::BitmapHandle LoadGlyphResource(const wchar_t* name) {
@@ -11,4 +11,4 @@ inline toolkit::BitmapHandle LoadGlyphResource(const wchar_t* name) {
       LoadImageW(toolkit::ProgramModule(), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-}  // namespace components
+}  // namespace kadrion::components

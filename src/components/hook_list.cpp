@@ -5,7 +5,7 @@
 
 #include "components/form_hook_component.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 // The one list of the process; window procedures reach it without an owner to ask.
@@ -70,4 +70,4 @@ void HookList::Rehook(HWND old) {
   }
 }
 
-}  // namespace components
+}  // namespace kadrion::components

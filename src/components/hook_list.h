@@ -6,7 +6,7 @@
 
 #include "components/utility_window.h"
 
-namespace components {
+namespace kadrion::components {
 
 class FormHookComponent;
 
@@ -34,4 +34,4 @@ class HookList {
   UtilityWindow window_;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

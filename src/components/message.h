@@ -3,7 +3,7 @@
 // the components' private messages, which other programs of the same design also use.
 #include "toolkit/win.h"
 
-namespace components {
+namespace kadrion::components {
 
 struct Message {
   UINT id;
@@ -24,4 +24,4 @@ constexpr UINT kReapplySystemMenuMessage = 0x3A60;  // CBM_REAPPLYSYSMENU
 // The notification-area icon's mouse messages arrive as this, the mouse message in lParam.
 constexpr UINT kTrayCallbackMessage = 0x3A64;
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -5,7 +5,7 @@
 
 #include <shellapi.h>
 
-namespace components {
+namespace kadrion::components {
 
 class NotificationArea {
  public:
@@ -23,4 +23,4 @@ class SystemNotificationArea : public NotificationArea {
   }
 };
 
-}  // namespace components
+}  // namespace kadrion::components

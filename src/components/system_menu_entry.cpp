@@ -5,7 +5,7 @@
 #include "components/caption_button.h"
 #include "core/caption_layout.h"
 
-namespace components {
+namespace kadrion::components {
 
 template <typename T>
 void SystemMenuEntry::Change(T& field, T value) {
@@ -72,4 +72,4 @@ void SystemMenuEntry::SetChecked(bool checked) {
                 MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-}  // namespace components
+}  // namespace kadrion::components

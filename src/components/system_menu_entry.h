@@ -6,7 +6,7 @@
 
 #include "toolkit/win.h"
 
-namespace components {
+namespace kadrion::components {
 
 class CaptionButton;
 
@@ -52,4 +52,4 @@ class SystemMenuEntry {
   bool inserted_ = false;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

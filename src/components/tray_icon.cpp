@@ -5,7 +5,7 @@
 #include "components/glyph_resource.h"
 #include "toolkit/error.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 constexpr UINT_PTR kAnimationTimer = 1;
@@ -353,4 +353,4 @@ void TrayIcon::ShowTrayMenu() {
   if (onPopupMenu) onPopupMenu();
 }
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -12,7 +12,7 @@
 #include "toolkit/popup_menu.h"
 #include "toolkit/program_title.h"
 
-namespace components {
+namespace kadrion::components {
 
 class TrayIcon : public CaptionButton {
  public:
@@ -133,4 +133,4 @@ class TrayIcon : public CaptionButton {
   UINT taskbarCreated_ = 0;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

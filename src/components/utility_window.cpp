@@ -4,7 +4,7 @@
 #include "toolkit/error_guard.h"
 #include "toolkit/module.h"
 
-namespace components {
+namespace kadrion::components {
 
 namespace {
 constexpr wchar_t kClassName[] = L"KadrionComponentWindow";
@@ -47,4 +47,4 @@ LRESULT CALLBACK UtilityWindow::Procedure(HWND window, UINT id, WPARAM wParam, L
   return message.result;
 }
 
-}  // namespace components
+}  // namespace kadrion::components

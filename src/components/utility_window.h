@@ -6,7 +6,7 @@
 
 #include "components/message.h"
 
-namespace components {
+namespace kadrion::components {
 
 class UtilityWindow {
  public:
@@ -29,4 +29,4 @@ class UtilityWindow {
   HWND handle_ = nullptr;
 };
 
-}  // namespace components
+}  // namespace kadrion::components

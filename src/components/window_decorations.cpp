@@ -1,6 +1,6 @@
 #include "components/window_decorations.h"
 
-namespace components {
+namespace kadrion::components {
 
 MainWindowDecorations::MainWindowDecorations(toolkit::Form& window, NotificationArea& area,
                                              const toolkit::ProgramTitle& title,
@@ -31,4 +31,4 @@ MainWindowDecorations::MainWindowDecorations(toolkit::Form& window, Notification
   roller.Loaded();
 }
 
-}  // namespace components
+}  // namespace kadrion::components

@@ -7,7 +7,7 @@
 #include "components/notification_area.h"
 #include "components/tray_icon.h"
 
-namespace components {
+namespace kadrion::components {
 
 struct MainWindowDecorations {
   // `title` is the tray icon's tip; `messages` handles the waiting messages while they work.
@@ -18,4 +18,4 @@ struct MainWindowDecorations {
   FormRoller roller;  // "FormRoller1"
 };
 
-}  // namespace components
+}  // namespace kadrion::components

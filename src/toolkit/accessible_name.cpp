@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -148,4 +148,4 @@ LRESULT AccessibleName::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lP
   return result;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -9,7 +9,7 @@
 
 #include "toolkit/window_subclass.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class AccessibleName : private WindowSubclass {
  public:
@@ -21,4 +21,4 @@ class AccessibleName : private WindowSubclass {
   std::wstring name_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -5,7 +5,7 @@
 #include "toolkit/control.h"
 #include "toolkit/form.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 Application::Application(ProgramTitle& title, Dialogs& dialogs)
     : title_(title), errors_(dialogs), timers_(errors_) {
@@ -49,4 +49,4 @@ bool Application::ProcessMessages() {
   return true;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

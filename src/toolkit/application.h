@@ -8,7 +8,7 @@
 #include "toolkit/timer_host.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Application : public MessagePump {
  public:
@@ -35,4 +35,4 @@ class Application : public MessagePump {
   bool comInitialized_ = false;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

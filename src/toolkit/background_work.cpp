@@ -8,7 +8,7 @@
 #include "toolkit/module.h"
 #include "toolkit/progress_window.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -133,4 +133,4 @@ void BackgroundWork::OnWorkEnded() {
   if (finished) finished(std::move(end));
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

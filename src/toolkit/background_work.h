@@ -17,7 +17,7 @@
 #include "toolkit/timer_host.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class ProgressWindow;
 
@@ -82,4 +82,4 @@ class BackgroundWork {
   std::thread thread_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

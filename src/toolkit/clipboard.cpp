@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 // Another program may hold the clipboard for a moment: try a few times.
@@ -43,4 +43,4 @@ void SetClipboardText(HWND owner, const std::wstring& text) {
   CloseClipboard();
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

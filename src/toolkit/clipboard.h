@@ -4,10 +4,10 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // Empty when the clipboard holds no text.
 std::wstring ClipboardText(HWND owner);
 void SetClipboardText(HWND owner, const std::wstring& text);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -5,7 +5,7 @@
 #include "toolkit/control.h"
 #include "toolkit/controls.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 FocusRule FocusIn(std::initializer_list<const Control*> controls) {
   return [windows = std::vector<const Control*>(controls)](HWND focus) {
@@ -64,4 +64,4 @@ void CommandTable::Bind(Button& button, Id id) {
   button.onClick = [this, id] { Run(id); };
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -11,7 +11,7 @@
 #include "toolkit/key_chord.h"
 #include "toolkit/popup_menu.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Button;
 class Control;
@@ -68,4 +68,4 @@ class CommandTable {
   std::deque<Command> commands_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

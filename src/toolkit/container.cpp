@@ -8,7 +8,7 @@
 #include "toolkit/module.h"
 #include "toolkit/popup_menu.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 Container::~Container() {
   for (Control* child : children_) child->parent_ = nullptr;
@@ -182,4 +182,4 @@ void Container::Realign() {
   }
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

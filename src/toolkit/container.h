@@ -5,7 +5,7 @@
 
 #include "toolkit/control.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Container : public Control {
  public:
@@ -33,4 +33,4 @@ class Container : public Control {
   std::vector<Control*> children_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

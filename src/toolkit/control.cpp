@@ -8,7 +8,7 @@
 #include "toolkit/module.h"
 #include "toolkit/text.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 // The window property that leads from a handle back to its wrapper.
@@ -153,4 +153,4 @@ bool IsTextField(HWND window) {
   return window && GetClassNameW(window, name, 16) && lstrcmpiW(name, L"Edit") == 0;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -10,7 +10,7 @@
 #include "toolkit/font.h"
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Container;
 class PopupMenu;
@@ -103,4 +103,4 @@ class Control {
 // Whether a window is a text field: an edit control, also the one inside a combo box.
 bool IsTextField(HWND window);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

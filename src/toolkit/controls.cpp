@@ -8,7 +8,7 @@
 #include "toolkit/gdi.h"
 #include "toolkit/text.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -314,4 +314,4 @@ std::wstring StatusBar::PanelText(int panel) const {
   return text;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -9,7 +9,7 @@
 #include "toolkit/glyph.h"
 #include "toolkit/window_subclass.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Container;
 
@@ -156,4 +156,4 @@ class StatusBar : public Control {
   std::wstring PanelText(int panel) const;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

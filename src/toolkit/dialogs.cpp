@@ -14,7 +14,7 @@
 #include "core/setting_limits.h"
 #include "toolkit/error.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -282,4 +282,4 @@ bool SystemDialogs::PickFolder(HWND owner, std::wstring& path) {
   return PickWithBrowser(owner, path);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

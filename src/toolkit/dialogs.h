@@ -8,7 +8,7 @@
 #include "toolkit/program_title.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 enum class Answer { Yes, No, Cancel };
 
@@ -74,4 +74,4 @@ class SystemDialogs : public Dialogs {
   COLORREF customColors_[16] = {};  // the chooser's own row of custom colours, kept per run
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

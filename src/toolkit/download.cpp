@@ -10,7 +10,7 @@
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -105,4 +105,4 @@ bool WebDownloader::Download(const std::wstring& address, const std::wstring& ta
   return true;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

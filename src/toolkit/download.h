@@ -6,7 +6,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Downloader {
  public:
@@ -37,4 +37,4 @@ class WebDownloader : public Downloader {
   std::size_t maxBytes_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

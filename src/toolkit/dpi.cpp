@@ -2,7 +2,7 @@
 
 #include "toolkit/gdi.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 int ScreenDpi() {
   static const int dpi = [] {
@@ -22,4 +22,4 @@ RECT ScaledRect(int left, int top, int width, int height) {
   return RECT{x, y, x + Scaled(width), y + Scaled(height)};
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 // itself rather than being stretched, blurred, by the system.
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // The screen's dots per inch (96 when the system cannot say).
 int ScreenDpi();
@@ -13,4 +13,4 @@ int Scaled(int designPixels);
 // A design rectangle, given by its left, top, width and height, at the screen's setting.
 RECT ScaledRect(int left, int top, int width, int height);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

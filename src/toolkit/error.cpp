@@ -1,6 +1,6 @@
 #include "toolkit/error.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 std::wstring SystemMessage(DWORD code) {
   wchar_t* buffer = nullptr;
@@ -18,4 +18,4 @@ void ThrowSystemError(const std::wstring& what, DWORD code) {
   throw kadrion::core::Failure(what + L"\n" + SystemMessage(code), code);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

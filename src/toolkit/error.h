@@ -5,7 +5,7 @@
 #include "core/failure.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // The system's own wording of an error code, without the trailing line break.
 std::wstring SystemMessage(DWORD code);
@@ -13,4 +13,4 @@ std::wstring SystemMessage(DWORD code);
 // Throws "<what>\n<system text>" for `code`, the calling thread's last error by default.
 [[noreturn]] void ThrowSystemError(const std::wstring& what, DWORD code = GetLastError());
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

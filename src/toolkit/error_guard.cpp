@@ -7,7 +7,7 @@
 #include "core/failure.h"
 #include "toolkit/text.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 ErrorGuard* current = nullptr;
@@ -45,4 +45,4 @@ void ErrorGuard::ShowCurrentException() noexcept {
   }
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -6,7 +6,7 @@
 
 #include "toolkit/dialogs.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class ErrorGuard {
  public:
@@ -41,4 +41,4 @@ class ErrorGuard {
   Dialogs& dialogs_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

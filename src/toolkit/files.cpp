@@ -6,7 +6,7 @@
 
 #include "toolkit/error.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 std::wstring ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -167,4 +167,4 @@ void AtomicFileWriter::Commit(const std::wstring& backupPath) {
   }
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

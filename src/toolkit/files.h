@@ -9,7 +9,7 @@
 #include "core/file_stamp.h"
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // The folder of the running program file, with its closing backslash.
 std::wstring ProgramFolder();
@@ -96,4 +96,4 @@ class AtomicFileWriter {
   FileWriter file_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

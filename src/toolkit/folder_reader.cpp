@@ -2,7 +2,7 @@
 
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -108,4 +108,4 @@ std::optional<FolderListing> FolderReader::Read(const std::wstring& folder) {
   return listing;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -8,7 +8,7 @@
 
 #include "core/media_tree.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // Lists a folder with one large fetch and tells it apart from other folders by its volume and
 // file index, which a symbolic link or junction leading to it shares. Paths of any length.
@@ -24,4 +24,4 @@ class FolderReader final : public kadrion::core::FolderReader {
   std::mutex knownVolumesMutex_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/dpi.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 LOGFONTW ToLogFont(const FontInfo& info) {
   LOGFONTW font{};
@@ -39,4 +39,4 @@ Font::Font(FontInfo info) : info_(std::move(info)) {
   handle_.Reset(CreateFontIndirectW(&font));
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

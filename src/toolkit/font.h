@@ -4,7 +4,7 @@
 
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // Style bits as stored in the settings file.
 enum FontStyle : int { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -36,4 +36,4 @@ class Font {
   FontHandle handle_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

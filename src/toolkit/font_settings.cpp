@@ -1,6 +1,6 @@
 #include "toolkit/font_settings.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 FontInfo ReadFontKeys(const IniFile& settings, const std::wstring& section, const FontKeys& keys,
                       FontInfo font) {
@@ -20,4 +20,4 @@ void WriteFontKeys(IniFile& settings, const std::wstring& section, const FontKey
   settings.WriteInteger(section, keys.charset, font.charset);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -6,7 +6,7 @@
 #include "toolkit/font.h"
 #include "toolkit/ini_file.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 struct FontKeys {
   std::wstring size, face, style, charset;
@@ -20,4 +20,4 @@ FontInfo ReadFontKeys(const IniFile& settings, const std::wstring& section, cons
 void WriteFontKeys(IniFile& settings, const std::wstring& section, const FontKeys& keys,
                    const FontInfo& font);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

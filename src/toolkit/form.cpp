@@ -5,7 +5,7 @@
 #include "toolkit/error_guard.h"
 #include "toolkit/module.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -184,4 +184,4 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Container::OnMessage(message, wParam, lParam);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

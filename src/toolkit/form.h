@@ -10,7 +10,7 @@
 #include "toolkit/key_chord.h"
 #include "toolkit/panel.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // Whether a form stays above the windows that do not.
 enum class Stacking { Normal, StayOnTop };
@@ -91,4 +91,4 @@ class Form : public Container {
   std::vector<std::pair<Control*, std::wstring>> hints_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

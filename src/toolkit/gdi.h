@@ -5,7 +5,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // The device context of a window's client area (GetDC) or of the whole window with its frame
 // and caption (GetWindowDC); released at the end of the scope.
@@ -57,4 +57,4 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -5,7 +5,7 @@
 
 #include "toolkit/error.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 Glyph::Glyph(std::initializer_list<std::string_view> rows,
              std::initializer_list<std::pair<char, COLORREF>> palette)
@@ -43,4 +43,4 @@ void Glyph::Draw(HDC dc, int x, int y) const {
   ImageList_Draw(images_.Get(), 0, dc, x, y, ILD_TRANSPARENT);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

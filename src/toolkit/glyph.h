@@ -7,7 +7,7 @@
 
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Glyph {
  public:
@@ -27,4 +27,4 @@ class Glyph {
   ImageListHandle images_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 template <typename Traits>
 class UniqueHandle {
@@ -78,4 +78,4 @@ using ImageListHandle = UniqueHandle<ImageListTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using IconHandle = UniqueHandle<IconTraits>;  // CopyIcon, ImageList_GetIcon; not shared icons
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -9,7 +9,7 @@
 #include "toolkit/handles.h"
 #include "toolkit/text.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -102,4 +102,4 @@ void IniFile::WriteBool(const std::wstring& section, const std::wstring& key, bo
   WriteBytes(section, key, kadrion::core::FormatIniBool(value));
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

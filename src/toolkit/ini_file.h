@@ -8,7 +8,7 @@
 #include "core/setting_limits.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class IniFile {
  public:
@@ -41,4 +41,4 @@ class IniFile {
   std::wstring path_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -1,6 +1,6 @@
 #include "toolkit/key_chord.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::wstring KeyChordText(KeyChord chord) {
   return text + KeyName(chord.key);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

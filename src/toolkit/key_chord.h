@@ -4,7 +4,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 enum class Modifiers : unsigned { None = 0, Control = 1, Shift = 2, Alt = 4 };
 
@@ -32,4 +32,4 @@ constexpr KeyChord Shift(UINT key) { return {key, Modifiers::Shift}; }
 // As Windows menus show it: "Ctrl+E", "Shift+F3", "Del".
 std::wstring KeyChordText(KeyChord chord);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

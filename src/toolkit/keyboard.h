@@ -3,7 +3,7 @@
 // Behind an interface so that tests record them instead of pressing keys on the desktop.
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // Which way a key goes in one key event.
 enum class KeyMotion { Down, Up };
@@ -22,4 +22,4 @@ class SystemKeyboard : public Keyboard {
   }
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

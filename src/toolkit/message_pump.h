@@ -1,7 +1,7 @@
 #pragma once
 // Handling the messages already waiting from inside a handler, for a loop that animates a
 // window while the program stays responsive. The application's message loop provides it.
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class MessagePump {
  public:
@@ -10,4 +10,4 @@ class MessagePump {
   virtual bool ProcessMessages() = 0;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -2,10 +2,10 @@
 // The program's own module: where its window classes, icons and bitmaps are registered and found.
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 inline HINSTANCE ProgramModule() {
   return GetModuleHandleW(nullptr);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -1,6 +1,6 @@
 #include "toolkit/panel.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 constexpr wchar_t kPanelClass[] = L"TPanel";
@@ -12,4 +12,4 @@ void Panel::Create(Container& parent, int id, RECT bounds, Align alignment) {
   CreateOwn(kPanelClass, L"", kPanelStyle, WS_EX_CONTROLPARENT, &parent, id, bounds);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

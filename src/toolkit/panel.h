@@ -2,11 +2,11 @@
 // A plain panel that holds controls.
 #include "toolkit/container.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Panel : public Container {
  public:
   void Create(Container& parent, int id, RECT bounds, Align align = Align::None);
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

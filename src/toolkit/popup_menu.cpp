@@ -2,7 +2,7 @@
 
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 int PopupMenu::Add(std::wstring caption, std::function<void()> onClick, std::wstring keys) {
   items_.push_back(Item{std::move(caption), std::move(keys), std::move(onClick)});
@@ -38,4 +38,4 @@ void PopupMenu::Click(int index) {
   if (item.onClick) item.onClick();
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

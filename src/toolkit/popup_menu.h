@@ -7,7 +7,7 @@
 
 #include "toolkit/handles.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class PopupMenu {
  public:
@@ -43,4 +43,4 @@ class PopupMenu {
   std::vector<Item> items_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class ProgramTitle {
  public:
@@ -15,4 +15,4 @@ class ProgramTitle {
   std::wstring text_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -9,7 +9,7 @@
 #include "toolkit/dpi.h"
 #include "toolkit/font.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 
@@ -129,4 +129,4 @@ void ProgressWindow::RequestCancel() {
   if (onCancel_) onCancel_();
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

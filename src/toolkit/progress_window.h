@@ -9,7 +9,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 struct ProgressTexts;
 
@@ -49,4 +49,4 @@ class ProgressWindow : public Form {
   Button cancel_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 bool SystemRecycleBin::Recycle(const std::wstring& path) {
   // The shell wants a list of paths, each ended by a NUL, and the list by one more.
@@ -17,4 +17,4 @@ bool SystemRecycleBin::Recycle(const std::wstring& path) {
   return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -3,7 +3,7 @@
 // so that tests record the files instead of touching the user's bin.
 #include <string>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class RecycleBin {
  public:
@@ -17,4 +17,4 @@ class SystemRecycleBin : public RecycleBin {
   bool Recycle(const std::wstring& path) override;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -2,7 +2,7 @@
 
 #include "toolkit/container.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 void ReportList::Create(Container& parent, int id, const std::vector<Column>& columns) {
   CreateHandle(WC_LISTVIEWW, L"",
@@ -144,4 +144,4 @@ bool ReportList::HandleNotify(NMHDR& header, LRESULT& result) {
   }
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -8,7 +8,7 @@
 
 #include "toolkit/control.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Container;
 
@@ -69,4 +69,4 @@ class ReportList : public Control {
   int columnCount_ = 0;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -2,7 +2,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
@@ -23,4 +23,4 @@ std::vector<kadrion::core::ScreenArea> ScreenWorkAreas() {
   return areas;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,9 +4,9 @@
 
 #include "core/setting_limits.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // The work area (the screen without the taskbar) of every monitor.
 std::vector<kadrion::core::ScreenArea> ScreenWorkAreas();
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

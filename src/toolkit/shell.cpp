@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 void SystemShell::Open(const std::wstring& address, OpenAs openAs) {
   // The browser reports its own failures; there is nothing useful to add here.
@@ -10,4 +10,4 @@ void SystemShell::Open(const std::wstring& address, OpenAs openAs) {
                 openAs == OpenAs::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

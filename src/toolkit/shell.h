@@ -5,7 +5,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 // How the window that shows an opened address comes up.
 enum class OpenAs { Normal, Maximized };
@@ -22,4 +22,4 @@ class SystemShell : public Shell {
   void Open(const std::wstring& address, OpenAs openAs) override;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

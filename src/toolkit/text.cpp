@@ -8,7 +8,7 @@
 
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 constexpr UINT kCentralEuropean = 1250;
@@ -147,4 +147,4 @@ void FromCp1250Into(std::string_view bytes, wchar_t* buffer, int capacity) {
   buffer[written] = L'\0';
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

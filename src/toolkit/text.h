@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 std::wstring FromCp1250(std::string_view bytes);
 // Characters that code page 1250 cannot hold become the system's nearest letter ("è" gives
@@ -27,4 +27,4 @@ std::wstring OneLine(std::wstring_view text);
 
 std::wstring FromUtf8(std::string_view text);
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

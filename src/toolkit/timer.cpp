@@ -2,7 +2,7 @@
 
 #include "toolkit/timer_host.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 Timer::Timer(TimerHost& host, unsigned intervalMs) : host_(host), interval_(intervalMs) {
   host_.Add(this);
@@ -28,4 +28,4 @@ void Timer::Fire() {
   if (enabled_ && onTimer) onTimer();
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

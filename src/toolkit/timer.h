@@ -2,7 +2,7 @@
 // A timer with a millisecond interval that calls `onTimer` on the GUI thread while enabled.
 #include <functional>
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class TimerHost;
 
@@ -28,4 +28,4 @@ class Timer {
   bool enabled_ = false;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -3,7 +3,7 @@
 #include "toolkit/module.h"
 #include "toolkit/timer.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 namespace {
 constexpr wchar_t kTimerWindowClass[] = L"KadrionTimers";
@@ -38,4 +38,4 @@ LRESULT CALLBACK TimerHost::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

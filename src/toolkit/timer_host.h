@@ -6,7 +6,7 @@
 #include "toolkit/error_guard.h"
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class Timer;
 
@@ -30,4 +30,4 @@ class TimerHost {
   std::unordered_set<Timer*> timers_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

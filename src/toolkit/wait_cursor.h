@@ -2,7 +2,7 @@
 // The hourglass while a long command runs; the arrow comes back when it ends, however it ends.
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class WaitCursor {
  public:
@@ -15,4 +15,4 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

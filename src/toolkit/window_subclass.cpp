@@ -2,7 +2,7 @@
 
 #include "toolkit/error_guard.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 WindowSubclass::~WindowSubclass() {
   Detach();
@@ -40,4 +40,4 @@ LRESULT CALLBACK WindowSubclass::Procedure(HWND window, UINT message, WPARAM wPa
   return result;
 }
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -7,7 +7,7 @@
 // last one leaves, the window has its own procedure back.
 #include "toolkit/win.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 
 class WindowSubclass {
  public:
@@ -36,4 +36,4 @@ class WindowSubclass {
   HWND window_ = nullptr;
 };
 
-}  // namespace toolkit
+}  // namespace kadrion::toolkit

@@ -4,10 +4,10 @@
 #include "toolkit/error.h"
 #include "toolkit/files.h"
 
+namespace kadrion::toolkit {
 namespace {
 
 using namespace testing_support;
-using toolkit::AtomicFileWriter;
 
 std::vector<std::uint8_t> Bytes(const char* text) {
   return std::vector<std::uint8_t>(text, text + strlen(text));
@@ -62,3 +62,4 @@ TEST(AtomicFileWriter, AMissingFolderRaisesAnErrorNamingTheFile) {
 }
 
 }  // namespace
+}  // namespace kadrion::toolkit

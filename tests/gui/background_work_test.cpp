@@ -15,12 +15,11 @@
 #include "toolkit/form.h"
 #include "toolkit/progress_window.h"
 
+namespace kadrion::toolkit {
 namespace {
 
 using namespace testing_support;
-using kadrion::core::WorkProgress;
-using toolkit::WorkEnd;
-using toolkit::WorkOutcome;
+using core::WorkProgress;
 
 const toolkit::ProgressTexts kTexts{L"Importowanie z pliku CSV", L"Przeczytane wiersze"};
 
@@ -193,3 +192,4 @@ TEST_F(BackgroundWorkTest, GoingAwayWhileWorkRunsCancelsAndWaitsForIt) {
 }
 
 }  // namespace
+}  // namespace kadrion::toolkit

@@ -19,7 +19,7 @@ inline bool operator==(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-namespace components {
+namespace kadrion::components {
 namespace {
 
 using testing_support::Dialogs;
@@ -435,4 +435,4 @@ TEST_F(MainWindowDecorationsTest, BothButtonsSurviveTheOnTopSwitch) {
 }
 
 }  // namespace
-}  // namespace components
+}  // namespace kadrion::components

@@ -6,6 +6,7 @@
 #include "toolkit/folder_reader.h"
 #include "toolkit/handles.h"
 
+namespace kadrion::toolkit {
 namespace {
 
 using namespace testing_support;
@@ -76,3 +77,4 @@ TEST(FolderReader, FindsEveryMediaFileOnceAndCountsWhatItCannotRead) {
 }
 
 }  // namespace
+}  // namespace kadrion::toolkit

@@ -4,7 +4,7 @@
 #include "test_support.h"
 #include "toolkit/application.h"
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 namespace {
 RecordingDialogs* recorder = nullptr;
@@ -22,16 +22,16 @@ toolkit::Application& TestApplication() {
   return *application;
 }
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  testing_support::RecordingDialogs dialogs;
-  testing_support::recorder = &dialogs;
-  testing_support::RecordingShell shell;
-  testing_support::shellRecorder = &shell;
-  toolkit::ProgramTitle title;
-  toolkit::Application application(title, dialogs);
-  testing_support::application = &application;
+  kadrion::testing_support::RecordingDialogs dialogs;
+  kadrion::testing_support::recorder = &dialogs;
+  kadrion::testing_support::RecordingShell shell;
+  kadrion::testing_support::shellRecorder = &shell;
+  kadrion::toolkit::ProgramTitle title;
+  kadrion::toolkit::Application application(title, dialogs);
+  kadrion::testing_support::application = &application;
   return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include "toolkit/error.h"
 #include "toolkit/text.h"
 
+namespace kadrion::toolkit {
 namespace {
 
 using namespace testing_support;
@@ -145,3 +146,4 @@ TEST(IniFile, AFailedWriteRaisesAnErrorNamingTheFile) {
 }
 
 }  // namespace
+}  // namespace kadrion::toolkit

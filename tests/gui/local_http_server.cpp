@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 namespace {
 
@@ -133,4 +133,4 @@ void LocalHttpServer::Handle(std::uintptr_t connection) {
   }
 }
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 class LocalHttpServer {
  public:
@@ -46,4 +46,4 @@ class LocalHttpServer {
   std::thread thread_;
 };
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -4,7 +4,7 @@
 
 #include "toolkit/application.h"
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 void Pump() {
   TestApplication().ProcessMessages();
@@ -135,4 +135,4 @@ FileLock::~FileLock() {
   if (Locked()) CloseHandle(file_);
 }
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -14,11 +14,11 @@
 #include "toolkit/recycle_bin.h"
 #include "toolkit/shell.h"
 
-namespace toolkit {
+namespace kadrion::toolkit {
 class Application;
-}  // namespace toolkit
+}  // namespace kadrion::toolkit
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 // Answers every modal box at once and remembers what it was asked to show.
 class RecordingDialogs : public toolkit::Dialogs {
@@ -210,4 +210,4 @@ class FileLock {
   HANDLE file_;
 };
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -9,6 +9,7 @@
 #include "toolkit/text.h"
 #include "toolkit/timer.h"
 
+namespace kadrion::toolkit {
 namespace {
 
 using namespace testing_support;
@@ -68,7 +69,7 @@ TEST(Timer, FiresWhileEnabledAndStopsWhenDisabled) {
 }
 
 TEST(Timer, AnErrorInItsHandlerIsShownAndTheTimerGoesOn) {
-  Dialogs().Clear();
+  testing_support::Dialogs().Clear();
   toolkit::Timer timer(TestApplication().Timers(), 10);
   int fired = 0;
   timer.onTimer = [&] {
@@ -78,8 +79,8 @@ TEST(Timer, AnErrorInItsHandlerIsShownAndTheTimerGoesOn) {
   timer.SetEnabled(true);
   PumpUntil([&] { return fired >= 2; });
   EXPECT_EQ(fired, 2);
-  ASSERT_EQ(Dialogs().errors.size(), 1u);
-  EXPECT_EQ(Dialogs().errors[0], L"first tick failed");
+  ASSERT_EQ(testing_support::Dialogs().errors.size(), 1u);
+  EXPECT_EQ(testing_support::Dialogs().errors[0], L"first tick failed");
 }
 
 // The web search's own Windows-1250 table, which the native tests check only in places, against
@@ -96,3 +97,4 @@ TEST(Cp1250, ThePortableTableIsTheSystemsCodePage) {
 }
 
 }  // namespace
+}  // namespace kadrion::toolkit

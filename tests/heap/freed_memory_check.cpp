@@ -4,7 +4,7 @@
 
 #include "heap/poisoning_allocator.h"
 
-namespace testing_support {
+namespace kadrion::testing_support {
 namespace {
 
 class FreedMemoryCheck : public testing::EmptyTestEventListener {
@@ -44,4 +44,4 @@ testing::Environment* const environment =
     testing::AddGlobalTestEnvironment(new FreedMemoryEnvironment);
 
 }  // namespace
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -11,7 +11,7 @@
 #include <mutex>
 #include <new>
 
-namespace testing_support {
+namespace kadrion::testing_support {
 namespace {
 
 constexpr std::uint32_t kLive = 0x4C495645;   // the block is in use
@@ -131,12 +131,12 @@ void EndOnFaults() {
   quarantine.endOnFaults = true;
 }
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support
 
-using testing_support::Aligned;
-using testing_support::Allocate;
-using testing_support::AllocateOrThrow;
-using testing_support::Free;
+using kadrion::testing_support::Aligned;
+using kadrion::testing_support::Allocate;
+using kadrion::testing_support::AllocateOrThrow;
+using kadrion::testing_support::Free;
 constexpr std::size_t kPlain = 0;
 
 void* operator new(std::size_t size) {

@@ -5,7 +5,7 @@
 // text U+DDDD) and a write into it is found when the block goes. Findings are written to stderr.
 #include <cstddef>
 
-namespace testing_support {
+namespace kadrion::testing_support {
 
 inline constexpr unsigned char kFreedByte = 0xDD;
 
@@ -18,4 +18,4 @@ std::size_t ReleaseFreedBlocks();
 // report it).
 void EndOnFaults();
 
-}  // namespace testing_support
+}  // namespace kadrion::testing_support

@@ -164,7 +164,7 @@ class ProgramProcess : public ::testing::Test {
 
   // The saved count of starts with a downloaded link list.
   std::wstring LaunchCount() const {
-    return toolkit::IniFile(folder + L"kat.ini").ReadString(L"inne", L"1", L"<none>");
+    return kadrion::toolkit::IniFile(folder + L"kat.ini").ReadString(L"inne", L"1", L"<none>");
   }
 
   std::wstring folder;
