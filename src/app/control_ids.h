@@ -10,6 +10,11 @@ constexpr int StatusBar = 101;                                                  
 constexpr int Panel1 = 102;                                                          // linkPanel_
 constexpr int r1 = 111, r2 = 112, r3 = 113, r4 = 114, r5 = 115, r6 = 116, r7 = 117;  // links_
 
+// Main window: the filter above the list (not in the window design).
+constexpr int FilterPanel = 103;  // filterPanel_
+constexpr int Filter = 104;       // filterEdit_ "Filtruj listę…"
+constexpr int FilterClear = 105;  // clearFilterButton_ "×"
+
 // Main window: the right-hand panel, in the keyboard focus order.
 constexpr int Panel3 = 200;       // editPanel_
 constexpr int Label1 = 201;       // polishTitleLabel_ "Tytuł polski"

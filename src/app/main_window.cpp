@@ -48,11 +48,12 @@ MainWindow::MainWindow(features::CatalogueDocument& document, features::Settings
       catalogue_(document.Films()),
       notepad_(notepad),
       description_(description),
-      filmList_(catalogue_),
-      statusLine_(statusBar_, catalogue_, application_.Timers()),
+      shownFilms_(catalogue_),
+      filmList_(catalogue_, shownFilms_),
+      statusLine_(statusBar_, shownFilms_, application_.Timers()),
       descriptionFiles_(catalogue_, paths, services.dialogs, *this, services.recycleBin),
       editor_(
-          catalogue_, services.dialogs, *this,
+          catalogue_, shownFilms_, services.dialogs, *this,
           features::FilmFields{polishTitleEdit_, originalTitleEdit_, genreBox_, discsEdit_,
                                mediumBox_, searchEdit_},
           saveChangesButton_, statusLine_, descriptionFiles_,
@@ -61,14 +62,15 @@ MainWindow::MainWindow(features::CatalogueDocument& document, features::Settings
                                       description_.FollowTitle(from, to);
                                     }}),
       deletion_(catalogue_, statusLine_, paths, services.recycleBin),
-      finder_(catalogue_, filmList_, searchEdit_, statusLine_),
+      finder_(catalogue_, shownFilms_, filmList_, searchEdit_, statusLine_),
+      listFilter_(catalogue_, shownFilms_, filterEdit_, filmList_, statusLine_),
       listOrder_(catalogue_, filmList_, statusLine_),
       titlesFromFiles_(services.dialogs, *this,
                        features::TitleFields{polishTitleEdit_, originalTitleEdit_, addAtOnceCheck_,
                                              titleFromFileCheck_},
                        [this] { editor_.Add(); }),
       longWork_(*this, application_.Timers(), application_.Errors()),
-      csvTransfer_(catalogue_, services.dialogs, *this, statusLine_, longWork_),
+      csvTransfer_(catalogue_, shownFilms_, services.dialogs, *this, statusLine_, longWork_),
       folderImport_(catalogue_, services.dialogs, *this, statusLine_, longWork_, titleFromFileCheck_,
                     [this] { return editor_.FieldsAsNewFilm(); }),
       htmlList_(document, filmList_, paths, statusLine_),
@@ -105,6 +107,7 @@ void MainWindow::CreateControls() {
   statusBar_.Create(client, id::StatusBar, {toolkit::Scaled(150), toolkit::Scaled(200)});
   editPanel_.Create(client, id::Panel3, At(0, 0, 198, 100), Align::Right);
   CreateEditPanel();
+  CreateFilterPanel();
   filmList_.Create(client, id::Lista);
   CreateMenus();
   BindEvents();
@@ -179,6 +182,23 @@ void MainWindow::CreateEditPanel() {
   mediumBox_.SetAccessibleName(L"Nośnik");
   searchEdit_.SetAccessibleName(L"Szukany tekst");
   colourSample_.SetAccessibleName(L"Kolor czcionki, tła");
+}
+
+void MainWindow::CreateFilterPanel() {
+  // One line high, over the list alone: the list gives up that much and nothing else moves.
+  const RECT line = At(0, 0, 21, 21);
+  filterPanel_.Create(Client(), id::FilterPanel, line, Align::AboveClient);
+  filterEdit_.Create(filterPanel_, id::Filter, line);
+  filterEdit_.SetAlignment(Align::Client);
+  clearFilterButton_.Create(filterPanel_, id::FilterClear, commands_.Caption(command_.clearFilter),
+                            line);
+  clearFilterButton_.SetAlignment(Align::Right);
+  filterEdit_.SetCueText(L"Filtruj listę…");
+  filterEdit_.SetAccessibleName(L"Filtr listy");
+  clearFilterButton_.SetAccessibleName(L"Wyczyść filtr");
+  AddHint(filterEdit_, L"Filtruj listę (" + commands_.KeyText(command_.focusFilter) + L")");
+  AddHint(clearFilterButton_, L"Wyczyść filtr (Esc)");
+  listFilter_.Start();
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,6 @@
 #pragma once
-// The main window "TMainWindow": the film list, the fields and buttons beside it, the link
-// strip and the status bar. It owns its controls and composes the features that work on them;
+// The main window "TMainWindow": the film list with its filter field, the fields and buttons
+// beside it, the link strip and the status bar. It owns its controls and composes the features that work on them;
 // it shows the catalogue document it is given, loads it and its own settings when created and
 // writes both back when closed. Its actions are rows of one command table (main_window_commands.cpp),
 // from which the list's menu, the buttons and the keys are bound.
@@ -18,6 +18,7 @@
 #include "features/catalogue/film_deletion.h"
 #include "features/catalogue/film_list.h"
 #include "features/catalogue/finder.h"
+#include "features/catalogue/list_filter.h"
 #include "features/catalogue/list_order.h"
 #include "features/catalogue/status_line.h"
 #include "features/html/html_list_export.h"
@@ -61,6 +62,7 @@ class MainWindow : public toolkit::Form {
  private:
   void CreateControls();
   void CreateEditPanel();
+  void CreateFilterPanel();
   // The command table's rows, then what is bound from them.
   void DefineCommands();
   void CreateMenus();
@@ -89,6 +91,8 @@ class MainWindow : public toolkit::Form {
   NotepadWindow& notepad_;
   DescriptionWindow& description_;
   bool counterFailureShown_ = false;
+  // The films the list shows: those the filter matches.
+  core::ShownFilms shownFilms_;
 
   // The window's actions; each row's id, by what it does.
   toolkit::CommandTable commands_;
@@ -97,7 +101,7 @@ class MainWindow : public toolkit::Form {
         removeDuplicates, undo, exportCsv, importCsv, addFolder, saveChanges, endEditing,
         describe, pastePolishTitle, pasteOriginalTitle, pickFiles, find, findNext, findPrevious,
         webSearch, focusSearch, takeSelected, hideToTray, rollUp, pickFont, pickTextColour,
-        pickBackground;
+        pickBackground, focusFilter, clearFilter, filterToList;
   } command_{};
 
   // The controls; control_ids.h maps the window design's names to these.
@@ -121,6 +125,9 @@ class MainWindow : public toolkit::Form {
   toolkit::Edit colourSample_;
   toolkit::Button cleanSearchButton_, cleanPolishTitleButton_, cleanOriginalTitleButton_;
   toolkit::Memo htmlMemo_;
+  toolkit::Panel filterPanel_;
+  toolkit::Edit filterEdit_;
+  toolkit::Button clearFilterButton_;
   features::FilmList filmList_;
   toolkit::PopupMenu listMenu_;
   toolkit::PopupMenu sampleMenu_;
@@ -131,6 +138,7 @@ class MainWindow : public toolkit::Form {
   features::CatalogueEditor editor_;
   features::FilmDeletion deletion_;
   features::Finder finder_;
+  features::ListFilter listFilter_;
   features::ListOrder listOrder_;
   features::TitlesFromFiles titlesFromFiles_;
   toolkit::BackgroundWork longWork_;  // one import or folder scan at a time

@@ -68,6 +68,11 @@ void MainWindow::DefineCommands() {
   id.pickTextColour =
       c.Add({L"Kolor czcionki", {}, {}, [this] { appearance_.PickTextColour(); }});
   id.pickBackground = c.Add({L"Kolor tła", {}, {}, [this] { appearance_.PickBackground(); }});
+  const toolkit::FocusRule inFilter = FocusIn({&filterEdit_});
+  id.focusFilter = c.Add({L"", {{Ctrl('L')}}, {}, [this] { listFilter_.Focus(); }});
+  id.clearFilter = c.Add({L"×", {{{VK_ESCAPE}, inFilter}}, {}, [this] { listFilter_.Clear(); }});
+  id.filterToList = c.Add({L"", {{{VK_RETURN}, inFilter}, {{VK_DOWN}, inFilter}}, {},
+                           [this] { listFilter_.GoToList(); }});
 }
 
 void MainWindow::CreateMenus() {
@@ -103,6 +108,7 @@ void MainWindow::BindEvents() {
   c.Bind(htmlListButton_, id.htmlList);
   c.Bind(webSearchButton_, id.htmlPreview);
   c.Bind(internetSearchButton_, id.webSearch);
+  c.Bind(clearFilterButton_, id.clearFilter);
   onKey = [this](KeyChord chord) { return commands_.HandleKey(chord, GetFocus()); };
 
   filmList_.onClick = [this] { editor_.ShowSelection(); };

@@ -31,62 +31,27 @@ void AppendFolded(std::string_view text, std::string& out) {
     *folded++ = static_cast<char>(kSearchFolding[static_cast<unsigned char>(c)]);
 }
 
-// Folds each row into one buffer that lives for the whole scan, so testing a row allocates
-// nothing once the buffer has grown to the longest row.
-class RowMatcher {
- public:
-  explicit RowMatcher(std::string_view searchText) : key_(SearchKey(searchText)) {}
-
-  bool HasKey() const { return !key_.empty(); }
-
-  bool InTitle(const FilmView& film) {
-    text_.clear();
-    AppendFolded(film.polishTitle, text_);
-    return text_.find(key_) != std::string::npos;
-  }
-
-  // The four columns joined with line breaks, so that a key never matches across two of them.
-  bool InOtherColumns(const FilmView& film) {
-    text_.clear();
-    for (const std::string_view field : {film.originalTitle, film.genre, film.discs, film.medium}) {
-      AppendFolded(field, text_);
-      text_ += "\r\n";
-    }
-    return text_.find(key_) != std::string::npos;
-  }
-
- private:
-  std::string key_;
-  std::string text_;
-};
-
-// Both passes scan the same rows and a match of the second replaces one of the first, so the
-// second pass goes first and the titles are read only when it finds nothing.
-std::optional<std::size_t> FirstMatch(const FilmStore& films, std::string_view searchText,
-                                      std::size_t begin) {
-  RowMatcher matcher(searchText);
-  if (!matcher.HasKey()) return std::nullopt;
-  for (std::size_t row = begin; row < films.Size(); ++row)
-    if (matcher.InOtherColumns(films[row])) return row;
-  for (std::size_t row = begin; row < films.Size(); ++row)
-    if (matcher.InTitle(films[row])) return row;
-  return std::nullopt;
-}
-
-// Previous selects every match in ascending order and the last one stays: the first one
-// going upwards.
-std::optional<std::size_t> LastMatch(const FilmStore& films, std::string_view searchText,
-                                     std::size_t end) {
-  RowMatcher matcher(searchText);
-  if (!matcher.HasKey()) return std::nullopt;
-  for (std::size_t row = end; row-- > 0;)
-    if (matcher.InOtherColumns(films[row])) return row;
-  for (std::size_t row = end; row-- > 0;)
-    if (matcher.InTitle(films[row])) return row;
-  return std::nullopt;
-}
+std::size_t Same(std::size_t row) { return row; }
 
 }  // namespace
+
+// Each film folds into one buffer that lives for the whole scan, so testing a film allocates
+// nothing once the buffer has grown to the longest one.
+bool FilmMatcher::InTitle(const FilmView& film) {
+  text_.clear();
+  AppendFolded(film.polishTitle, text_);
+  return text_.find(key_) != std::string::npos;
+}
+
+// The four columns joined with line breaks, so that a key never matches across two of them.
+bool FilmMatcher::InOtherColumns(const FilmView& film) {
+  text_.clear();
+  for (const std::string_view field : {film.originalTitle, film.genre, film.discs, film.medium}) {
+    AppendFolded(field, text_);
+    text_ += "\r\n";
+  }
+  return text_.find(key_) != std::string::npos;
+}
 
 std::string SearchKey(std::string_view searchText) {
   std::string key;
@@ -95,18 +60,22 @@ std::string SearchKey(std::string_view searchText) {
 }
 
 std::optional<std::size_t> FindFilm(const FilmStore& films, std::string_view searchText) {
-  return FirstMatch(films, searchText, 0);
+  return FindAmong(films, searchText, 0, films.Size(), Same, SearchDirection::Downwards);
 }
 
 std::optional<std::size_t> FindNextFilm(const FilmStore& films, std::string_view searchText,
                                         std::optional<std::size_t> selected) {
-  return FirstMatch(films, searchText, selected ? *selected + 1 : 0);
+  return FindAmong(films, searchText, selected ? *selected + 1 : 0, films.Size(), Same,
+                   SearchDirection::Downwards);
 }
 
 std::optional<std::size_t> FindPreviousFilm(const FilmStore& films, std::string_view searchText,
                                             std::optional<std::size_t> selected) {
   if (!selected) return std::nullopt;
-  return LastMatch(films, searchText, std::min(*selected, films.Size()));
+  // Previous selects every match in ascending order and the last one stays: the first one
+  // going upwards.
+  return FindAmong(films, searchText, 0, std::min(*selected, films.Size()), Same,
+                   SearchDirection::Upwards);
 }
 
 }  // namespace kadrion::core

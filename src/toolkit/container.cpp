@@ -152,13 +152,15 @@ void Container::Realign() {
     MoveWindow(child->Handle(), left, top, std::max(0, right - left), std::max(0, bottom - top),
                TRUE);
   };
-  for (Align pass : {Align::Top, Align::Bottom, Align::Right, Align::Left, Align::Client}) {
+  for (Align pass :
+       {Align::Top, Align::Bottom, Align::Right, Align::Left, Align::AboveClient, Align::Client}) {
     for (Control* child : children_) {
       if (child->Alignment() != pass || !child->Visible()) continue;
       const RECT own = child->Bounds();
       const int width = own.right - own.left, height = own.bottom - own.top;
       switch (pass) {
         case Align::Top:
+        case Align::AboveClient:
           place(child, free.left, free.top, free.right, free.top + height);
           free.top += height;
           break;

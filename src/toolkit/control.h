@@ -18,8 +18,10 @@ class PopupMenu;
 // Whether Tab stops on a control.
 enum class TabStop { Yes, No };
 
-// Where a control sits in its parent when the parent is resized (in this order of precedence).
-enum class Align { None, Top, Bottom, Right, Left, Client };
+// Where a control sits in its parent when the parent is resized, in this order of precedence:
+// along one of its sides, along the top of what the sides leave (AboveClient), or over the rest
+// (Client).
+enum class Align { None, Top, Bottom, Right, Left, AboveClient, Client };
 
 class Control {
  public:

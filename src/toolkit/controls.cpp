@@ -106,6 +106,10 @@ void Edit::SetLimit(int characters) {
   SendMessageW(hwnd_, EM_SETLIMITTEXT, characters, 0);
 }
 
+void Edit::SetCueText(const std::wstring& cue) {
+  SendMessageW(hwnd_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
+}
+
 void Edit::PasteOver() {
   SendMessageW(hwnd_, EM_SETSEL, 0, -1);
   ReplaceSelection(hwnd_, OneLine(ClipboardText(hwnd_)));

@@ -53,6 +53,8 @@ class Edit : public Control, private WindowSubclass {
   void Create(Container& parent, int id, RECT bounds, const std::wstring& text = L"");
   // The most characters typing and pasting leave in the edit; text set from code is not cut.
   void SetLimit(int characters);
+  // The grey text an empty edit shows, also while it has the focus.
+  void SetCueText(const std::wstring& cue);
   // The whole text becomes the clipboard's text, taken as a paste takes it; a clipboard
   // without text empties the edit.
   void PasteOver();

@@ -10,6 +10,8 @@ namespace {
 // A number of discs is 0 to 9999: one to four digits, nothing else.
 constexpr int kDiscDigits = 4;
 constexpr int kMostDiscs = 9999;
+// Said after a film is added or saved that the list's filter does not show.
+constexpr wchar_t kHiddenByFilter[] = L" Filtr listy go ukrywa.";
 
 bool IsDiscCount(std::wstring_view text) {
   return !text.empty() && text.size() <= kDiscDigits &&
@@ -42,11 +44,12 @@ std::wstring CodePageQuestion(const std::wstring& characters, FieldsUse use) {
 }
 }  // namespace
 
-CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
-                                 const toolkit::Control& owner, FilmFields fields,
+CatalogueEditor::CatalogueEditor(core::Catalogue& catalogue, const core::ShownFilms& shown,
+                                 toolkit::Dialogs& dialogs, const toolkit::Control& owner, FilmFields fields,
                                  toolkit::Button& saveChangesButton, StatusLine& status,
                                  DescriptionFiles& descriptions, DescriptionView descriptionView)
     : catalogue_(catalogue),
+      shown_(shown),
       dialogs_(dialogs),
       owner_(owner),
       fields_(fields),
@@ -122,6 +125,9 @@ void CatalogueEditor::Add() {
   if (!film) return;
   catalogue_.Append(*film);
   status_.ShowCount(CountForm::WithPosition);
+  if (!shown_.Matches(core::ViewOf(*film)))
+    status_.ShowMessage(L"Dodano " + Quoted(toolkit::FromCp1250(film->polishTitle)) + L"." +
+                        kHiddenByFilter);
   fields_.polishTitle.SetWText(L"");
   fields_.originalTitle.SetWText(L"");
   DescribeSelected();
@@ -168,7 +174,8 @@ void CatalogueEditor::SaveChanges() {
   ShowEditing();
   if (description == DescriptionMove::Moved && descriptionView_.retitle)
     descriptionView_.retitle(oldTitle, film->polishTitle);
-  status_.ShowMessage(L"Zapisano zmiany: " + Quoted(toolkit::FromCp1250(film->polishTitle)));
+  status_.ShowMessage(L"Zapisano zmiany: " + Quoted(toolkit::FromCp1250(film->polishTitle)) +
+                      (shown_.Matches(core::ViewOf(*film)) ? L"" : std::wstring(L".") + kHiddenByFilter));
 }
 
 void CatalogueEditor::EndEditing() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "core/shown_films.h"
 #include "features/catalogue/description_files.h"
 #include "features/catalogue/status_line.h"
 #include "toolkit/controls.h"
@@ -38,7 +39,8 @@ struct DescriptionView {
 class CatalogueEditor : private core::CatalogueObserver {
  public:
   // Questions go through `dialogs`, over `owner`.
-  CatalogueEditor(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
+  // A film added or saved that the list's filter hides is added all the same, and said so.
+  CatalogueEditor(core::Catalogue& catalogue, const core::ShownFilms& shown, toolkit::Dialogs& dialogs,
                   const toolkit::Control& owner, FilmFields fields,
                   toolkit::Button& saveChangesButton, StatusLine& status,
                   DescriptionFiles& descriptions, DescriptionView descriptionView);
@@ -89,6 +91,7 @@ class CatalogueEditor : private core::CatalogueObserver {
   void ShowEditing();
 
   core::Catalogue& catalogue_;
+  const core::ShownFilms& shown_;
   toolkit::Dialogs& dialogs_;
   const toolkit::Control& owner_;
   FilmFields fields_;

@@ -18,12 +18,13 @@ class Following {
 };
 }  // namespace
 
-FilmList::FilmList(core::Catalogue& catalogue) : catalogue_(catalogue) {
-  catalogue_.AddObserver(*this);
+FilmList::FilmList(core::Catalogue& catalogue, const core::ShownFilms& shown)
+    : catalogue_(catalogue), shown_(shown) {
+  shown_.AddObserver(*this);
 }
 
 FilmList::~FilmList() {
-  catalogue_.RemoveObserver(*this);
+  shown_.RemoveObserver(*this);
 }
 
 void FilmList::Create(toolkit::Container& parent, int id) {
@@ -35,12 +36,13 @@ void FilmList::Create(toolkit::Container& parent, int id) {
                       {L"Nośnik", 110}});
   SetAlignment(toolkit::Align::Client);
   onGetText = [this](int row, int column, wchar_t* buffer, int capacity) {
-    if (row < 0 || row >= catalogue_.Count()) return;
-    toolkit::FromCp1250Into(catalogue_.Films().Text(static_cast<std::size_t>(row), column), buffer,
-                            capacity);
+    const int film = shown_.CatalogueRow(row);
+    if (film == core::kNoFilm) return;
+    toolkit::FromCp1250Into(catalogue_.Films().Text(static_cast<std::size_t>(film), column),
+                            buffer, capacity);
   };
   onSelectionChanged = [this] { SelectionReported(); };
-  SetRowCount(catalogue_.Count());
+  SetRowCount(shown_.Count());
 }
 
 void FilmList::ShowOrder(core::FilmOrder order) {
@@ -49,7 +51,17 @@ void FilmList::ShowOrder(core::FilmOrder order) {
                                                   : toolkit::SortDirection::Descending);
 }
 
-void FilmList::CatalogueChanged(core::CatalogueChange change) {
+void FilmList::ScrollFilmTo(int catalogueRow, int top) {
+  const int row = shown_.ShownRow(catalogueRow);
+  if (row != core::kNoFilm) ScrollBy(RowBounds(row).top - top);
+}
+
+void FilmList::ShowSelected() {
+  const int row = shown_.ShownRow(catalogue_.Selected());
+  if (row != core::kNoFilm) ShowRow(row);
+}
+
+void FilmList::ShownFilmsChanged(core::CatalogueChange change) {
   if (following_ || !Handle()) return;
   const Following following(following_);
   // An added, changed or reloaded film can leave the order the arrow shows; a deletion never
@@ -59,17 +71,22 @@ void FilmList::CatalogueChanged(core::CatalogueChange change) {
     shownOrder_.reset();
     ClearSortArrow();
   }
-  if (change != core::CatalogueChange::Selection) SetRowCount(catalogue_.Count());
-  Select(catalogue_.Selected());
+  if (change != core::CatalogueChange::Selection) SetRowCount(shown_.Count());
+  const int selected = shown_.ShownRow(catalogue_.Selected());
+  // The selected film is one the user sees: the filter hiding it takes the selection away too,
+  // so that nothing acts on a film out of sight.
+  if (selected == core::kNoFilm && catalogue_.Selected() != core::kNoFilm)
+    catalogue_.Select(core::kNoFilm);
+  Select(selected);
   // A film the program selects (found, saved) is shown.
-  if (change == core::CatalogueChange::Selection) ShowRow(catalogue_.Selected());
+  if (change == core::CatalogueChange::Selection && selected != core::kNoFilm) ShowRow(selected);
   if (change != core::CatalogueChange::Selection) RefreshAll();
 }
 
 void FilmList::SelectionReported() {
   if (following_) return;
   const Following following(following_);
-  catalogue_.Select(Selected());
+  catalogue_.Select(shown_.CatalogueRow(Selected()));
 }
 
 }  // namespace kadrion::features

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/film_search.h"
+#include "core/shown_film_search.h"
 #include "features/titles/title_cleaning.h"
 #include "toolkit/text.h"
 
@@ -11,23 +12,20 @@ namespace kadrion::features {
 namespace {
 // A found row stands this far below the top of the list.
 constexpr int kFoundRowOffset = 100;
-
-std::optional<std::size_t> SelectedRow(const core::Catalogue& catalogue) {
-  const int selected = catalogue.Selected();
-  if (selected < 0) return std::nullopt;
-  return static_cast<std::size_t>(selected);
-}
 }  // namespace
 
-Finder::Finder(core::Catalogue& catalogue, FilmList& list, toolkit::Edit& searchText,
-               StatusLine& status)
-    : catalogue_(catalogue), list_(list), searchText_(searchText), status_(status) {}
+Finder::Finder(core::Catalogue& catalogue, const core::ShownFilms& shown, FilmList& list,
+               toolkit::Edit& searchText, StatusLine& status)
+    : catalogue_(catalogue),
+      shown_(shown),
+      list_(list),
+      searchText_(searchText),
+      status_(status) {}
 
-void Finder::SelectFound(std::size_t found) {
-  const int row = static_cast<int>(found);
+void Finder::SelectFound(int row) {
   list_.Focus();
   catalogue_.Select(row);
-  list_.ScrollBy(list_.RowBounds(row).top - kFoundRowOffset);
+  list_.ScrollFilmTo(row, kFoundRowOffset);
   status_.ShowCount(CountForm::WithPosition);
 }
 
@@ -44,7 +42,7 @@ void Finder::SayNotFound(Direction direction) {
   if (text.empty())
     status_.ShowMessage(L"Wpisz szukany tekst.");
   else if (direction != Direction::FromFirst &&
-           core::FindFilm(catalogue_.Films(), searchText_.Text()))
+           core::FindShownFilm(shown_, searchText_.Text()))
     status_.ShowMessage(L"To ostatni pasujący film.");
   else
     status_.ShowMessage(L"Nie znaleziono \u201E" + text + L"\u201D.");
@@ -53,7 +51,7 @@ void Finder::SayNotFound(Direction direction) {
 void Finder::Find() {
   if (!Searchable()) return;
   CleanTitleIn(searchText_);
-  if (const auto row = core::FindFilm(catalogue_.Films(), searchText_.Text()))
+  if (const auto row = core::FindShownFilm(shown_, searchText_.Text()))
     SelectFound(*row);
   else
     SayNotFound(Direction::FromFirst);
@@ -62,7 +60,7 @@ void Finder::Find() {
 void Finder::Next() {
   if (!Searchable()) return;
   if (const auto row =
-          core::FindNextFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
+          core::FindNextShownFilm(shown_, searchText_.Text(), catalogue_.Selected()))
     SelectFound(*row);
   else
     SayNotFound(Direction::Onward);
@@ -71,7 +69,7 @@ void Finder::Next() {
 void Finder::Previous() {
   if (!Searchable()) return;
   if (const auto row =
-          core::FindPreviousFilm(catalogue_.Films(), searchText_.Text(), SelectedRow(catalogue_)))
+          core::FindPreviousShownFilm(shown_, searchText_.Text(), catalogue_.Selected()))
     SelectFound(*row);
   else
     SayNotFound(Direction::Onward);

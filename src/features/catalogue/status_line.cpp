@@ -9,21 +9,21 @@ constexpr int kMessagePanel = 1;
 constexpr unsigned kPassingMs = 3000;
 }  // namespace
 
-StatusLine::StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue,
+StatusLine::StatusLine(toolkit::StatusBar& bar, const core::ShownFilms& shown,
                        toolkit::TimerHost& timers)
-    : bar_(bar), catalogue_(catalogue), clearTimer_(timers, kPassingMs) {
+    : bar_(bar), shown_(shown), clearTimer_(timers, kPassingMs) {
   clearTimer_.onTimer = [this] {
     bar_.SetPanelText(kMessagePanel, standing_);
     clearTimer_.SetEnabled(false);
   };
-  catalogue_.AddObserver(*this);
+  shown_.AddObserver(*this);
 }
 
 StatusLine::~StatusLine() {
-  catalogue_.RemoveObserver(*this);
+  shown_.RemoveObserver(*this);
 }
 
-void StatusLine::CatalogueChanged(core::CatalogueChange change) {
+void StatusLine::ShownFilmsChanged(core::CatalogueChange change) {
   if (change == core::CatalogueChange::Replaced) form_ = CountForm::Plain;
   if (bar_.Handle()) ShowCount();
 }
@@ -34,9 +34,11 @@ void StatusLine::ShowCount(CountForm form) {
 }
 
 void StatusLine::ShowCount() {
-  std::wstring line = L"Rekordów: " + std::to_wstring(catalogue_.Count());
+  const core::Catalogue& catalogue = shown_.Films();
+  std::wstring line = L"Rekordów: " + std::to_wstring(shown_.Count());
+  if (shown_.Filtering()) line += L" z " + std::to_wstring(catalogue.Count());
   if (form_ == CountForm::WithPosition)
-    line += L"  [" + std::to_wstring(catalogue_.Selected() + 1) + L"]";
+    line += L"  [" + std::to_wstring(shown_.ShownRow(catalogue.Selected()) + 1) + L"]";
   bar_.SetPanelText(kCountPanel, line);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The main window's status bar: the count of films, in its long form with the position of the
-// selected film, kept true through every change of the catalogue; and a message panel, where a
+// selected film, kept true through every change of the catalogue and of the filter (then "12 z
+// 3000", the position counted in the shown list); and a message panel, where a
 // passing message stands for a few seconds and then gives way to what the window is in the
 // middle of (the film being edited), if anything.
 #include <string>
 
 #include "core/catalogue.h"
+#include "core/shown_films.h"
 #include "toolkit/controls.h"
 #include "toolkit/timer.h"
 #include "toolkit/timer_host.h"
@@ -17,10 +19,10 @@ enum class CountForm {
   WithPosition,  // "Rekordów: 3  [2]", the selected film's number in brackets
 };
 
-class StatusLine : private core::CatalogueObserver {
+class StatusLine : private core::ShownFilmsObserver {
  public:
   // `timers` runs the clearing of passing messages; it outlives the status line.
-  StatusLine(toolkit::StatusBar& bar, const core::Catalogue& catalogue, toolkit::TimerHost& timers);
+  StatusLine(toolkit::StatusBar& bar, const core::ShownFilms& shown, toolkit::TimerHost& timers);
   ~StatusLine();
   StatusLine(const StatusLine&) = delete;
   StatusLine& operator=(const StatusLine&) = delete;
@@ -34,11 +36,11 @@ class StatusLine : private core::CatalogueObserver {
   void ShowStanding(const std::wstring& text);
 
  private:
-  void CatalogueChanged(core::CatalogueChange change) override;
+  void ShownFilmsChanged(core::CatalogueChange change) override;
   void ShowCount();
 
   toolkit::StatusBar& bar_;
-  const core::Catalogue& catalogue_;
+  const core::ShownFilms& shown_;
   CountForm form_ = CountForm::Plain;
   std::wstring standing_;
   toolkit::Timer clearTimer_;

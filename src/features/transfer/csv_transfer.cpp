@@ -63,10 +63,11 @@ std::wstring ProblemsQuestion(const std::wstring& path, const core::FilmStore& f
 
 }  // namespace
 
-CsvTransfer::CsvTransfer(core::Catalogue& catalogue, toolkit::Dialogs& dialogs,
-                         const toolkit::Control& owner, StatusLine& status,
-                         toolkit::BackgroundWork& work)
+CsvTransfer::CsvTransfer(core::Catalogue& catalogue, const core::ShownFilms& shown,
+                         toolkit::Dialogs& dialogs, const toolkit::Control& owner,
+                         StatusLine& status, toolkit::BackgroundWork& work)
     : catalogue_(catalogue),
+      shown_(shown),
       dialogs_(dialogs),
       owner_(owner),
       status_(status),
@@ -77,8 +78,14 @@ void CsvTransfer::Export() {
   if (!dialogs_.SaveFile(owner_.Handle(), kCsvFiles, toolkit::DocumentsFolder(), L"Filmy.csv",
                          path))
     return;
-  toolkit::WriteWholeFile(path, core::FilmsToCsv(catalogue_.Films()));
-  status_.ShowMessage(L"Filmy zapisane w " + path);
+  if (!shown_.Filtering()) {
+    toolkit::WriteWholeFile(path, core::FilmsToCsv(catalogue_.Films()));
+    status_.ShowMessage(L"Filmy zapisane w " + path);
+    return;
+  }
+  toolkit::WriteWholeFile(path, core::FilmsToCsv(shown_.Copy()));
+  status_.ShowMessage(L"Filmy zapisane w " + path + L" (" + std::to_wstring(shown_.Count()) +
+                      L" z " + std::to_wstring(catalogue_.Count()) + L")");
 }
 
 void CsvTransfer::Import() {

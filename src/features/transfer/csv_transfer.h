@@ -5,6 +5,7 @@
 
 #include "core/catalogue.h"
 #include "core/film_csv.h"
+#include "core/shown_films.h"
 #include "features/catalogue/status_line.h"
 #include "features/transfer/import_runner.h"
 #include "toolkit/background_work.h"
@@ -15,11 +16,12 @@ namespace kadrion::features {
 
 class CsvTransfer {
  public:
-  CsvTransfer(core::Catalogue& catalogue, toolkit::Dialogs& dialogs, const toolkit::Control& owner,
-              StatusLine& status, toolkit::BackgroundWork& work);
+  CsvTransfer(core::Catalogue& catalogue, const core::ShownFilms& shown, toolkit::Dialogs& dialogs,
+              const toolkit::Control& owner, StatusLine& status, toolkit::BackgroundWork& work);
 
-  // The save dialog, then every film in list order into the file picked. Raises an error when
-  // the file cannot be written; an old file of that name stays whole then.
+  // The save dialog, then every film the list shows, in list order, into the file picked: the
+  // filter is how the user picks what goes. Raises an error when the file cannot be written; an
+  // old file of that name stays whole then.
   void Export();
   // The open dialog, then ImportFile.
   void Import();
@@ -33,6 +35,7 @@ class CsvTransfer {
                 const core::CsvImport& read);
 
   core::Catalogue& catalogue_;
+  const core::ShownFilms& shown_;
   toolkit::Dialogs& dialogs_;
   const toolkit::Control& owner_;
   StatusLine& status_;
