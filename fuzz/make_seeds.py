@@ -87,6 +87,8 @@ seeds = {
    b'Rejs\tRejs\tKomedia\t10000\tVHS\n \t\n"otwarty\rcudzys\xf3w;x',
    b'\xef\xbb\xbf\xe6\x97\xa5;\xff;' + b'a' * 300 + b';-1\r;;;;\r\n',
  ],
+ # Raw bytes: the target draws its changes, films and keys from them.
+ 'shown_films': [bytes(range(256)) * 2, 'Łódź lodz ŁÓDŹ aą 2	'.encode('cp1250') * 8],
 }
 for target, inputs in seeds.items():
     folder = os.path.join(root, target)

@@ -51,6 +51,24 @@ constexpr ByteTable MakeBareLetters() {
 constexpr ByteTable kSmall = MakeSmallLetters();
 constexpr ByteTable kBare = MakeBareLetters();
 
+// The bit of each byte's kind in a LetterSet: a to z a bit each, by the letter without its
+// mark; the digits one bit; the other bytes share the 5 bits left.
+constexpr std::array<LetterSet, 256> MakeKinds() {
+  std::array<LetterSet, 256> kinds{};
+  for (std::size_t byte = 0; byte < kinds.size(); ++byte) {
+    const unsigned char bare = kBare[byte];
+    const unsigned bit = bare >= 'a' && bare <= 'z'   ? bare - 'a'
+                         : bare >= '0' && bare <= '9' ? 26
+                                                      : 27 + bare % 5;
+    kinds[byte] = LetterSet{1} << bit;
+  }
+  return kinds;
+}
+
+constexpr std::array<LetterSet, 256> kKinds = MakeKinds();
+
+bool HasItsOwnKind(unsigned char typed) { return typed >= 'a' && typed <= 'z'; }
+
 bool IsBlank(unsigned char byte) { return byte <= ' ' || byte == 0xA0; }
 
 // Whether the typed byte (already small) stands for this byte of a film's text.
@@ -76,6 +94,15 @@ bool Occurs(std::string_view word, const std::array<bool, 256>& starts, std::str
 
 }  // namespace
 
+LetterSet LettersOf(const FilmView& film) {
+  // The five texts lie one after another in the store, but a view may come from anywhere.
+  LetterSet letters = 0;
+  for (const std::string_view text :
+       {film.polishTitle, film.originalTitle, film.genre, film.discs, film.medium})
+    for (const char c : text) letters |= kKinds[static_cast<unsigned char>(c)];
+  return letters;
+}
+
 FilmFilter::FilmFilter(std::string_view text) {
   std::string word;
   for (const char c : text) {
@@ -91,6 +118,10 @@ FilmFilter::FilmFilter(std::string_view text) {
   // The longest first: a film that lacks one usually lacks it soonest.
   std::stable_sort(words_.begin(), words_.end(),
                    [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& each : words_)
+    for (const char c : each) needed_ |= kKinds[static_cast<unsigned char>(c)];
+  lettersTell_ = words_.size() == 1 && words_[0].size() == 1 &&
+                 HasItsOwnKind(static_cast<unsigned char>(words_[0][0]));
   for (const std::string& each : words_) {
     std::array<bool, 256> starts{};
     for (std::size_t byte = 0; byte < starts.size(); ++byte)
@@ -105,8 +136,9 @@ FilmFilter FilmFilter::MatchingNothing() {
   return filter;
 }
 
-bool FilmFilter::Matches(const FilmView& film) const {
-  if (matchesNothing_) return false;
+bool FilmFilter::Matches(const FilmView& film, LetterSet letters) const {
+  if (matchesNothing_ || (letters & needed_) != needed_) return false;
+  if (lettersTell_) return true;
   for (std::size_t w = 0; w < words_.size(); ++w) {
     const bool found = Occurs(words_[w], starts_[w], film.polishTitle) ||
                        Occurs(words_[w], starts_[w], film.originalTitle) ||

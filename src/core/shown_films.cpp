@@ -19,7 +19,8 @@ void ShownFilms::SetFilter(FilmFilter filter) {
   if (narrowing) {
     const FilmStore& films = catalogue_.Films();
     std::erase_if(rows_, [&](int row) {
-      return !filter_.Matches(films[static_cast<std::size_t>(row)]);
+      const auto at = static_cast<std::size_t>(row);
+      return !filter_.Matches(films[at], letters_[at]);
     });
   } else {
     Rescan();
@@ -27,12 +28,20 @@ void ShownFilms::SetFilter(FilmFilter filter) {
   Notify(CatalogueChange::Films);
 }
 
+void ShownFilms::Prepare() {
+  if (!letters_.empty() || catalogue_.Count() == 0) return;
+  const FilmStore& films = catalogue_.Films();
+  letters_.resize(films.Size());
+  for (std::size_t row = 0; row < films.Size(); ++row) letters_[row] = LettersOf(films[row]);
+}
+
 void ShownFilms::Rescan() {
   rows_.clear();
   if (filter_.Empty()) return;
+  Prepare();
   const FilmStore& films = catalogue_.Films();
   for (std::size_t row = 0; row < films.Size(); ++row)
-    if (filter_.Matches(films[row])) rows_.push_back(static_cast<int>(row));
+    if (filter_.Matches(films[row], letters_[row])) rows_.push_back(static_cast<int>(row));
 }
 
 int ShownFilms::Count() const {
@@ -71,7 +80,10 @@ void ShownFilms::RemoveObserver(ShownFilmsObserver& observer) const {
 void ShownFilms::CatalogueChanged(CatalogueChange change) {
   // Any change of the films may move, remove or add a match anywhere: one scan finds them all
   // again, which costs less than following each kind of change on its own.
-  if (change != CatalogueChange::Selection) Rescan();
+  if (change != CatalogueChange::Selection) {
+    letters_.clear();
+    Rescan();
+  }
   Notify(change);
 }
 

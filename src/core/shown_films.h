@@ -28,6 +28,10 @@ class ShownFilms : private CatalogueObserver {
   const Catalogue& Films() const { return catalogue_; }
   // An empty filter shows every film.
   void SetFilter(FilmFilter filter);
+  // Makes what filtering needs to know of every film now, ahead of the first filter, which is
+  // then as quick as the rest (as when the user is about to type one); kept until the films
+  // change.
+  void Prepare();
   bool Filtering() const { return !filter_.Empty(); }
   bool Matches(const FilmView& film) const { return filter_.Matches(film); }
 
@@ -53,6 +57,8 @@ class ShownFilms : private CatalogueObserver {
   const Catalogue& catalogue_;
   FilmFilter filter_;
   std::vector<int> rows_;  // the shown catalogue rows, ascending, while filtering
+  // Each film's letters, by catalogue row; empty when not made since the films last changed.
+  std::vector<LetterSet> letters_;
   mutable std::vector<ShownFilmsObserver*> observers_;
 };
 

@@ -125,8 +125,9 @@ LRESULT Edit::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Edit::HandleCommand(WORD code) {
-  if (code != EN_CHANGE || !onChange) return false;
-  onChange();
+  const auto& handler = code == EN_CHANGE ? onChange : code == EN_SETFOCUS ? onFocus : nullptr;
+  if (!handler) return false;
+  handler();
   return true;
 }
 

@@ -60,6 +60,8 @@ class Edit : public Control, private WindowSubclass {
   void PasteOver();
   // Any change of the text, by the user or from code.
   std::function<void()> onChange;
+  // The edit got the keyboard focus.
+  std::function<void()> onFocus;
   // A double click with the left button, after the edit has selected the word under it.
   std::function<void()> onDblClick;
   bool HandleCommand(WORD code) override;

@@ -60,7 +60,9 @@ std::wstring ReportList::ColumnCaption(int column) const {
 }
 
 void ReportList::SetRowCount(int count) {
-  ListView_SetItemCountEx(hwnd_, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  // The count is told only when it changed: telling it redraws the scroll bar at once.
+  if (count != RowCount())
+    ListView_SetItemCountEx(hwnd_, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -73,6 +75,9 @@ void ReportList::RefreshAll() {
 }
 
 int ReportList::Selected() const {
+  // Looking for the selected row walks the rows up to it, every row when none is selected;
+  // the count of selected rows is known at once.
+  if (ListView_GetSelectedCount(hwnd_) == 0) return -1;
   return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
 }
 

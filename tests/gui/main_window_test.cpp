@@ -550,25 +550,6 @@ TEST_F(MainWindowTest, EveryTabStopIsSeenAndNamedOnceInItsWindow) {
   }
 }
 
-// A key typed into a window of the program: posted, as the keyboard does, through the message
-// loop, with Ctrl, Shift and Alt held as asked (Ctrl with Alt is how AltGr comes).
-void Type(HWND target, WPARAM key, bool control = false, bool shift = false, bool alt = false) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  const BYTE before[3] = {keys[VK_CONTROL], keys[VK_SHIFT], keys[VK_MENU]};
-  keys[VK_CONTROL] = control ? 0x80 : 0;
-  keys[VK_SHIFT] = shift ? 0x80 : 0;
-  keys[VK_MENU] = alt ? 0x80 : 0;
-  SetKeyboardState(keys);
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-  Pump();
-  keys[VK_CONTROL] = before[0];
-  keys[VK_SHIFT] = before[1];
-  keys[VK_MENU] = before[2];
-  SetKeyboardState(keys);
-}
-
 // Polish letters come with AltGr, which Windows gives as Ctrl+Alt: AltGr+S is "ś", not a save,
 // and AltGr+E, I, D, Z, F, M, R open nothing. The menu shows the real shortcuts beside the items.
 TEST_F(MainWindowTest, AltGrLettersAreNoShortcutsAndTheMenuShowsTheShortcuts) {

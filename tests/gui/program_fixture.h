@@ -132,6 +132,24 @@ class ProgramTest : public ::testing::Test {
     SendMessageW(button.Handle(), WM_KEYDOWN, VK_SPACE, 0);
     SendMessageW(button.Handle(), WM_KEYUP, VK_SPACE, 0xC0000001);
   }
+  // A key typed into a window of the program: posted, as the keyboard does, through the message
+  // loop, with Ctrl, Shift and Alt held as asked (Ctrl with Alt is how AltGr comes).
+  static void Type(HWND target, WPARAM key, bool control = false, bool shift = false, bool alt = false) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE before[3] = {keys[VK_CONTROL], keys[VK_SHIFT], keys[VK_MENU]};
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_MENU] = alt ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    testing_support::Pump();
+    keys[VK_CONTROL] = before[0];
+    keys[VK_SHIFT] = before[1];
+    keys[VK_MENU] = before[2];
+    SetKeyboardState(keys);
+  }
   // The list's menu as the user sees it: the shown items, "" for a separator, "[x] " before a
   // checked one.
   std::vector<std::wstring> ListMenu() {

@@ -105,6 +105,54 @@ TEST_F(SortSearchTest, NextAndPreviousStepFromTheSelectedRow) {
   EXPECT_EQ(List().Selected(), 5) << "next does not clean the text";
 }
 
+// The filter narrows the list as it is typed; the row under the cursor is the film acted on.
+TEST_F(SortSearchTest, AFilteredListActsOnTheFilmsItShowsAndEscShowsThemAllAgain) {
+  Start({Film("Rejs", "", "Komedia"), Film("\xA3\xF3\x64\x9F"), Film("Matrix", "Lodz"),
+         Film("Lodz noc\xB9"), Film("Mi\x9C", "", "Komedia")});
+  Type(List().Handle(), 'L', true);
+  ASSERT_EQ(GetFocus(), Field(id::Filter).Handle()) << "Ctrl+L";
+  SetTextOf(id::Filter, L"LODZ");
+  EXPECT_EQ(Cell(0, 0), L"Łódź");
+  EXPECT_EQ(Cell(2, 0), L"Lodz nocą");
+  EXPECT_EQ(List().RowCount(), 3);
+  EXPECT_EQ(Status(), L"Rekordów: 3 z 5");
+
+  ClickRow(2);
+  EXPECT_EQ(Status(), L"Rekordów: 3 z 5  [3]") << "counted in the shown list";
+  Press(id::DelBtn);
+  EXPECT_EQ(Titles(), "Rejs,\xA3\xF3\x64\x9F,Matrix,Mi\x9C,") << "the film under the cursor went";
+  EXPECT_EQ(Status(), L"Rekordów: 2 z 4");
+
+  DoubleClickRow(1);
+  EXPECT_EQ(TextOf(id::p), L"Matrix");
+  SetTextOf(id::p, L"Matrix 2");
+  SetTextOf(id::O, L"");
+  Field(id::p).Focus();
+  Type(GetFocus(), VK_RETURN);
+  EXPECT_EQ(Titles(), "Rejs,\xA3\xF3\x64\x9F,Mi\x9C,Matrix 2,") << "saved, at the end";
+  EXPECT_EQ(Status(1), L"Zapisano zmiany: „Matrix 2”. Filtr listy go ukrywa.");
+  EXPECT_EQ(List().RowCount(), 1);
+
+  ChooseFromListMenu(L"Cofnij usunięcie");
+  EXPECT_EQ(Cell(1, 0), L"Lodz nocą") << "back in its place, shown as it matches";
+  SetTextOf(id::ss, L"o");
+  Press(id::Button1);
+  EXPECT_EQ(Model().Selected(), 3) << "find passes over the hidden comedies";
+  SetTextOf(id::Filter, L"komedia mi");
+  Dialogs().chosenPath = folder / L"Filmy.csv";
+  ChooseFromListMenu(L"Eksportuj do pliku CSV…");
+  EXPECT_EQ(Status(1), L"Filmy zapisane w " + folder / L"Filmy.csv" + L" (1 z 5)");
+  const std::string csv = ReadFileText(folder / L"Filmy.csv");
+  EXPECT_EQ(csv.substr(csv.find('\n') + 1, 5), "Mi\xC5\x9B;") << "the one film shown, alone";
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 2);
+
+  Field(id::Filter).Focus();
+  Type(GetFocus(), VK_ESCAPE);
+  EXPECT_EQ(TextOf(id::Filter), L"");
+  EXPECT_EQ(List().RowCount(), 5);
+  EXPECT_EQ(Status().find(L" z "), std::wstring::npos) << Status();
+}
+
 // Nothing found changes no selection and says why: an empty text, a text no film holds, or no
 // further match in the direction of Next or Previous.
 TEST_F(SortSearchTest, AnEmptyOrUnmatchedKeyChangesNothingAndSaysSo) {

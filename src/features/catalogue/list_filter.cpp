@@ -11,6 +11,8 @@ ListFilter::ListFilter(core::Catalogue& catalogue, core::ShownFilms& shown, tool
 
 void ListFilter::Start() {
   field_.onChange = [this] { Apply(); };
+  // The user is about to type: what the first key needs is made now.
+  field_.onFocus = [this] { shown_.Prepare(); };
 }
 
 void ListFilter::Focus() {
