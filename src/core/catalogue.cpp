@@ -10,6 +10,13 @@ namespace {
 constexpr std::size_t kUndoSteps = 1000;
 }  // namespace
 
+template <typename Index>
+void Catalogue::ReorderIds(const std::vector<Index>& rows) {
+  std::vector<FilmId> ids(rows.size());
+  for (std::size_t k = 0; k < rows.size(); ++k) ids[k] = ids_[static_cast<std::size_t>(rows[k])];
+  ids_.swap(ids);
+}
+
 template <typename NewPlace>
 void Catalogue::Changed(NewPlace newPlace, CatalogueChange change) {
   Follow(newPlace);
@@ -77,8 +84,19 @@ void Catalogue::Select(int row) {
     observer->CatalogueChanged(CatalogueChange::Selection);
 }
 
+void Catalogue::NewIds(std::size_t count) {
+  ids_.reserve(ids_.size() + count);
+  for (std::size_t k = 0; k < count; ++k) ids_.push_back(NewId());
+}
+
+int Catalogue::RowOf(FilmId id) const {
+  const auto at = std::find(ids_.begin(), ids_.end(), id);
+  return at == ids_.end() ? kNoFilm : static_cast<int>(at - ids_.begin());
+}
+
 void Catalogue::Append(const FilmEntry& film) {
   films_.Append(film);
+  ids_.push_back(NewId());
   Changed([](int row) { return row; }, CatalogueChange::Films);
 }
 
@@ -87,6 +105,7 @@ void Catalogue::AppendAll(const FilmStore& films) {
   const int first = Count();
   films_.Reserve(films.Size(), films.TextBytes());
   for (const FilmView film : films) films_.Append(film);
+  NewIds(films.Size());
   AddedFilms step;
   step.id = ++lastAddedId_;
   step.rows.resize(films.Size());
@@ -98,6 +117,7 @@ void Catalogue::AppendAll(const FilmStore& films) {
 void Catalogue::Erase(int row) {
   if (Valid(row) == kNoFilm) return;
   films_.Erase(static_cast<std::size_t>(row));
+  ids_.erase(ids_.begin() + row);
   Changed(
       [row](int place) {
         if (place == row) return kNoFilm;
@@ -106,9 +126,19 @@ void Catalogue::Erase(int row) {
       CatalogueChange::Films);
 }
 
+void Catalogue::SaveChanged(int row, const FilmEntry& film) {
+  if (Valid(row) == kNoFilm) return;
+  const FilmId id = Id(row);
+  Erase(row);
+  films_.Append(film);
+  ids_.push_back(id);
+  Changed([](int place) { return place; }, CatalogueChange::Films);
+}
+
 void Catalogue::Delete(int row, std::optional<std::string> description) {
   if (Valid(row) == kNoFilm) return;
   DeletedFilm deleted{Film(row), row, std::move(description)};
+  deleted.id = Id(row);
   for (const UndoStep& step : undoSteps_) {
     const auto* added = std::get_if<AddedFilms>(&step);
     if (added && std::find(added->rows.begin(), added->rows.end(), row) != added->rows.end())
@@ -131,6 +161,7 @@ void Catalogue::Thin(const std::vector<std::size_t>& kept) {
     removed.films.Append(films_[row]);
     removed.rows.push_back(static_cast<int>(row));
     removed.addedWith.push_back(importOf[row]);
+    removed.ids.push_back(ids_[row]);
   }
   Remember(std::move(removed));
   Keep(kept);
@@ -165,6 +196,7 @@ std::optional<UndoStep> Catalogue::Undo() {
 void Catalogue::PutBack(DeletedFilm& step) {
   step.row = std::min(step.row, Count());
   films_.Append(step.film);
+  ids_.insert(ids_.begin() + step.row, step.id);
   const auto row = static_cast<std::uint32_t>(step.row);
   const auto last = static_cast<std::uint32_t>(films_.Size() - 1);
   if (row != last) {
@@ -184,6 +216,7 @@ void Catalogue::PutBack(RemovedFilms& step) {
   const std::size_t stayed = films_.Size();
   films_.Reserve(step.films.Size(), step.films.TextBytes());
   for (const FilmView film : step.films) films_.Append(film);
+  ids_.insert(ids_.end(), step.ids.begin(), step.ids.end());
   // Merged back in list order, each at its old place, or after the last film when the list
   // is shorter now.
   std::vector<std::uint32_t> order;
@@ -197,6 +230,7 @@ void Catalogue::PutBack(RemovedFilms& step) {
   }
   while (next < stayed) order.push_back(next++);
   films_.Reorder(order);
+  ReorderIds(order);
   FollowTo(order, films_.Size());
   for (std::size_t k = 0; k < step.rows.size(); ++k) Rejoin(step.addedWith[k], step.rows[k]);
   Notify(CatalogueChange::Films);
@@ -215,17 +249,21 @@ void Catalogue::TakeAway(const AddedFilms& step) {
 void Catalogue::Keep(const std::vector<std::size_t>& rows) {
   const std::size_t oldCount = films_.Size();
   films_.Keep(rows);
+  ReorderIds(rows);
   ChangedTo(rows, oldCount);
 }
 
 void Catalogue::Sort(FilmOrder order) {
   const std::vector<std::uint32_t> sorted = SortedOrder(films_, order);
   films_.Reorder(sorted);
+  ReorderIds(sorted);
   ChangedTo(sorted, sorted.size());
 }
 
 void Catalogue::Assign(FilmStore films) {
   films_ = std::move(films);
+  ids_.clear();
+  NewIds(films_.Size());
   undoSteps_.clear();
   Changed([](int) { return kNoFilm; }, CatalogueChange::Replaced);
 }
@@ -235,6 +273,10 @@ void Catalogue::Prepend(FilmStore earlier) {
   earlier.Reserve(films_.Size(), films_.TextBytes());
   for (const FilmView film : films_) earlier.Append(film);
   films_ = std::move(earlier);
+  std::vector<FilmId> ids;
+  ids.swap(ids_);
+  NewIds(static_cast<std::size_t>(shift));
+  ids_.insert(ids_.end(), ids.begin(), ids.end());
   for (UndoStep& step : undoSteps_) {
     if (auto* deleted = std::get_if<DeletedFilm>(&step)) deleted->row += shift;
     if (auto* removed = std::get_if<RemovedFilms>(&step))

@@ -18,6 +18,11 @@ namespace kadrion::core {
 // A row index that names no film.
 inline constexpr int kNoFilm = -1;
 
+// A film's own number while the program runs: it stays with the film through every change of
+// the list (sorting, a saved change, deletes and their undo, duplicates and imports), so that
+// what a record has no room for can be kept beside the films. Never stored, never given twice.
+using FilmId = std::uint32_t;
+
 enum class CatalogueChange {
   Films,      // films added, removed or reordered; the selection may have moved with them
   Replaced,   // every film replaced at once (the catalogue file read)
@@ -31,6 +36,7 @@ struct DeletedFilm {
   // The text of the description that went with it, if one did.
   std::optional<std::string> description;
   std::uint64_t addedWith = 0;  // the films added in one go it belonged to, 0 when none
+  FilmId id = 0;
 };
 
 // Films added in one go (an import), by the rows they are at now. A film changed or deleted
@@ -45,6 +51,7 @@ struct RemovedFilms {
   FilmStore films;
   std::vector<int> rows;                 // ascending
   std::vector<std::uint64_t> addedWith;  // as DeletedFilm's, for each
+  std::vector<FilmId> ids;                // each film's
 };
 
 // What Undo takes back: a delete, films added in one go, or films removed at once.
@@ -64,6 +71,9 @@ class Catalogue {
   int Count() const { return static_cast<int>(films_.Size()); }
   FilmEntry Film(int row) const { return films_[static_cast<std::size_t>(row)].Entry(); }
   std::uint64_t Revision() const { return revision_; }
+  FilmId Id(int row) const { return ids_[static_cast<std::size_t>(row)]; }
+  // The row of the film with this id, kNoFilm when it is not in the list. Walks the list.
+  int RowOf(FilmId id) const;
 
   // The film selected in the list, or kNoFilm; a row outside the list selects none.
   int Selected() const { return selected_; }
@@ -76,6 +86,8 @@ class Catalogue {
   // Appends every film of `films` as one change, which Undo takes back as one step.
   void AppendAll(const FilmStore& films);
   void Erase(int row);
+  // A changed film saved: it goes to the end of the list as the film it was, with its id.
+  void SaveChanged(int row, const FilmEntry& film);
   // The user's delete: erases the film and remembers it, with the description that went with
   // it, for Undo.
   void Delete(int row, std::optional<std::string> description = std::nullopt);
@@ -124,7 +136,15 @@ class Catalogue {
   std::vector<std::uint64_t> ImportOfEachFilm() const;
   void Rejoin(std::uint64_t addedWith, int row);
 
+  FilmId NewId() { return ++lastFilmId_; }
+  // The ids as the films are now: film k is the film at rows[k] before.
+  template <typename Index>
+  void ReorderIds(const std::vector<Index>& rows);
+  void NewIds(std::size_t count);
+
   FilmStore films_;
+  std::vector<FilmId> ids_;  // each film's, by row
+  FilmId lastFilmId_ = 0;
   std::uint64_t revision_ = 0;
   int selected_ = kNoFilm;
   int marked_ = kNoFilm;

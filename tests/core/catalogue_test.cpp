@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,52 @@ TEST(Catalogue, TheSelectedAndTheMarkedFilmFollowEveryChange) {
     EXPECT_EQ(titleAt(catalogue.Marked()), c.marked) << c.change;
     // Whatever changed the films makes every copy of them (the file) stale.
     EXPECT_EQ(catalogue.Revision() > revision, Order(catalogue) != "12345") << c.change;
+  }
+}
+
+// Ids as digits: the film at each row is the one that had the id of original film k, or "+"
+// for a film new to the list.
+TEST(Catalogue, EachFilmKeepsItsIdThroughEveryChangeAndItsUndo) {
+  const struct {
+    const char* change;
+    std::function<void(Catalogue&)> make;
+    const char* ids;
+  } cases[] = {
+      {"sort", [](Catalogue& c) { c.Sort(FilmOrder{0, 1}); }, "24135"},
+      {"saved changed, at the end", [](Catalogue& c) { c.SaveChanged(1, Film("z", "9")); },
+       "13452"},
+      {"deletes", [](Catalogue& c) { c.Delete(1), c.Delete(2); }, "135"},
+      {"deletes taken back", [](Catalogue& c) { c.Delete(1), c.Delete(2), c.Undo(), c.Undo(); },
+       "12345"},
+      {"duplicates taken back", [](Catalogue& c) { c.Thin({0, 3}), c.Undo(); }, "12345"},
+      {"import", [](Catalogue& c) { c.AppendAll(FilmStore{Film("y", "6"), Film("z", "7")}); },
+       "12345++"},
+      {"import taken back, a film of it kept",
+       [](Catalogue& c) {
+         c.AppendAll(FilmStore{Film("y", "6"), Film("z", "7")});
+         c.SaveChanged(5, Film("y", "6!"));
+         c.Undo();
+       },
+       "12345+"},
+      {"films read before", [](Catalogue& c) { c.Prepend(FilmStore{Film("z", "0")}); }, "+12345"},
+      {"read anew", [](Catalogue& c) { c.Assign(FilmStore{Film("a", "1")}); }, "+"},
+  };
+  for (const auto& c : cases) {
+    Catalogue catalogue;
+    catalogue.Assign(
+        {Film("b", "1"), Film("a", "2"), Film("b", "3"), Film("a", "4"), Film("c", "5")});
+    std::vector<FilmId> before;
+    for (int row = 0; row < catalogue.Count(); ++row) before.push_back(catalogue.Id(row));
+    c.make(catalogue);
+    std::string ids;
+    std::set<FilmId> seen;
+    for (int row = 0; row < catalogue.Count(); ++row) {
+      const auto at = std::find(before.begin(), before.end(), catalogue.Id(row));
+      ids += at == before.end() ? '+' : static_cast<char>('1' + (at - before.begin()));
+      EXPECT_TRUE(seen.insert(catalogue.Id(row)).second) << c.change << ": an id twice";
+      EXPECT_EQ(catalogue.RowOf(catalogue.Id(row)), row) << c.change;
+    }
+    EXPECT_EQ(ids, c.ids) << c.change;
   }
 }
 

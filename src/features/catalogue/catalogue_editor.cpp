@@ -166,8 +166,7 @@ void CatalogueEditor::SaveChanges() {
                                           ? DescriptionMove::Stayed
                                           : descriptions_.FollowTitle(taken, film->polishTitle);
   if (description == DescriptionMove::Cancelled) return;
-  catalogue_.Erase(taken);
-  catalogue_.Append(*film);
+  catalogue_.SaveChanged(taken, *film);
   const int saved = catalogue_.Count() - 1;
   catalogue_.Mark(saved);
   catalogue_.Select(saved);
