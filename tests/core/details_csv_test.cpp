@@ -29,7 +29,8 @@ TEST(DetailsCsv, RecordsReadBackAsWritten) {
   const Records records = {
       {{same, 1}, full},
       {{kLodz, 1}, {}},  // nothing to keep: no row
-      {{same, 2}, {2100, "", "", Watched::No, 1, Loan{"J\xF3zef", kDay, {}}, {back, back}}},
+      {{same, 2},
+       {2100, "", "", Watched::No, 1, Loan{"J\xF3zef", kDay, {}}, {back, {"Ola", kDay, kDay}}}},
       {{kLodz, 3}, {std::nullopt, "", " ", Watched::No, std::nullopt, std::nullopt, {back}}},
   };
   const DetailsRead read = ReadDetailsCsv(DetailsToCsv(records));
@@ -72,12 +73,13 @@ TEST(DetailsCsv, ReadsSpreadsheetsBadValuesAndForeignFiles) {
                               "B;;;;;1;2000;;;;;Ola;2026-02-30;\r\n"
                               "C;;;;;x;;;;;5;;;\r\n"
                               "\r\n"
-                              "B;;;;;;;;;;;Ola;2026-01-01;2026-13-01\r\n",
+                              "B;;;;;;;;;;;Ola;2026-01-01;2026-13-01\r\n"
+                              "C;;;;;;;;;;;Ola;;\r\n",
        DetailsFileState::Read,
        {{{{"A", "", "", "", ""}, 1}, {std::nullopt, "Re\xBFyser", "", Watched::Yes, {}, {}, {}}},
         {{{"B", "", "", "", ""}, 1}, {2000, "", "", Watched::No, {}, {}, {}}},
         {{{"C", "", "", "", ""}, 1}, {std::nullopt, "", "", Watched::No, 5, {}, {}}}},
-       {2, 3, 4, 6}},
+       {2, 3, 4, 6, 7}},
       {"no file yet", "", DetailsFileState::Read, {}, {}},
       {"a list of films",
        "Tytu\xC5\x82 polski;Tytu\xC5\x82 oryginalny;Gatunek\r\nRejs;;\r\n",
@@ -107,6 +109,7 @@ TEST(DetailsCsv, DaysAsWrittenAndCounted) {
               {"0000-01-01", {}},
               {"2026-12-09 ", {}},
               {"12/09/2026", {}},
+              {"29.02.2100", {}},
               {"9.12.26", {}},
               {"2026-1-09", {}}};
   for (const auto& d : days) EXPECT_EQ(ReadDay(d.text), d.day) << d.text;
