@@ -30,6 +30,7 @@ std::size_t CsvFieldSize(std::string_view field);
 // The field in UTF-8, in quotes with its quotes doubled when it holds ";", '"', CR or LF.
 void AppendCsvField(std::string_view field, std::string& out);
 
+// Blanks are spaces and tabs.
 bool OnlyBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 bool AllBlank(std::span<const std::string> cells);

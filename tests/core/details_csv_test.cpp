@@ -18,13 +18,13 @@ constexpr char kHeader[] =
 
 TEST(DetailsCsv, RecordsReadBackAsWritten) {
   const FilmEntry same{"\xA3\xF3\x64\x9F; \"nocna\"", "a\r\nb", "Dramat", "2", "DVD"};
-  FilmDetails full{1888,
-                   "Kie\x9Clowski\r\nKrzysztof",
-                   "p\xF3\xB3ka; \"g\xF3ra\"\n2",
-                   Watched::Yes,
-                   10,
-                   std::nullopt,
-                   {}};
+  const FilmDetails full{1888,
+                         "Kie\x9Clowski\r\nKrzysztof",
+                         "p\xF3\xB3ka; \"g\xF3ra\"\n2",
+                         Watched::Yes,
+                         10,
+                         std::nullopt,
+                         {}};
   const Loan back{"Ewa", {2025, 1, 31}, Day{2025, 2, 1}};
   const Records records = {
       {{same, 1}, full},
