@@ -35,7 +35,8 @@ const std::vector<std::wstring> kMedia = {L"CD", L"DVD", L"VCD", L"SVCD"};
 
 }  // namespace
 
-MainWindow::MainWindow(features::CatalogueDocument& document, features::SettingsFile& settings,
+MainWindow::MainWindow(features::CatalogueDocument& document, features::DetailsDocument& details,
+                       features::SettingsFile& settings,
                        const features::AppPaths& paths, const Services& services,
                        toolkit::Application& application, NotepadWindow& notepad,
                        DescriptionWindow& description)
@@ -45,6 +46,7 @@ MainWindow::MainWindow(features::CatalogueDocument& document, features::Settings
       dialogs_(services.dialogs),
       settings_(settings),
       document_(document),
+      details_(details),
       catalogue_(document.Films()),
       notepad_(notepad),
       description_(description),

@@ -21,6 +21,7 @@
 #include "features/catalogue/list_filter.h"
 #include "features/catalogue/list_order.h"
 #include "features/catalogue/status_line.h"
+#include "features/details/details_document.h"
 #include "features/html/html_list_export.h"
 #include "features/html/web_title_search.h"
 #include "features/links/link_strip.h"
@@ -42,7 +43,8 @@ class MainWindow : public toolkit::Form {
  public:
   // The side windows are made before this one and created after it. `application` gives the
   // title, the error guard, the timers' host and the waiting messages' handling.
-  MainWindow(features::CatalogueDocument& document, features::SettingsFile& settings,
+  MainWindow(features::CatalogueDocument& document, features::DetailsDocument& details,
+             features::SettingsFile& settings,
              const features::AppPaths& paths, const Services& services,
              toolkit::Application& application, NotepadWindow& notepad,
              DescriptionWindow& description);
@@ -87,6 +89,7 @@ class MainWindow : public toolkit::Form {
   toolkit::Dialogs& dialogs_;
   features::SettingsFile& settings_;
   features::CatalogueDocument& document_;
+  features::DetailsDocument& details_;
   core::Catalogue& catalogue_;
   NotepadWindow& notepad_;
   DescriptionWindow& description_;

@@ -16,6 +16,8 @@ void MainWindow::OnCreate() {
   // A catalogue that cannot be read must not keep the settings from loading: they would be
   // written back as the defaults at the close.
   application_.Errors().Guard([this] { LoadCatalogue(); });
+  // Matched to the films, so after them; a file that cannot be read is said and kept.
+  application_.Errors().Guard([this] { details_.Load(); });
   statusLine_.ShowCount(features::CountForm::Plain);
   LoadSettings();
 }
@@ -30,6 +32,7 @@ void MainWindow::OnClose() {
   SaveLaunchCounter();
   // A failure from here on keeps the window open, so that nothing is lost.
   document_.Save();
+  details_.Save();
   SaveSettings();
   // Notes typed since the notepad was last closed would otherwise be lost. A failed write is
   // shown, and the program still ends: the catalogue and the settings are already written.
@@ -41,6 +44,7 @@ void MainWindow::OnEndSession() {
   toolkit::ErrorGuard& errors = application_.Errors();
   SaveLaunchCounter();
   errors.Guard([this] { document_.Save(); });
+  errors.Guard([this] { details_.Save(); });
   errors.Guard([this] { SaveSettings(); });
   errors.Guard([this] { notepad_.WriteNotesIfOpen(); });
   errors.Guard([this] { description_.SaveIfModified(); });

@@ -6,10 +6,11 @@ Program::Program(features::AppPaths paths, const Services& services,
                  toolkit::Application& application)
     : paths_(std::move(paths)),
       document_(catalogue_, paths_, application.Timers(), application.Errors()),
+      details_(catalogue_, paths_, application.Timers(), application.Errors()),
       settings_(paths_.SettingsPath()),
       notepad_(paths_, services.dialogs, application.Errors()),
       description_(paths_, settings_, services, application.Errors(), application.Timers()),
-      main_(document_, settings_, paths_, services, application, notepad_, description_) {}
+      main_(document_, details_, settings_, paths_, services, application, notepad_, description_) {}
 
 void Program::Start() {
   main_.Create();

@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "features/app_paths.h"
 #include "features/catalogue/catalogue_document.h"
+#include "features/details/details_document.h"
 #include "features/settings_file.h"
 #include "toolkit/application.h"
 
@@ -26,6 +27,7 @@ class Program {
   DescriptionWindow& Description() { return description_; }
   core::Catalogue& Films() { return catalogue_; }
   features::CatalogueDocument& Document() { return document_; }
+  features::DetailsDocument& Details() { return details_; }
 
  private:
   features::AppPaths paths_;
@@ -33,6 +35,8 @@ class Program {
   core::Catalogue catalogue_;
   // Its file, read at the start and saved after each change and at the close.
   features::CatalogueDocument document_;
+  // The films' details and their file, read once the catalogue is.
+  features::DetailsDocument details_;
   // "Dane\Baza.ini", which the main window and the description window both keep settings in.
   features::SettingsFile settings_;
   // The side windows are made first, so that the main window can be given them.

@@ -18,6 +18,8 @@ struct AppPaths {
   std::wstring SettingsPath() const { return programFolder + L"Dane\\Baza.ini"; }
   // The notepad's notes: plain text despite the extension.
   std::wstring NotesPath() const { return programFolder + L"Dane\\Notatnik.ini"; }
+  // What the films' records have no room for: years, directors, loans...
+  std::wstring DetailsPath() const { return programFolder + L"Dane\\Szczeg\u00F3\u0142y.csv"; }
   // The HTML list of the catalogue, "Dane\Lista filmów.html".
   std::wstring HtmlListPath() const;
   // The description file of the film with this Polish title (Windows-1250), under "Opisy";

@@ -442,6 +442,40 @@ TEST_F(MainWindowTest, UnreadableSettingsAreSaidAndNotWrittenOver) {
   EXPECT_EQ(ReadFileText(Ini()), settings);
 }
 
+// The films' details live in "Dane\Szczegóły.csv": matched to the films at the start (two equal
+// films told apart by their order), written back at the close with the rows of films no longer
+// in the list as they were; a file that is no details file is said and never written over.
+TEST_F(MainWindowTest, DetailsComeFromTheirFileAndGoBackWithTheRowsOfMissingFilms) {
+  const std::wstring file = folder / L"Dane\\Szczegóły.csv";
+  const std::string header =
+      "\xEF\xBB\xBFTytuł polski;Tytuł oryginalny;Gatunek;Ilość płyt;Nośnik;Który;Rok;Reżyser;"
+      "Miejsce;Obejrzany;Ocena;Komu;Od;Do\r\n";
+  const std::string missing = "Seksmisja;;;1;DVD;1;1983;Machulski;;tak;9;;;\r\n";
+  WriteFileText(file, header + "Rejs;;;1;DVD;2;1970;Piwowski;;;;;;\r\n" + missing);
+  const core::FilmEntry rejs{"Rejs", "", "", "1", "DVD"};
+  Start({rejs, rejs, {"Mi\x9C", "", "", "1", "DVD"}});
+  EXPECT_EQ(program->Details().Of(0).director, "");
+  EXPECT_EQ(program->Details().Of(1).director, "Piwowski");
+  core::FilmDetails lent;
+  lent.lent = core::Loan{"Kasia", {2026, 12, 1}, std::nullopt};
+  program->Details().Set(2, lent);
+  ASSERT_TRUE(CloseWindow(Main()));
+  const std::string written = ReadFileText(file);
+  EXPECT_EQ(written.substr(0, header.size()), header);
+  EXPECT_NE(written.find("\r\nRejs;;;1;DVD;2;1970;Piwowski;"), std::string::npos) << written;
+  EXPECT_NE(written.find("\r\nMi\xC5\x9B;;;1;DVD;1;;;;;;Kasia;2026-12-01;\r\n"), std::string::npos)
+      << written;
+  EXPECT_NE(written.find("\r\n" + missing), std::string::npos) << written;
+
+  WriteFileText(file, "nie moje\r\n");
+  Start();
+  ASSERT_EQ(Dialogs().errors.size(), 1u);
+  EXPECT_NE(Dialogs().errors[0].find(L"Szczegóły.csv"), std::wstring::npos);
+  program->Details().Set(0, lent);
+  ASSERT_TRUE(CloseWindow(Main()));
+  EXPECT_EQ(ReadFileText(file), "nie moje\r\n");
+}
+
 TEST_F(MainWindowTest, ACloseBeforeTheWindowWasEverShownIsIgnored) {
   // As when something asks the program to close while its start-up message is up.
   MainWindow& window = Make().Main();
