@@ -125,9 +125,11 @@ LRESULT Edit::OnSubclassMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Edit::HandleCommand(WORD code) {
-  const auto& handler = code == EN_CHANGE ? onChange : code == EN_SETFOCUS ? onFocus : nullptr;
-  if (!handler) return false;
-  handler();
+  const std::function<void()>* handler = code == EN_CHANGE     ? &onChange
+                                          : code == EN_SETFOCUS ? &onFocus
+                                                                : nullptr;
+  if (!handler || !*handler) return false;
+  (*handler)();
   return true;
 }
 
